@@ -14,13 +14,13 @@ using Long = std::int32_t;     // colours
 
 // An index outside a list's bounds: the operation is abandoned, nothing written.
 class Bereichsfehler : public std::out_of_range {
-public:
+  public:
     using std::out_of_range::out_of_range;
 };
 
 // A 16-bit result that does not fit.
 class Ueberlauffehler : public std::overflow_error {
-public:
+  public:
     using std::overflow_error::overflow_error;
 };
 
@@ -35,7 +35,7 @@ inline Integer mal16(int a, int b) { return alsInteger(static_cast<long long>(a)
 // Fixed-bounds list 0..N-1; every access is checked.
 template <class T, int N>
 class Liste {
-public:
+  public:
     static constexpr int groesse = N;
 
     T& operator[](long long i) { return werte_[pruefe(i)]; }
@@ -48,7 +48,7 @@ public:
     auto end() const { return werte_.end(); }
     bool operator==(const Liste&) const = default;
 
-private:
+  private:
     static std::size_t pruefe(long long i) {
         if (i < 0 || i >= N) meldeBereich(i, N);
         return static_cast<std::size_t>(i);

@@ -2,32 +2,67 @@
 
 namespace ovi::katalog {
 
-const std::array<std::string_view, anzahlNationen> nationen = {
-    "Deutschland", "Costa Rica", "Polen", "Ecuador", "England", "Paraguay", "Trinidad und Tobago",
-    "Schweden", "Argentinien", "Elfenbeinküste", "Serbien und Montenegro", "Niederlande", "Mexiko", "Iran",
-    "Angola", "Portugal", "Italien", "Ghana", "USA", "Tschechische Republik", "Brasilien", "Kroatien",
-    "Australien", "Japan", "Frankreich", "Schweiz", "Republik Korea", "Togo", "Spanien", "Ukraine", "Tunesien",
-    "Saudiarabien", "unbekannt"};
+const std::array<std::string_view, anzahlNationen> nationen = {"Deutschland",
+                                                               "Costa Rica",
+                                                               "Polen",
+                                                               "Ecuador",
+                                                               "England",
+                                                               "Paraguay",
+                                                               "Trinidad und Tobago",
+                                                               "Schweden",
+                                                               "Argentinien",
+                                                               "Elfenbeinküste",
+                                                               "Serbien und Montenegro",
+                                                               "Niederlande",
+                                                               "Mexiko",
+                                                               "Iran",
+                                                               "Angola",
+                                                               "Portugal",
+                                                               "Italien",
+                                                               "Ghana",
+                                                               "USA",
+                                                               "Tschechische Republik",
+                                                               "Brasilien",
+                                                               "Kroatien",
+                                                               "Australien",
+                                                               "Japan",
+                                                               "Frankreich",
+                                                               "Schweiz",
+                                                               "Republik Korea",
+                                                               "Togo",
+                                                               "Spanien",
+                                                               "Ukraine",
+                                                               "Tunesien",
+                                                               "Saudiarabien",
+                                                               "unbekannt"};
 
-const std::array<std::string_view, anzahlOrte> orte = {
-    "Berlin", "Dortmund", "Frankfurt", "Gelsenkirchen", "Hamburg", "Hannover", "Kaiserslautern", "Köln",
-    "Leipzig", "München", "Nürnberg", "Stuttgart"};
+const std::array<std::string_view, anzahlOrte> orte = {"Berlin",  "Dortmund", "Frankfurt",      "Gelsenkirchen",
+                                                       "Hamburg", "Hannover", "Kaiserslautern", "Köln",
+                                                       "Leipzig", "München",  "Nürnberg",       "Stuttgart"};
 
-const std::array<std::string_view, anzahlOrte> stadien = {
-    "Olympiastadion", "FIFA WM-Stadion Dortmund", "FIFA WM-Stadion Frankfurt", "FIFA WM-Stadion Gelsenkirchen",
-    "FIFA WM-Stadion Hamburg", "FIFA WM-Stadion Hannover", "Fritz-Walter-Stadion", "FIFA WM-Stadion Köln",
-    "Zentralstadion", "FIFA WM-Stadion München", "Frankenstadion", "Gottlieb-Daimler-Stadion"};
+const std::array<std::string_view, anzahlOrte> stadien = {"Olympiastadion",
+                                                          "FIFA WM-Stadion Dortmund",
+                                                          "FIFA WM-Stadion Frankfurt",
+                                                          "FIFA WM-Stadion Gelsenkirchen",
+                                                          "FIFA WM-Stadion Hamburg",
+                                                          "FIFA WM-Stadion Hannover",
+                                                          "Fritz-Walter-Stadion",
+                                                          "FIFA WM-Stadion Köln",
+                                                          "Zentralstadion",
+                                                          "FIFA WM-Stadion München",
+                                                          "Frankenstadion",
+                                                          "Gottlieb-Daimler-Stadion"};
 
 // "Donnertag" is how the program has always spelled it.
 const std::array<std::string_view, anzahlTage> tage = {"Montag",  "Dienstag", "Mittwoch", "Donnertag",
                                                        "Freitag", "Samstag",  "Sonntag"};
 
-const std::array<std::string_view, anzahlPhasen> phasen = {
-    "Gruppenphase", "Achtelfinale", "Viertelfinale", "Halbfinale", "Spiel um den 3.Platz", "Finale"};
+const std::array<std::string_view, anzahlPhasen> phasen = {"Gruppenphase", "Achtelfinale",         "Viertelfinale",
+                                                           "Halbfinale",   "Spiel um den 3.Platz", "Finale"};
 
 const std::array<std::string_view, anzahlAnsichten> ansichten = {
-    "Gruppe A", "Gruppe B", "Gruppe C", "Gruppe D", "Gruppe E", "Gruppe F", "Gruppe G", "Gruppe H",
-    "Achtelfinale", "Viertelfinale", "Halbfinale, Finale"};
+    "Gruppe A", "Gruppe B", "Gruppe C",     "Gruppe D",      "Gruppe E",          "Gruppe F",
+    "Gruppe G", "Gruppe H", "Achtelfinale", "Viertelfinale", "Halbfinale, Finale"};
 
 }  // namespace ovi::katalog
 

@@ -56,7 +56,7 @@ struct Auswertung {
 
 // Tips of slot p, match m, side s (0 home, 1 away) at element p + 25 m + 1600 s.
 class TippFeld {
-public:
+  public:
     static constexpr int anzahl = 3200;
     static int nummer(int spieler, int spiel, int seite);
     Integer& operator()(int spieler, int spiel, int seite) { return werte_[nummer(spieler, spiel, seite)]; }
@@ -65,7 +65,7 @@ public:
     Integer element(int nr) const { return werte_[nr]; }
     bool operator==(const TippFeld&) const = default;
 
-private:
+  private:
     Liste<Integer, anzahl> werte_;
 };
 
@@ -73,7 +73,7 @@ using Spiele = Liste<Spiel, katalog::anzahlSpiele>;
 using Nationen = Liste<std::string, katalog::anzahlNationen>;
 
 class Spielstand {
-public:
+  public:
     // Start state: catalogue filled, no matches, no participants, the "3-2-1-Regel" in force.
     Spielstand();
 

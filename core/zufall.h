@@ -6,12 +6,12 @@
 namespace ovi {
 
 class Zufall {
-public:
+  public:
     double naechster() { return static_cast<double>(gen_()) / 4294967296.0; }
     // Integer part of 4 * r: 0..3.
     int tor() { return static_cast<int>(4.0 * naechster()); }
 
-private:
+  private:
     std::mt19937 gen_;  // default seed on purpose
 };
 

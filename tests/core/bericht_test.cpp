@@ -1,0 +1,90 @@
+#include "core/bericht.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/auswertung.h"
+#include "core/rangliste.h"
+#include "testspiel.h"
+
+using namespace ovi;
+using namespace ovi::test;
+
+namespace {
+
+std::string lies(const std::string& name) {
+    std::ifstream f(std::string(OVI_TESTDATEN) + "/" + name, std::ios::binary);
+    std::stringstream inhalt;
+    inhalt << f.rdbuf();
+    return inhalt.str();
+}
+
+// Anna (slot 1) tips Italien; an exact hit in group A, a goal difference in the Achtelfinale,
+// a drawn tendency in the final, a miss in group B; match 20 has a result but is not flagged.
+Spielstand kleinesSpiel() {
+    Spielstand s;
+    s.regel.bonus = true;
+    s.regel.bonuspunkte = 10;
+    mitspieler(s, 0, "Bert", 24);
+    mitspieler(s, 1, "Anna", 16);
+    setzeSpiel(s, 0, 0, 1, 4, 2);
+    setzeTipp(s, 1, 0, 4, 2);
+    setzeSpiel(s, 6, 4, 5, 1, 0);
+    setzeTipp(s, 1, 6, 0, 1);
+    setzeSpiel(s, 20, 12, 13, 3, 1, false);
+    setzeTipp(s, 1, 20, 3, 1);
+    setzeSpiel(s, 50, 10, 9, 2, 0);
+    setzeTipp(s, 1, 50, 3, 1);
+    setzeSpiel(s, 63, 16, 24, 1, 1);
+    setzeTipp(s, 1, 63, 0, 0);
+    setzeTipp(s, 0, 63, 1, 1);
+    return s;
+}
+
+}  // namespace
+
+TEST(Bericht, GanzerTextEinesKleinenSpiels) {
+    Spielstand s = kleinesSpiel();
+    ASSERT_EQ(werteKomplettAus(s), Bonusausgang::weltmeisterFrage);
+    setWeltmeister(s, "Italien");
+    EXPECT_EQ(spielerInfo(s, 1), lies("bericht_anna.txt"));
+}
+
+TEST(Bericht, PlatzFolgtDerLetztenSortierung) {
+    Spielstand s = kleinesSpiel();
+    werteKomplettAus(s);
+    setWeltmeister(s, "Italien");
+    EXPECT_NE(spielerInfo(s, 0).find("  Gesamtpunkte:\t3 [2.]\r\n"), std::string::npos);
+    sortiereTabelle(s, 6);  // tendency: Bert 1, Anna 1: order kept
+    sortiereTabelle(s, 4);  // exact hits: Bert 3, Anna 3: kept
+    sortiereTabelle(s, 5);  // goal difference: Anna 2, Bert 0
+    EXPECT_NE(spielerInfo(s, 0).find("  Gesamtpunkte:\t3 [2.]\r\n"), std::string::npos);
+    sortiereTabelle(s, 3);  // bonus: Anna first
+    EXPECT_NE(spielerInfo(s, 1).find("  Gesamtpunkte:\t16 [1.]\r\n"), std::string::npos);
+}
+
+TEST(Bericht, OhneTrefferUndOhneTipp) {
+    Spielstand s;
+    mitspieler(s, 0, "Leer", -1);
+    setzeEingebauteRegel(s, 1);
+    werteKomplettAus(s);
+    const std::string t = spielerInfo(s, 0);
+    EXPECT_NE(t.find("  Weltmeister-Tipp: kein Tipp\r\n"), std::string::npos);
+    EXPECT_NE(t.find("  Die richtigen Tipps [0x]\r\n  [jeweils 2 Punkte]\r\n  -\r\n\r\n"), std::string::npos);
+    EXPECT_NE(t.find("  Spiele mit richtiger Sieghöhe [0x]\r\n  [jeweils 1 Punkte]\r\n  -\r\n\r\n"), std::string::npos);
+    EXPECT_NE(t.find("  Spiele mit richtiger Tendenz [0x]\r\n  [jeweils 1 Punkt(e)]\r\n  -\r\n\r\n\r\n"),
+              std::string::npos);
+    s.setWMTipp(0, 33);
+    EXPECT_THROW(spielerInfo(s, 0), Bereichsfehler);
+    EXPECT_THROW(spielerInfo(s, 25), Bereichsfehler);
+}
+
+TEST(Bericht, Namen14FuelltAufDreiundzwanzig) {
+    Spielstand s;
+    EXPECT_EQ(namen14(s, 10), "Serbien und Montenegro ");
+    EXPECT_EQ(namen14(s, 9), "Elfenbeinküste         ");
+    EXPECT_EQ(namen14(s, 32), "unbekannt              ");
+    EXPECT_THROW(namen14(s, 33), Bereichsfehler);
+}

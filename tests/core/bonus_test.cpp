@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "core/auswertung.h"
+#include "testspiel.h"
+
+using namespace ovi;
+using namespace ovi::test;
+
+namespace {
+
+// Final 16 (Italien) against 24 (Frankreich); slot 0 tips Italien, 1 Frankreich, 2 Italien but does not
+// play along, 3 gave no tip (-1). Slot 1 scores the group match.
+Spielstand finalSpiel(int h, int a, bool bonus, bool finaleGewertet) {
+    Spielstand s;
+    s.regel.bonus = bonus;
+    s.regel.bonuspunkte = 10;
+    mitspieler(s, 0, "Anna", 16);
+    mitspieler(s, 1, "Ben", 24);
+    s.setName(2, "Carl");
+    s.setWMTipp(2, 16);
+    mitspieler(s, 3, "Dora", -1);
+    setzeSpiel(s, 0, 0, 1, 1, 0);
+    setzeTipp(s, 1, 0, 1, 0);
+    setzeSpiel(s, 63, 16, 24, h, a, finaleGewertet);
+    return s;
+}
+
+const Liste<bool, 25> keiner{};
+
+}  // namespace
+
+struct BonusFall {
+    const char* name;
+    int h, a;
+    bool bonus, gewertet;
+    Bonusausgang ausgang;
+    int weltmeister;
+    int bonusAnna, bonusBen;
+};
+
+class Bonus : public ::testing::TestWithParam<BonusFall> {};
+
+TEST_P(Bonus, Ausgang) {
+    const auto f = GetParam();
+    SCOPED_TRACE(f.name);
+    Spielstand s = finalSpiel(f.h, f.a, f.bonus, f.gewertet);
+    EXPECT_EQ(werteKomplettAus(s), f.ausgang);
+    EXPECT_EQ(s.weltmeister, f.weltmeister);
+    EXPECT_EQ(s.auswertung[0].wmBonus, f.bonusAnna);
+    EXPECT_EQ(s.auswertung[1].wmBonus, f.bonusBen);
+    EXPECT_EQ(s.auswertung[2].wmBonus, 0);
+    EXPECT_EQ(s.auswertung[3].wmBonus, 0);
+    for (int p = 0; p < 25; ++p) {
+        EXPECT_EQ(s.auswertung[p].gesamt, s.auswertung[p].punkte + s.auswertung[p].wmBonus);
+        EXPECT_EQ(s.sieger[p], s.auswertung[p].wmBonus != 0);
+    }
+}
+
+// Final tips: Anna 0:0 and Ben 0:0 (never entered), so a drawn final 0:0 gives both 3 points.
+INSTANTIATE_TEST_SUITE_P(
+    Finale, Bonus,
+    ::testing::Values(BonusFall{"Heimsieg", 2, 1, true, true, Bonusausgang::bonusVergeben, 16, 10, 0},
+                      BonusFall{"Auswaertssieg", 0, 1, true, true, Bonusausgang::bonusVergeben, 24, 0, 10},
+                      BonusFall{"Unentschieden", 1, 1, true, true, Bonusausgang::weltmeisterFrage, -1, 0, 0},
+                      BonusFall{"BonusAus", 2, 1, false, true, Bonusausgang::ohneBonus, -1, 0, 0},
+                      BonusFall{"FinaleNichtGewertet", 2, 1, true, false, Bonusausgang::ohneBonus, -1, 0, 0}));
+
+TEST(Bonus, UnentschiedenesFinaleIstOhneAntwortFertigGewertet) {
+    Spielstand s = finalSpiel(1, 1, true, true);
+    ASSERT_EQ(werteKomplettAus(s), Bonusausgang::weltmeisterFrage);
+    // Ben scored the group match: his total is set and he leads, though nobody answered yet.
+    EXPECT_EQ(s.auswertung[1].gesamt, 3 + 1);
+    EXPECT_EQ(s.auswertung[1].platz, 0);
+    EXPECT_EQ(s.auswertung[0].gesamt, 1);
+}
+
+TEST(Bonus, AntwortNachUnentschiedenemFinale) {
+    Spielstand s = finalSpiel(1, 1, true, true);
+    ASSERT_EQ(werteKomplettAus(s), Bonusausgang::weltmeisterFrage);
+    setWeltmeister(s, "Italien");
+    EXPECT_EQ(s.weltmeister, 16);
+    EXPECT_EQ(s.auswertung[0].wmBonus, 10);
+    EXPECT_EQ(s.auswertung[0].gesamt, 11);
+    EXPECT_EQ(s.auswertung[0].platz, 0);
+    EXPECT_EQ(s.auswertung[1].platz, 1);
+    EXPECT_TRUE(s.sieger[0]);
+    EXPECT_FALSE(s.sieger[2]);
+}
+
+TEST(Bonus, UnbekannterNameBehaeltWeltmeister) {
+    for (const char* name : {"unbekannt", "italien", ""}) {
+        SCOPED_TRACE(name);
+        Spielstand s = finalSpiel(1, 1, true, true);
+        werteKomplettAus(s);
+        setWeltmeister(s, name);
+        EXPECT_EQ(s.weltmeister, -1);
+        // -1 never matches Dora's missing tip.
+        for (int p = 0; p < 25; ++p) EXPECT_EQ(s.auswertung[p].wmBonus, 0);
+    }
+}
+
+TEST(Bonus, SiegerText) {
+    Spielstand s = finalSpiel(2, 1, true, true);
+    werteKomplettAus(s);
+    EXPECT_EQ(bonusSiegerText(s, s.sieger),
+              "Folgende Teilnehmer haben den Weltmeister\r\n"
+              "richtig vorhergesagt und bekommen deshalb 10 Bonuspunkte gutgeschrieben:\r\n"
+              "\r\n          Anna");
+    EXPECT_EQ(bonusSiegerText(s, keiner),
+              "Folgende Teilnehmer haben den Weltmeister\r\n"
+              "richtig vorhergesagt und bekommen deshalb 10 Bonuspunkte gutgeschrieben:\r\n");
+    Liste<bool, 25> zwei{};
+    zwei[1] = zwei[3] = true;
+    EXPECT_EQ(bonusSiegerText(s, zwei),
+              "Folgende Teilnehmer haben den Weltmeister\r\n"
+              "richtig vorhergesagt und bekommen deshalb 10 Bonuspunkte gutgeschrieben:\r\n"
+              "\r\n          Ben\r\n          Dora");
+}
+
+TEST(Bonus, UeberlaufDerFinaltoreBrichtAb) {
+    Spielstand s = finalSpiel(0, 0, true, true);
+    s.spiele[63].ergHeim = 32767;
+    s.spiele[63].ergAus = -2;
+    const auto vorher = s.auswertung;
+    EXPECT_THROW(werteKomplettAus(s), Ueberlauffehler);
+    EXPECT_TRUE(s.auswertung == vorher);
+    EXPECT_EQ(s.weltmeister, -1);
+}

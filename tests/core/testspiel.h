@@ -1,0 +1,28 @@
+// Small helpers to set up games in tests.
+#pragma once
+
+#include "core/spielstand.h"
+
+namespace ovi::test {
+
+inline void setzeSpiel(Spielstand& s, int m, int heim, int aus, int erg1, int erg2, bool auswerten = true) {
+    Spiel& sp = s.spiele[m];
+    sp.heim = static_cast<Integer>(heim);
+    sp.aus = static_cast<Integer>(aus);
+    sp.ergHeim = static_cast<Integer>(erg1);
+    sp.ergAus = static_cast<Integer>(erg2);
+    sp.auswerten = auswerten;
+}
+
+inline void setzeTipp(Spielstand& s, int p, int m, int heim, int aus) {
+    s.tipps(p, m, 0) = static_cast<Integer>(heim);
+    s.tipps(p, m, 1) = static_cast<Integer>(aus);
+}
+
+inline void mitspieler(Spielstand& s, int p, const std::string& name, int wmTipp = 0) {
+    s.setName(p, name);
+    s.setSpieltMit(p, true);
+    s.setWMTipp(p, wmTipp);
+}
+
+}  // namespace ovi::test
