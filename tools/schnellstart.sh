@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Sets up a fresh Debian 12 machine, builds, and then starts the program, runs the tests or the benchmarks.
+#   bash tools/schnellstart.sh starten | testen | leistung
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PAKETE=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
+        libbenchmark-dev clang libclang-rt-14-dev fonts-dejavu-core xvfb xauth openbox xdotool x11-utils
+        imagemagick)
+
+installiere() {
+    local fehlend=()
+    for p in "${PAKETE[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+    done
+    [ ${#fehlend[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    echo "Installiere: ${fehlend[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+}
+
+baue() {
+    local ordner=$1
+    shift
+    cmake -S . -B "$ordner" -G Ninja "$@" >/dev/null
+    cmake --build "$ordner"
+}
+
+case "${1:-}" in
+starten)
+    installiere
+    baue build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    exec build/bin/ovikuvela
+    ;;
+testen)
+    installiere
+    baue build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    ctest --test-dir build --output-on-failure -j2
+    ;;
+leistung)
+    installiere
+    baue build-leistung -DCMAKE_BUILD_TYPE=Release
+    exec build-leistung/bin/ovikuvela-leistung
+    ;;
+*)
+    echo "Aufruf: bash tools/schnellstart.sh starten|testen|leistung" >&2
+    exit 2
+    ;;
+esac
