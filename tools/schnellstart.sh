@@ -38,6 +38,10 @@ testen)
     installiere
     baue build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     ctest --test-dir build --output-on-failure -j2
+    # The same suite once more with AddressSanitizer and UndefinedBehaviorSanitizer: any report fails.
+    baue build-asan -DCMAKE_BUILD_TYPE=Debug -DOVI_SANITIZE=ON -DOVI_BENCH=OFF
+    ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp ctest --test-dir build-asan --output-on-failure -j2
     ;;
 leistung)
     installiere
