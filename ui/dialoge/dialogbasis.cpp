@@ -1,0 +1,84 @@
+#include "ui/dialoge/dialogbasis.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QtDebug>
+#include <cmath>
+#include <exception>
+
+namespace ovi {
+
+DialogBasis::DialogBasis(QWidget* parent, BeiVerlust art) : QDialog(parent) {
+    setModal(false);
+    setAttribute(Qt::WA_DeleteOnClose, art == BeiVerlust::verwerfen);
+}
+
+bool DialogBasis::gehoertZuMir(const QWidget* fenster) const {
+    // A message box or list popup opened from here is ours: turning to it is no reason to go.
+    for (const QWidget* w = fenster; w != nullptr; w = w->parentWidget())
+        if (w == this) return true;
+    return false;
+}
+
+bool DialogBasis::event(QEvent* e) {
+    if (e->type() == QEvent::WindowDeactivate && isVisible() && !gehoertZuMir(QApplication::activeWindow())) close();
+    return QDialog::event(e);
+}
+
+void DialogBasis::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void DialogBasis::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // Only an active window can lose activation; a window manager may otherwise leave it in the background.
+    raise();
+    activateWindow();
+}
+
+bool DialogBasis::sicher(const std::function<void()>& body) {
+    try {
+        body();
+        return true;
+    } catch (const std::exception& f) {
+        qWarning("%s", f.what());
+    }
+    return false;
+}
+
+namespace dialog {
+
+int px(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QRect twips(double links, double oben, double breite, double hoehe) {
+    const int l = px(links);
+    const int o = px(oben);
+    return {l, o, px(links + breite) - l, px(oben + hoehe) - o};
+}
+
+QColor farbe(Long wert) { return {wert & 0xFF, (wert >> 8) & 0xFF, (wert >> 16) & 0xFF}; }
+
+Long farbwert(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
+
+void setzeHintergrund(QWidget* w, const QColor& c) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, c);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void setzeFeldfarben(QWidget* w, const QColor& hintergrund, const QColor& text) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, hintergrund);
+    p.setColor(QPalette::Text, text);
+    w->setPalette(p);
+}
+
+QColor hintergrund(const QWidget* w) { return w->palette().color(QPalette::Window); }
+
+}  // namespace dialog
+}  // namespace ovi
