@@ -1,11 +1,10 @@
 // Merging the tips of participants' own copies of the game.
 #pragma once
 
+#include <QStringList>
 #include <string>
 
 #include "core/spielstand.h"
-
-class QStringList;
 
 namespace ovi {
 

@@ -1,10 +1,9 @@
 // Writes the shipped tournament files from data/wm2006.csv:
 //   ovikuvela-turnier CSV ZIELORDNER
+#include <QString>
 #include <fstream>
 #include <iostream>
 #include <sstream>
-
-#include <QString>
 
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"

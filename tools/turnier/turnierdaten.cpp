@@ -110,8 +110,8 @@ struct Demo {
 
 // Six participants with their own style; champion tips chosen so the drawn final matters.
 constexpr Demo demos[] = {
-    {"Anke", "Italien", 11},    {"Bernd", "Brasilien", 23}, {"Claudia", "Deutschland", 37},
-    {"Dieter", "Frankreich", 41}, {"Elif", "Italien", 53},  {"Frank", "Argentinien", 67},
+    {"Anke", "Italien", 11},      {"Bernd", "Brasilien", 23}, {"Claudia", "Deutschland", 37},
+    {"Dieter", "Frankreich", 41}, {"Elif", "Italien", 53},    {"Frank", "Argentinien", 67},
 };
 
 // A small fixed hash: the demo game must come out the same on every build.

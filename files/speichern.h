@@ -1,0 +1,25 @@
+// Reading a whole file and writing one safely: into a temporary file beside the target, renamed over it.
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <string>
+
+class QIODevice;
+
+namespace ovi {
+
+// Largest file worth reading: bigger than any valid game file, small enough to never choke.
+inline constexpr qint64 groessteDatei = 16 * 1024 * 1024;
+
+// Empty text on success, else a German message naming the file.
+std::string ladeBytes(const QString& pfad, std::string& bytes);
+
+// Writes the data into the open device; tests hand in one that fails, like a full disk.
+using Schreibweg = std::function<bool(QIODevice& ziel, const std::string& bytes)>;
+bool schreibeAlles(QIODevice& ziel, const std::string& bytes);
+
+// The old file stays untouched unless every byte was written and the rename succeeded.
+std::string speichereBytes(const QString& pfad, const std::string& bytes, const Schreibweg& weg = schreibeAlles);
+
+}  // namespace ovi
