@@ -31,7 +31,8 @@ double zeilenOben(int p) { return zeilenBasis + p * zeilenAbstand; }
 // twelve characters, but a longer name from the game state may stay as it is (it can only shrink).
 class NamensPruefer : public QValidator {
   public:
-    explicit NamensPruefer(QLineEdit* feld) : QValidator(feld) {
+    // Installed after the name is shown: the line edit checks edits only while its text passed the last check.
+    explicit NamensPruefer(QLineEdit* feld) : QValidator(feld), bisher_(feld->text().toUcs4().size()) {
         connect(feld, &QLineEdit::textChanged, this, [this](const QString& t) { bisher_ = t.toUcs4().size(); });
     }
 
@@ -44,7 +45,7 @@ class NamensPruefer : public QValidator {
     }
 
   private:
-    qsizetype bisher_ = 0;
+    qsizetype bisher_;
 };
 
 }  // namespace
@@ -55,6 +56,8 @@ frmAendern::frmAendern(Spielstand& s, std::function<void()> starteEinblenden, QW
     setWindowTitle(QStringLiteral("Spielerdaten ändern"));
     baueAuf();
     sicher([this] { ladeZeilen(); });
+    // After the names are shown, so a longer one from the game state counts as valid.
+    for (QLineEdit* feld : txtName) feld->setValidator(new NamensPruefer(feld));
 }
 
 void frmAendern::baueAuf() {
@@ -79,7 +82,6 @@ void frmAendern::baueAuf() {
         name->setObjectName(QStringLiteral("txtName_") + nr);
         name->setGeometry(dialog::twips(aussen, zeilenOben(p), nameBreite, zeilenHoehe));
         dialog::setzeFeldfarben(name, QColor(65, 152, 61), QColor(255, 255, 255));
-        name->setValidator(new NamensPruefer(name));
         name->installEventFilter(this);
         txtName[p] = name;
 
