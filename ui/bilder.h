@@ -1,0 +1,34 @@
+// The pictures of the main window, rendered once from the SVG resources at the size they are shown.
+#pragma once
+
+#include <QPixmap>
+#include <QSize>
+#include <array>
+
+#include "core/katalog.h"
+
+namespace ovi {
+
+class Bilder {
+  public:
+    // Sizes in logical pixels.
+    static constexpr QSize flaggenGroesse{29, 19};
+    static constexpr QSize infoGroesse{13, 13};
+    static constexpr QSize sortiererGroesse{16, 10};
+
+    explicit Bilder(qreal pixelVerhaeltnis);
+
+    // Picture k + 1 of the image list belongs to team k; 32 is "unbekannt". Out of range: "unbekannt".
+    const QPixmap& flagge(int team) const;
+    const QPixmap& info() const { return info_; }
+    // The lower marker points the other way.
+    const QPixmap& sortierer(bool unten) const { return unten ? sortiererUnten_ : sortierer_; }
+
+  private:
+    std::array<QPixmap, katalog::anzahlNationen> flaggen_;
+    QPixmap info_;
+    QPixmap sortierer_;
+    QPixmap sortiererUnten_;
+};
+
+}  // namespace ovi

@@ -1,0 +1,91 @@
+#include "dienste.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace ovi {
+
+namespace {
+
+void richteEin(QFileDialog& dlg, const Dateiwahl& w) {
+    dlg.setWindowTitle(w.titel);
+    if (!w.ordner.isEmpty()) dlg.setDirectory(w.ordner);
+    dlg.setNameFilters({gowetFilter, alleFilter});
+    if (!w.vorschlag.isEmpty()) dlg.selectFile(w.vorschlag);
+}
+
+QString oeffneEine(QWidget* eltern, const Dateiwahl& w) {
+    QFileDialog dlg(eltern);
+    richteEin(dlg, w);
+    dlg.setFileMode(QFileDialog::ExistingFile);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    return dlg.selectedFiles().first();
+}
+
+QStringList oeffneMehrere(QWidget* eltern, const Dateiwahl& w) {
+    QFileDialog dlg(eltern);
+    richteEin(dlg, w);
+    dlg.setFileMode(QFileDialog::ExistingFiles);
+    if (dlg.exec() != QDialog::Accepted) return {};
+    return dlg.selectedFiles();
+}
+
+QString speichere(QWidget* eltern, const Dateiwahl& w) {
+    QFileDialog dlg(eltern);
+    richteEin(dlg, w);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setFileMode(QFileDialog::AnyFile);
+    dlg.setDefaultSuffix(QStringLiteral("gowet"));
+    // The window asks before overwriting, after it has added the suffix.
+    dlg.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+    return dlg.selectedFiles().first();
+}
+
+Antwort frageNach(QWidget* eltern, const QString& titel, const QString& text, Knoepfe k) {
+    QMessageBox box(QMessageBox::NoIcon, titel, text, QMessageBox::NoButton, eltern);
+    switch (k) {
+        case Knoepfe::okAbbrechen:
+            box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+            box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+            break;
+        case Knoepfe::jaNein:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        case Knoepfe::jaNeinAbbrechen:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+            box.button(QMessageBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+            break;
+    }
+    if (auto* b = box.button(QMessageBox::Yes)) b->setText(QStringLiteral("Ja"));
+    if (auto* b = box.button(QMessageBox::No)) b->setText(QStringLiteral("Nein"));
+    switch (box.exec()) {
+        case QMessageBox::Ok:
+            return Antwort::ok;
+        case QMessageBox::Yes:
+            return Antwort::ja;
+        case QMessageBox::No:
+            return Antwort::nein;
+        default:
+            return Antwort::abbrechen;
+    }
+}
+
+void melde(QWidget* eltern, const QString& titel, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, titel, text, QMessageBox::Ok, eltern);
+    box.exec();
+}
+
+}  // namespace
+
+Dienste mitStandard(Dienste d) {
+    if (!d.oeffnen) d.oeffnen = oeffneEine;
+    if (!d.oeffnenMehrere) d.oeffnenMehrere = oeffneMehrere;
+    if (!d.speichern) d.speichern = speichere;
+    if (!d.frage) d.frage = frageNach;
+    if (!d.meldung) d.meldung = melde;
+    return d;
+}
+
+}  // namespace ovi

@@ -1,0 +1,197 @@
+// The main window: owner of the one game state, the match grid, the ranking table and the menus.
+//
+// Data flow:  grid (results, ticks, tips) --leseRaster--> Spielstand
+//             Spielstand --werteKomplettAus--> evaluation records --sortiereTabelle--> ranking order
+//             records --zeigeTabelle--> ranking rows;  Spielstand + records --fuelleRaster--> grid
+//             tips --zeigeTendenz--> counters;  files only through the commands, after checking
+//             dialogs get the Spielstand and call back starteEinblenden / starteAuswertung
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "core/auswertung.h"
+#include "core/spielstand.h"
+#include "core/zufall.h"
+#include "files/spieldatei.h"
+#include "ui/bilder.h"
+#include "ui/dienste.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace ovi {
+
+class frmSpielInfo;
+
+class frmHaupt : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit frmHaupt(Dienste dienste = {}, QWidget* eltern = nullptr);
+    ~frmHaupt() override;
+
+    Spielstand& spielstand() { return s_; }
+    const Spielstand& spielstand() const { return s_; }
+    int ansicht() const { return ansicht_; }
+    QString dateiName() const { return dateiName_; }
+
+    // Called by the dialogs once they have changed participants or the own rule.
+    void starteEinblenden();
+    void starteAuswertung();
+    // The operator's answer after a drawn final.
+    void setWeltmeister(const std::string& team);
+
+    // Lays out and fills a phase view; a view outside 0..10 is refused and the current one kept.
+    bool zeigePhase(int v);
+    // Small screens get the window maximised.
+    void passeAnBildschirm(int hoehePx);
+    // True when the game differs from what was last saved or opened (takes the grid over first).
+    bool ungespeichert();
+
+  signals:
+    void beendet();
+
+  protected:
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+  private:
+    enum class Art { heimErg, ausErg, heimTipp, ausTipp, spielerName, tabName, info };
+    struct Ort {
+        Art art;
+        int index;
+    };
+
+    // Building the window once (frmhaupt_aufbau.cpp).
+    void baueSpielfeld(QWidget* zentrum);
+    void baueSpalte(int s);
+    void baueZeile(int p);
+    void baueTabelle(QWidget* zentrum);
+    void setzeReihenfolge();
+    QLineEdit* neuesFeld(QWidget* eltern, const QString& name, Art art, int index);
+    void merke(QObject* o, Art art, int index);
+
+    // Menu (frmhaupt_menue.cpp).
+    void baueMenue();
+    void setzeRegelHaken(QAction* gewaehlt);
+
+    // Phase views (frmhaupt_phase.cpp).
+    void cmbPhase_Click(int index);
+
+    // Grid and table (frmhaupt_raster.cpp).
+    void fuelleRaster();
+    void leseRaster();
+    void einblenden();
+    void stapleZeilen();
+    void zeigeTabelle();
+    void setzeMarken(int schluessel);
+    void cmbSortierung_Click(int index);
+    void nachBewertung(Bonusausgang ausgang);
+
+    // Tendency counters (frmhaupt_tendenz.cpp).
+    void zeigeTendenz();
+
+    // Entry fields (frmhaupt_eingabe.cpp).
+    bool feldTaste(QLineEdit* f, QKeyEvent* e);
+    void beginneEdit(Art art, QLineEdit* f);
+    void beendeEdit(Art art, QLineEdit* f);
+    void feldGeaendert(Art art);
+    Integer& vorher(Art art);
+
+    // Effects (frmhaupt_effekte.cpp).
+    void tmrWechsel_Timer();
+    void lblSpieler_MouseMove(int p);
+    void lblTabSpieler_MouseMove(int r);
+    void setzeMarke(int slot, int zeile);
+
+    // File commands (frmhaupt_datei.cpp).
+    void menOeffnen_Click();
+    bool menSpeichern_Click();
+    void menTipps_Click();
+    void menSpiele_Click();
+    void menBeenden_Click();
+    bool darfBeenden();
+    QString startOrdner() const;
+
+    // Edit commands (frmhaupt_befehle.cpp).
+    void cmdAuswerten_Click();
+    void waehleRegel(int modus, QAction* punkt);
+    void waehleSpiele(bool loeschen, const std::function<bool(int)>& gewaehlt);
+    void menNull_Click();
+    void cmdZufall_Click();
+
+    // Dialogs (frmhaupt_dialoge.cpp).
+    void menEigeneRegel_Click();
+    void menAendern_Click();
+    void menInfo_Click();
+    void imgInfo_Click(int s);
+    void zeigeBonusSieger();
+    void frageWeltmeister();
+
+    // Every handler runs through here: a fault abandons it with a message.
+    void sicher(const std::function<void()>& body);
+
+    Spielstand s_;
+    Spieldatei gespeichert_;  // what the file holds since the last save or open
+    Dienste dienste_;
+    Bilder bilder_;
+    Zufall zufall_;
+
+    int ansicht_ = 0;
+    QString dateiName_;
+    bool rasterAktiv_ = false;
+    Integer wechsel_ = -1;
+    std::array<bool, 8> zeileAktiv_{};
+    Integer vorherHeimErg_ = 0, vorherAusErg_ = 0, vorherHeimTipp_ = 0, vorherAusTipp_ = 0;
+    int markRasterSpieler_ = 0, markRasterPlatz_ = 0, markTabSpieler_ = 0, markTabPlatz_ = 0;
+    QHash<const QObject*, Ort> orte_;
+    QAction* regelHaken_ = nullptr;
+    frmSpielInfo* spielInfo_ = nullptr;
+
+    // Match area.
+    QGroupBox* fraSpiele = nullptr;
+    QComboBox* cmbPhase = nullptr;
+    QPushButton* cmdTendenz = nullptr;
+    QPushButton* cmdZufall = nullptr;
+    QPushButton* cmdAuswerten = nullptr;
+    QTimer* tmrWechsel = nullptr;
+    std::array<QWidget*, 25> fraSpieler{};
+    std::array<std::array<QWidget*, 2>, 25> tippBlock{};  // slots 4-5 and 6-7 of a row, shown as a whole
+    std::array<QLabel*, 25> lblSpieler{}, lblPunkteGruppe{}, lblPunkteGesamt{};
+    std::array<QFrame*, 25> linie{};
+    std::array<QLineEdit*, 200> txtHeimTipp{}, txtAusTipp{};
+    std::array<QFrame*, 8> fraSpiel{}, shpRahmen{}, shpEins{}, shpNull{}, shpZwei{};
+    std::array<QLabel*, 8> imgSpielHeim{}, imgSpielAus{}, imgInfo{}, lblTenEins{}, lblTenNull{}, lblTenZwei{};
+    std::array<QLineEdit*, 8> txtHeimErg{}, txtAusErg{};
+    std::array<QCheckBox*, 8> chkAuswerten{};
+
+    // Ranking table.
+    QGroupBox* fraTabelle = nullptr;
+    QLabel *lblDatei = nullptr, *lblDateiE = nullptr, *lblModus = nullptr, *lblModusE = nullptr, *lblBonusE = nullptr;
+    QComboBox* cmbSortierung = nullptr;
+    QWidget* fraTabelleTab = nullptr;
+    QWidget* picFocus = nullptr;
+    std::array<QFrame*, 2> linQuer{};
+    std::array<QLabel*, 2> imgSortierer{};
+    std::array<QFrame*, 25> fraTabSpieler{};
+    std::array<QLabel*, 26> lblBonus{};  // element 25 is the caption "Bonuspunkte:"
+    std::array<QLabel*, 25> lblPlatz{}, lblTabSpieler{}, lblTabPunkteGesamt{}, lblTabPunkteGruppe{}, lblTabPunkteKO{},
+        lblTab3er{}, lblTab2er{}, lblTab1er{};
+
+    // Rule items of the menu.
+    QAction *men321 = nullptr, *men3Punkte = nullptr, *men2Punkte = nullptr, *menEigeneRegel = nullptr;
+};
+
+}  // namespace ovi

@@ -1,0 +1,165 @@
+// File commands: open, save, the two imports, and quitting with the question about unsaved changes.
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include "files/spielinfo.h"
+#include "files/tippimport.h"
+#include "ui/frmhaupt.h"
+
+namespace ovi {
+
+namespace {
+
+QString aus(const std::string& s) { return QString::fromStdString(s); }
+
+// What a save would write now: the tips as they stand, not the last file image.
+Spieldatei dateiBild(const Spielstand& s) {
+    Spieldatei d = ausSpielstand(s);
+    d.tippsAblage = s.tipps;
+    return d;
+}
+
+}  // namespace
+
+QString frmHaupt::startOrdner() const {
+    if (!dateiName_.isEmpty()) return QFileInfo(dateiName_).absolutePath();
+    // Installed beside the program, or generated in the build folder.
+    const QString programm = QCoreApplication::applicationDirPath();
+    for (const QString& ordner :
+         {programm + QStringLiteral("/../share/ovikuvela"), programm + QStringLiteral("/../data")})
+        if (QFileInfo(ordner).isDir()) return QDir::cleanPath(ordner);
+    return {};
+}
+
+void frmHaupt::menOeffnen_Click() {
+    const QString pfad =
+        dienste_.oeffnen(this, {QStringLiteral("Wählen Sie den gespeicherten Spielstand!"), startOrdner(), {}});
+    if (pfad.isEmpty()) return;
+    const Gelesen<Spieldatei> gelesen = ladeSpieldatei(pfad, s_.nationen);
+    if (!gelesen) {
+        dienste_.meldung(this, QStringLiteral("Öffnen"), aus(gelesen.fehler));
+        return;
+    }
+    uebernehme(s_, *gelesen.daten);
+    s_.tipps = gelesen.daten->tippsAblage;
+    dateiName_ = pfad;
+    gespeichert_ = dateiBild(s_);
+    lblDateiE->setText(QFileInfo(pfad).fileName().left(40));
+    lblModusE->setText(aus(regelName(s_.regel.modus)));
+    lblBonusE->setText(QString::number(s_.regel.bonuspunkte));
+    ansicht_ = 0;
+    {
+        const QSignalBlocker still(cmbPhase);
+        cmbPhase->setCurrentIndex(0);
+    }
+    einblenden();
+    zeigePhase(0);
+    zeigeTendenz();
+}
+
+bool frmHaupt::menSpeichern_Click() {
+    leseRaster();
+    s_.tippsAblage = s_.tipps;
+    QString pfad = dienste_.speichern(
+        this, {QStringLiteral("Geben Sie den Namen der Datei zum Speichern ein!"), startOrdner(), dateiName_});
+    if (pfad.isEmpty()) return false;
+    if (QFileInfo(pfad).suffix().isEmpty()) pfad += QStringLiteral(".gowet");
+    if (QFileInfo::exists(pfad) &&
+        dienste_.frage(
+            this, QStringLiteral("Speichern"),
+            QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QFileInfo(pfad).fileName()),
+            Knoepfe::jaNein) != Antwort::ja)
+        return false;
+    const Spieldatei bild = dateiBild(s_);
+    const std::string fehler = speichereSpieldatei(pfad, bild);
+    if (!fehler.empty()) {
+        dienste_.meldung(this, QStringLiteral("Speichern"),
+                         QStringLiteral("Die Datei konnte nicht gespeichert werden.\n%1").arg(aus(fehler)));
+        return false;
+    }
+    dateiName_ = pfad;
+    gespeichert_ = bild;
+    lblDateiE->setText(QFileInfo(pfad).fileName().left(40));
+    return true;
+}
+
+void frmHaupt::menTipps_Click() {
+    const QStringList pfade = dienste_.oeffnenMehrere(
+        this, {QStringLiteral("Wählen Sie die zu importierende(n) Datei(en)"), startOrdner(), {}});
+    if (pfade.isEmpty()) return;
+    const std::string fehler = importiereTipps(s_, pfade);
+    if (!fehler.empty()) {
+        dienste_.meldung(this, QStringLiteral("Tipps importieren"), aus(fehler));
+        return;
+    }
+    // The files bring their participants and rule along: show them, but score nothing yet.
+    lblModusE->setText(aus(regelName(s_.regel.modus)));
+    lblBonusE->setText(QString::number(s_.regel.bonuspunkte));
+    stapleZeilen();
+    zeigeTabelle();
+    setzeMarken(cmbSortierung->currentIndex() < 0 ? 0 : cmbSortierung->currentIndex());
+    zeigePhase(ansicht_);
+    zeigeTendenz();
+}
+
+void frmHaupt::menSpiele_Click() {
+    const QString pfad = dienste_.oeffnen(
+        this, {QStringLiteral("Wählen Sie die zu importierenden Spiel-Informationen!"), startOrdner(), {}});
+    if (pfad.isEmpty()) return;
+    const Gelesen<SpielInfo> gelesen = ladeSpielInfo(pfad);
+    if (!gelesen) {
+        dienste_.meldung(this, QStringLiteral("Spiel-Informationen"), aus(gelesen.fehler));
+        return;
+    }
+    const int v = gelesen.daten->ansicht;
+    if (v < 0 || v >= katalog::anzahlAnsichten) return;
+    // A later save proposes this name.
+    dateiName_ = pfad;
+    s_.spiele = gelesen.daten->spiele;
+    ansicht_ = v;
+    {
+        const QSignalBlocker still(cmbPhase);
+        cmbPhase->setCurrentIndex(v);
+    }
+    zeigePhase(v);
+    zeigeTendenz();
+}
+
+bool frmHaupt::ungespeichert() {
+    leseRaster();
+    return !(dateiBild(s_) == gespeichert_);
+}
+
+bool frmHaupt::darfBeenden() {
+    if (!ungespeichert()) return true;
+    switch (dienste_.frage(this, QStringLiteral("ovi kuvela"),
+                           QStringLiteral("Sollen die Änderungen gespeichert werden?"), Knoepfe::jaNeinAbbrechen)) {
+        case Antwort::ja:
+            return menSpeichern_Click();
+        case Antwort::nein:
+            return true;
+        default:
+            return false;
+    }
+}
+
+void frmHaupt::menBeenden_Click() { close(); }
+
+void frmHaupt::closeEvent(QCloseEvent* e) {
+    // A fault while asking keeps the window open: better than losing the game.
+    bool zu = false;
+    sicher([&] { zu = darfBeenden(); });
+    if (!zu) {
+        e->ignore();
+        return;
+    }
+    e->accept();
+    emit beendet();
+}
+
+}  // namespace ovi

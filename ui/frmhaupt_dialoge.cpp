@@ -1,0 +1,64 @@
+// The small windows the main window opens: all modeless, they work on the game through the window.
+#include "ui/frmhaupt.h"
+
+#ifdef OVI_HAT_DIALOGE
+#include "ui/dialoge/frmaendern.h"
+#include "ui/dialoge/frminfo.h"
+#include "ui/dialoge/frmregel.h"
+#include "ui/dialoge/frmspielinfo.h"
+#include "ui/dialoge/frmweltmeister.h"
+#include "ui/dialoge/frmwmauswerten.h"
+#endif
+
+namespace ovi {
+
+#ifdef OVI_HAT_DIALOGE
+
+void frmHaupt::menEigeneRegel_Click() {
+    (new frmRegel(
+         s_, [this] { starteAuswertung(); }, this))
+        ->show();
+}
+
+void frmHaupt::menAendern_Click() {
+    (new frmAendern(
+         s_, [this] { starteEinblenden(); }, this))
+        ->show();
+}
+
+void frmHaupt::menInfo_Click() { (new frmInfo(s_, this))->show(); }
+
+void frmHaupt::imgInfo_Click(int s) {
+    // Kept once made: losing activation only hides it.
+    if (!spielInfo_) spielInfo_ = new frmSpielInfo(this);
+    spielInfo_->show();
+    spielInfo_->raise();
+    spielInfo_->activateWindow();
+    spielInfo_->spielAnzeigen(s_, ersteSpielNr(ansicht_) + s);
+}
+
+void frmHaupt::zeigeBonusSieger() {
+    auto* liste = new frmWMAuswerten(s_, this);
+    for (int p = 0; p < katalog::anzahlSpieler; ++p) liste->setWinner(p, s_.sieger[p]);
+    liste->show();
+}
+
+void frmHaupt::frageWeltmeister() {
+    (new frmWeltmeister(
+         s_, [this](const std::string& team) { setWeltmeister(team); }, this))
+        ->show();
+}
+
+#else
+
+// Built without the dialogs: the commands are there but open nothing.
+void frmHaupt::menEigeneRegel_Click() {}
+void frmHaupt::menAendern_Click() {}
+void frmHaupt::menInfo_Click() {}
+void frmHaupt::imgInfo_Click(int) {}
+void frmHaupt::zeigeBonusSieger() {}
+void frmHaupt::frageWeltmeister() {}
+
+#endif
+
+}  // namespace ovi
