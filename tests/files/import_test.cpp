@@ -1,0 +1,118 @@
+// The tip import: which tip wins, what the files replace, and that a bad file imports nothing.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "files/spieldatei.h"
+#include "files/tippimport.h"
+
+using namespace ovi;
+
+namespace {
+
+struct Tipp {
+    int p, m, heim, aus;
+};
+
+// A participant's copy: own name, the given tips, and a result that must never reach the operator's game.
+Spielstand kopie(const std::string& name, std::initializer_list<Tipp> tipps) {
+    Spielstand s;
+    s.setName(0, name);
+    s.setSpieltMit(0, true);
+    s.regel.modus = 1;
+    s.regel.modusPunkte[0] = 3;
+    s.regel.modusPunkte[1] = 1;
+    s.regel.bonuspunkte = 7;
+    s.regel.bonus = true;
+    s.spiele[0] = {5, 6, 4, 4, true, 0, 1, "10.06.2006", "15:00 Uhr", 2, 3, "Fremd"};
+    for (const Tipp& t : tipps) {
+        s.tipps(t.p, t.m, 0) = t.heim;
+        s.tipps(t.p, t.m, 1) = t.aus;
+    }
+    return s;
+}
+
+class TippImport : public ::testing::Test {
+  protected:
+    QTemporaryDir ordner;
+    QString lege(const QString& name, const Spielstand& s) {
+        const QString pfad = ordner.filePath(name);
+        EXPECT_EQ(speichereSpieldatei(pfad, ausSpielstand(s)), "");
+        return pfad;
+    }
+    // The operator's game: results entered, one tip already given, one honest 0:0.
+    Spielstand spiel() {
+        Spielstand s;
+        s.spiele[0] = {0, 1, 2, 1, true, 0, 4, "09.06.2006", "18:00 Uhr", 9, 0, ""};
+        s.tipps(0, 1, 0) = 2;
+        s.tipps(0, 1, 1) = 0;
+        return s;
+    }
+};
+
+}  // namespace
+
+TEST_F(TippImport, ErsteDateiGewinntVorhandeneTippsBleiben) {
+    const QString a = lege("a.gowet", kopie("Anna", {{0, 0, 1, 0}, {0, 1, 3, 3}, {0, 2, 0, 0}, {4, 63, 2, 2}}));
+    const QString b = lege("b.gowet", kopie("Berta", {{0, 0, 5, 5}, {0, 2, 1, 2}, {4, 63, 0, 1}, {24, 5, 9, 9}}));
+    Spielstand s = spiel();
+    const Spielstand vorher = s;
+    ASSERT_EQ(importiereTipps(s, {a, b}), "");
+    const struct {
+        int p, m, heim, aus;
+    } erwartet[] = {
+        {0, 0, 1, 0},   // first file brings it, the second cannot change it
+        {0, 1, 2, 0},   // the game's own tip stays
+        {0, 2, 1, 2},   // a 0:0 in the first file changes nothing, the second fills it
+        {4, 63, 2, 2},  // 2:2 of the first file
+        {24, 5, 9, 9},  // only in the second file
+        {3, 3, 0, 0},   // in no file
+    };
+    for (const auto& e : erwartet) {
+        SCOPED_TRACE(testing::Message() << e.p << "/" << e.m);
+        EXPECT_EQ(s.tipps(e.p, e.m, 0), e.heim);
+        EXPECT_EQ(s.tipps(e.p, e.m, 1), e.aus);
+    }
+    // Results, flags and pairings of the operator's game stay; the files' records went aside.
+    EXPECT_TRUE(s.spiele == vorher.spiele);
+    EXPECT_EQ(s.spieleImport[0].ergHeim, 4);
+    // Names, rule and colours are those of the last file.
+    EXPECT_EQ(s.getName(0), "Berta");
+    EXPECT_EQ(s.regel.modus, 1);
+    EXPECT_EQ(s.regel.bonuspunkte, 7);
+}
+
+TEST_F(TippImport, ZweimalDieselbeDateiAendertNichtsMehr) {
+    const QString a = lege("a.gowet", kopie("Anna", {{1, 10, 2, 1}, {2, 11, 0, 3}}));
+    Spielstand s = spiel();
+    ASSERT_EQ(importiereTipps(s, {a}), "");
+    const Spielstand einmal = s;
+    ASSERT_EQ(importiereTipps(s, {a}), "");
+    EXPECT_TRUE(s.tipps == einmal.tipps);
+    EXPECT_TRUE(s.spiele == einmal.spiele);
+    EXPECT_EQ(s.tipps(1, 10, 0), 2);
+}
+
+TEST_F(TippImport, EineKaputteDateiVerhindertDenGanzenImport) {
+    const QString a = lege("a.gowet", kopie("Anna", {{0, 0, 1, 0}}));
+    const QString kaputt = ordner.filePath("kaputt.gowet");
+    {
+        QFile f(kaputt);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(500, '\x07'));
+    }
+    const QString fehlt = ordner.filePath("fehlt.gowet");
+    for (const QStringList& wahl : {QStringList{a, kaputt}, QStringList{kaputt, a}, QStringList{a, fehlt}}) {
+        SCOPED_TRACE(wahl.join(",").toStdString());
+        Spielstand s = spiel();
+        const Spielstand vorher = s;
+        const std::string fehler = importiereTipps(s, wahl);
+        const std::string name = QFileInfo(wahl.last() == a ? wahl.first() : wahl.last()).fileName().toStdString();
+        EXPECT_NE(fehler.find("„" + name + "“"), std::string::npos) << fehler;
+        EXPECT_TRUE(s.tipps == vorher.tipps);
+        EXPECT_EQ(s.getName(0), vorher.getName(0));
+        EXPECT_TRUE(s.regel == vorher.regel);
+    }
+}
