@@ -30,6 +30,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class QValidator;
 
 namespace ovi {
 
@@ -159,6 +160,7 @@ class frmHaupt : public QMainWindow {
     QHash<const QObject*, Ort> orte_;
     QAction* regelHaken_ = nullptr;
     frmSpielInfo* spielInfo_ = nullptr;
+    QValidator* ziffer_ = nullptr;  // shared by all entry fields
 
     // Match area.
     QGroupBox* fraSpiele = nullptr;

@@ -33,7 +33,7 @@ QLabel* neuesLabel(QWidget* eltern, const QString& name, const QColor& grund, co
     auto* l = new QLabel(eltern);
     l->setObjectName(name);
     farben::faerbe(l, grund, text);
-    if (fett) {
+    if (fett && !l->font().bold()) {
         QFont f = l->font();
         f.setBold(true);
         l->setFont(f);
@@ -117,18 +117,25 @@ void frmHaupt::merke(QObject* o, Art art, int index) {
 }
 
 QLineEdit* frmHaupt::neuesFeld(QWidget* eltern, const QString& name, Art art, int index) {
-    static const QRegularExpression ziffer(QStringLiteral("[0-9]?"));
-    auto* f = new QLineEdit(QStringLiteral("0"), eltern);
+    // Limit and alignment while the field is still empty, so its text is laid out once, not three times.
+    auto* f = new QLineEdit(eltern);
     f->setObjectName(name);
     f->setMaxLength(1);
     f->setAlignment(Qt::AlignCenter);
-    // Paste and drag-and-drop pass by the key filter; the validator keeps them to one digit too.
-    f->setValidator(new QRegularExpressionValidator(ziffer, f));
+    f->setText(QStringLiteral("0"));
+    // Paste and drag-and-drop pass by the key filter; the validator keeps them to one digit too. One for all
+    // fields: each validator compiles its own expression on first use, 400 of them cost more than the window.
+    if (!ziffer_)
+        ziffer_ = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), this);
+    f->setValidator(ziffer_);
     const bool tipp = art == Art::heimTipp || art == Art::ausTipp;
     if (tipp) {
-        QFont fett = f->font();
-        fett.setBold(true);
-        f->setFont(fett);
+        // The participant's row hands font and colours down already (baueZeile); only a field elsewhere pays.
+        if (!f->font().bold()) {
+            QFont fett = f->font();
+            fett.setBold(true);
+            f->setFont(fett);
+        }
         farben::faerbeFeld(f, Qt::white, farben::dunkelgrau);
     } else {
         farben::faerbeFeld(f, farben::dunkelgrau, Qt::white);
@@ -222,9 +229,20 @@ void frmHaupt::baueZeile(int p) {
     fraSpieler[p] = z;
     z->setObjectName(nameMitIndex("fraSpieler", p));
     setze(z, zeileLinks, zeileOben + zeileSchritt * p, zeileBreite, feldGroesse);
+    // Set on the row before its 16 tip fields exist, they inherit bold text and their colours for free:
+    // a font or palette set on each field afterwards would cost a change event and a new text layout apiece.
+    const QFont normal = z->font();
+    QFont fett = normal;
+    fett.setBold(true);
+    z->setFont(fett);
+    QPalette feld = z->palette();
+    feld.setColor(QPalette::Base, Qt::white);
+    feld.setColor(QPalette::Text, farben::dunkelgrau);
+    z->setPalette(feld);
 
     lblSpieler[p] = neuesLabel(z, nameMitIndex("lblSpieler", p), farben::gruen, Qt::white, false, {},
                                Qt::AlignLeft | Qt::AlignVCenter);
+    lblSpieler[p]->setFont(normal);
     lblSpieler[p]->setMouseTracking(true);
     lblSpieler[p]->setIndent(3);
     setze(lblSpieler[p], 0, 0, nameBreite, feldGroesse);
