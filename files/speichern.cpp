@@ -16,7 +16,9 @@ std::string ladeBytes(const QString& pfad, std::string& bytes) {
     QFile f(pfad);
     if (!f.open(QIODevice::ReadOnly))
         return "Die Datei „" + dateiName(pfad) + "“ kann nicht geöffnet werden: " + f.errorString().toStdString() + ".";
-    const QByteArray inhalt = f.read(groessteDatei);
+    // Asking for the limit itself would allocate all 16 MB for every small file.
+    const qint64 groesse = f.size();
+    const QByteArray inhalt = f.read(groesse > 0 && groesse < groessteDatei ? groesse : groessteDatei);
     if (f.error() != QFileDevice::NoError)
         return "Die Datei „" + dateiName(pfad) + "“ kann nicht gelesen werden: " + f.errorString().toStdString() + ".";
     bytes.assign(inhalt.constData(), static_cast<std::size_t>(inhalt.size()));
