@@ -15,9 +15,10 @@ inline constexpr qint64 groessteDatei = 16 * 1024 * 1024;
 // Empty text on success, else a German message naming the file.
 std::string ladeBytes(const QString& pfad, std::string& bytes);
 
-// Writes the data into the open device; tests hand in one that fails, like a full disk.
-using Schreibweg = std::function<bool(QIODevice& ziel, const std::string& bytes)>;
-bool schreibeAlles(QIODevice& ziel, const std::string& bytes);
+// Writes the data into the open device: empty text when all went in, else the reason in German.
+// Tests hand in one that fails the way a full disk or a write-protected folder does.
+using Schreibweg = std::function<std::string(QIODevice& ziel, const std::string& bytes)>;
+std::string schreibeAlles(QIODevice& ziel, const std::string& bytes);
 
 // The old file stays untouched unless every byte was written and the rename succeeded.
 std::string speichereBytes(const QString& pfad, const std::string& bytes, const Schreibweg& weg = schreibeAlles);

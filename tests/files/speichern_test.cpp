@@ -1,0 +1,192 @@
+// Saving under faults: whatever goes wrong, the old file keeps every byte and no temporary file is left.
+#include "files/speichern.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QIODevice>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <stdexcept>
+
+#include "files/spieldatei.h"
+#include "files/spielinfo.h"
+
+using namespace ovi;
+
+namespace {
+
+// Takes the first `platz` bytes into the real target, then refuses like a full disk.
+class VollerDatentraeger : public QIODevice {
+  public:
+    VollerDatentraeger(QIODevice& ziel, qint64 platz) : ziel_(ziel), platz_(platz) { open(QIODevice::WriteOnly); }
+
+  protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* daten, qint64 anzahl) override {
+        const qint64 passt = std::min(anzahl, platz_);
+        if (passt <= 0) return -1;
+        const qint64 geschrieben = ziel_.write(daten, passt);
+        platz_ -= geschrieben;
+        return geschrieben;
+    }
+
+  private:
+    QIODevice& ziel_;
+    qint64 platz_;
+};
+
+Schreibweg vollNach(qint64 platz) {
+    return [platz](QIODevice& ziel, const std::string& bytes) {
+        VollerDatentraeger voll(ziel, platz);
+        return schreibeAlles(voll, bytes);
+    };
+}
+
+// A folder without write permission: the system refuses before a byte is written.
+std::string schreibgeschuetzt(QIODevice&, const std::string&) { return "keine Berechtigung"; }
+
+// Stopped after half the data, e.g. because the program is being closed.
+std::string halbUnterbrochen(QIODevice& ziel, const std::string& bytes) {
+    ziel.write(bytes.data(), static_cast<qint64>(bytes.size() / 2));
+    return "das Schreiben wurde unterbrochen";
+}
+
+Spielstand beispiel() {
+    Spielstand s;
+    s.setName(0, "Jürgen");
+    s.setSpieltMit(0, true);
+    s.setWMTipp(0, 7);
+    s.spiele[3] = {4, 5, 2, 1, true, 0, 2, "11.06.2006", "21:00 Uhr", 3, 8, "1,80 - 3,20 - 4,50"};
+    s.tipps(0, 3, 0) = 2;
+    return s;
+}
+
+std::string inhalt(const QString& pfad) {
+    QFile f(pfad);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << pfad.toStdString();
+    const QByteArray b = f.readAll();
+    return std::string(b.constData(), static_cast<std::size_t>(b.size()));
+}
+
+void lege(const QString& pfad, const std::string& bytes) {
+    QFile f(pfad);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
+}
+
+// Everything in the folder, hidden files too: a left-over temporary file would show up here.
+QStringList alles(const QString& ordner) {
+    return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+struct Fall {
+    const char* name;
+    Schreibweg weg;
+    std::string grund;
+};
+
+const std::string neueBytes = schreibeSpieldatei(ausSpielstand(beispiel()));
+
+const Fall faelle[] = {
+    {"schreibgeschützter Ordner", schreibgeschuetzt, "keine Berechtigung"},
+    {"Datenträger sofort voll", vollNach(0), "nicht alle Daten geschrieben"},
+    {"Datenträger voll nach 1 Byte", vollNach(1), "nicht alle Daten geschrieben"},
+    {"Datenträger voll nach 1000 Bytes", vollNach(1000), "nicht alle Daten geschrieben"},
+    {"Datenträger voll vor dem letzten Byte", vollNach(static_cast<qint64>(neueBytes.size()) - 1),
+     "nicht alle Daten geschrieben"},
+    {"nach der Hälfte unterbrochen", halbUnterbrochen, "das Schreiben wurde unterbrochen"},
+};
+
+}  // namespace
+
+TEST(Speichern, FehlschlagLaesstAlteDateiUnberuehrt) {
+    const std::string alt = schreibeSpieldatei(ausSpielstand(Spielstand{}));
+    ASSERT_NE(alt, neueBytes);
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(QStringLiteral("tipps.gowet"));
+        lege(pfad, alt);
+        EXPECT_EQ(speichereBytes(pfad, neueBytes, f.weg),
+                  "Die Datei „tipps.gowet“ konnte nicht gespeichert werden: " + f.grund + ".");
+        EXPECT_EQ(inhalt(pfad), alt);
+        EXPECT_EQ(alles(ordner.path()), QStringList{QStringLiteral("tipps.gowet")});
+    }
+}
+
+TEST(Speichern, FehlschlagInNeueDateiHinterlaesstNichts) {
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(QStringLiteral("neu.gowet"));
+        EXPECT_EQ(speichereBytes(pfad, neueBytes, f.weg),
+                  "Die Datei „neu.gowet“ konnte nicht gespeichert werden: " + f.grund + ".");
+        EXPECT_EQ(alles(ordner.path()), QStringList{});
+    }
+}
+
+// An exception in the middle (say, out of memory) passes on, but still leaves nothing half-written behind.
+TEST(Speichern, AusnahmeBeimSchreiben) {
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("tipps.gowet"));
+    const std::string alt = schreibeSpieldatei(ausSpielstand(Spielstand{}));
+    lege(pfad, alt);
+    const Schreibweg wirft = [](QIODevice& ziel, const std::string& bytes) -> std::string {
+        ziel.write(bytes.data(), static_cast<qint64>(bytes.size() / 2));
+        throw std::runtime_error("Abbruch");
+    };
+    EXPECT_THROW(speichereBytes(pfad, neueBytes, wirft), std::runtime_error);
+    EXPECT_EQ(inhalt(pfad), alt);
+    EXPECT_EQ(alles(ordner.path()), QStringList{QStringLiteral("tipps.gowet")});
+}
+
+TEST(Speichern, GelingtUndErsetztGanz) {
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("tipps.gowet"));
+    lege(pfad, std::string(20000, 'x'));  // longer than the new file: nothing of it may remain
+    EXPECT_EQ(speichereBytes(pfad, neueBytes), "");
+    EXPECT_EQ(inhalt(pfad), neueBytes);
+    EXPECT_EQ(alles(ordner.path()), QStringList{QStringLiteral("tipps.gowet")});
+}
+
+TEST(Speichern, ZweimalGleicherStandGleicheBytes) {
+    QTemporaryDir ordner;
+    const QString a = ordner.filePath(QStringLiteral("a.gowet"));
+    const QString b = ordner.filePath(QStringLiteral("b.gowet"));
+    const Spieldatei d = ausSpielstand(beispiel());
+    ASSERT_EQ(speichereSpieldatei(a, d), "");
+    ASSERT_EQ(speichereSpieldatei(b, d), "");
+    const std::string erstes = inhalt(a);
+    EXPECT_EQ(erstes, neueBytes);
+    EXPECT_EQ(inhalt(b), erstes);
+    // Saved again over itself after reading it back: still the same bytes.
+    const auto g = ladeSpieldatei(a, Spielstand().nationen);
+    ASSERT_TRUE(g) << g.fehler;
+    ASSERT_EQ(speichereSpieldatei(a, *g.daten), "");
+    EXPECT_EQ(inhalt(a), erstes);
+
+    SpielInfo info{beispiel().spiele, 4};
+    ASSERT_EQ(speichereSpielInfo(a, info), "");
+    ASSERT_EQ(speichereSpielInfo(b, info), "");
+    EXPECT_EQ(inhalt(a), schreibeSpielInfo(info));
+    EXPECT_EQ(inhalt(b), inhalt(a));
+}
+
+TEST(Speichern, OrdnerFehlt) {
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("fehlt/spiel.gowet"));
+    const std::string fehlt = "Die Datei „spiel.gowet“ kann nicht geöffnet werden: sie ist nicht vorhanden.";
+    EXPECT_EQ(ladeSpieldatei(pfad, Spielstand().nationen).fehler, fehlt);
+    EXPECT_EQ(ladeSpielInfo(pfad).fehler, fehlt);
+    std::string bytes = "unberührt";
+    EXPECT_EQ(ladeBytes(pfad, bytes), fehlt);
+    EXPECT_EQ(bytes, "unberührt");
+
+    const std::string fehler = speichereSpieldatei(pfad, ausSpielstand(beispiel()));
+    const std::string vorne =
+        "Die Datei „spiel.gowet“ konnte nicht gespeichert werden: kein Zugriff auf die Datei oder ihren Ordner (";
+    EXPECT_EQ(fehler.substr(0, vorne.size()), vorne) << fehler;
+    EXPECT_EQ(alles(ordner.path()), QStringList{});
+}
