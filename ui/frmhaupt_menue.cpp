@@ -92,7 +92,7 @@ void frmHaupt::baueMenue() {
     for (QAction* a : {men321, men3Punkte, men2Punkte, menEigeneRegel}) a->setCheckable(true);
     // A click toggles a checkable item by itself; the mark belongs to the rule in force, so put it back.
     for (QAction* a : {men321, men3Punkte, men2Punkte, menEigeneRegel})
-        connect(a, &QAction::triggered, this, [this] { setzeRegelHaken(regelHaken_); });
+        connect(a, &QAction::triggered, this, [this] { sicher([this] { setzeRegelHaken(regelHaken_); }); });
     setzeRegelHaken(men321);
 
     befehl(bearbeiten, QStringLiteral("menÄndern"), QStringLiteral("Spielerdaten ändern"),

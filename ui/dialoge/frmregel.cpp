@@ -133,7 +133,7 @@ void frmRegel::baueAuf() {
     chkBonus = new QCheckBox(QStringLiteral("Bonuspunkte bei richtigem Weltmeistertipp"), this);
     chkBonus->setObjectName(QStringLiteral("chkBonus"));
     chkBonus->setGeometry(dialog::twips(aussen, untenOben, 4200, feldHoehe));
-    connect(chkBonus, &QCheckBox::toggled, this, [this] { chkBonus_Click(); });
+    connect(chkBonus, &QCheckBox::toggled, this, [this] { sicher([this] { chkBonus_Click(); }); });
 
     txtBonus = new QLineEdit(this);
     txtBonus->setObjectName(QStringLiteral("txtBonus"));

@@ -41,7 +41,7 @@ frmWeltmeister::frmWeltmeister(const Spielstand& s, std::function<void(const std
         cmbWeltmeister->addItem(aus);
     });
     cmbWeltmeister->setCurrentIndex(-1);
-    connect(cmbWeltmeister, &QComboBox::activated, this, [this] { cmdOK->setEnabled(true); });
+    connect(cmbWeltmeister, &QComboBox::activated, this, [this] { sicher([this] { cmdOK->setEnabled(true); }); });
     connect(cmdOK, &QPushButton::clicked, this, [this] { sicher([this] { cmdOK_Click(); }); });
 }
 

@@ -21,7 +21,7 @@ frmWMAuswerten::frmWMAuswerten(const Spielstand& s, QWidget* parent)
     cmdOK = new QPushButton(QStringLiteral("ok"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(dialog::twips(120 + 7200 - 1095, 4440, 1095, 375));
-    connect(cmdOK, &QPushButton::clicked, this, [this] { close(); });
+    connect(cmdOK, &QPushButton::clicked, this, [this] { sicher([this] { close(); }); });
 
     setFixedSize(dialog::px(120 + 7200 + 120), dialog::px(4440 + 375 + 120));
 }
