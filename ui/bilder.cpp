@@ -43,14 +43,8 @@ QPixmap zeichne(const QString& pfad, const QSize& groesse, qreal verhaeltnis, co
 
 }  // namespace
 
-Bilder::Bilder(qreal verhaeltnis) {
+Bilder::Bilder(qreal verhaeltnis) : verhaeltnis_(verhaeltnis) {
     ladeBilderResourcen();
-    for (int k = 0; k < katalog::anzahlNationen; ++k) {
-        const QString nr = QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
-        flaggen_[static_cast<std::size_t>(k)] =
-            zeichne(QStringLiteral(":/bilder/flaggen/%1.svg").arg(nr), flaggenGroesse, verhaeltnis,
-                    k == katalog::unbekannt ? QStringLiteral("?") : nr);
-    }
     info_ = zeichne(QStringLiteral(":/bilder/info.svg"), infoGroesse, verhaeltnis, QStringLiteral("i"));
     sortierer_ = zeichne(QStringLiteral(":/bilder/sortierer.svg"), sortiererGroesse, verhaeltnis, QStringLiteral("v"));
     sortiererUnten_ = sortierer_.transformed(QTransform().scale(1, -1));
@@ -59,7 +53,13 @@ Bilder::Bilder(qreal verhaeltnis) {
 
 const QPixmap& Bilder::flagge(int team) const {
     if (team < 0 || team >= katalog::anzahlNationen) team = katalog::unbekannt;
-    return flaggen_[static_cast<std::size_t>(team)];
+    QPixmap& bild = flaggen_[static_cast<std::size_t>(team)];
+    if (bild.isNull()) {
+        const QString nr = QStringLiteral("%1").arg(team, 2, 10, QLatin1Char('0'));
+        bild = zeichne(QStringLiteral(":/bilder/flaggen/%1.svg").arg(nr), flaggenGroesse, verhaeltnis_,
+                       team == katalog::unbekannt ? QStringLiteral("?") : nr);
+    }
+    return bild;
 }
 
 }  // namespace ovi

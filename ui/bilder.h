@@ -1,4 +1,5 @@
-// The pictures of the main window, rendered once from the SVG resources at the size they are shown.
+// The pictures of the main window, rendered from the SVG resources at the size they are shown. A flag is
+// rendered the first time it is asked for: the first view needs four of the 33, and the start should not wait.
 #pragma once
 
 #include <QPixmap>
@@ -25,7 +26,8 @@ class Bilder {
     const QPixmap& sortierer(bool unten) const { return unten ? sortiererUnten_ : sortierer_; }
 
   private:
-    std::array<QPixmap, katalog::anzahlNationen> flaggen_;
+    qreal verhaeltnis_;
+    mutable std::array<QPixmap, katalog::anzahlNationen> flaggen_;
     QPixmap info_;
     QPixmap sortierer_;
     QPixmap sortiererUnten_;
