@@ -1,24 +1,8 @@
-// Start-up of the real program: the main window made and shown as ovikuvela's main() does it.
-#include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
-
+// Start-up of the real program: the same start as ovikuvela's main(), reporting the first painted frame.
 #include "erstesbild.h"
 #include "ui/frmhaupt.h"
+#include "ui/programm.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("ovikuvela"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    QTranslator qtTexte;
-    if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexte);
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    ovi::frmHaupt fenster;
-    QObject::connect(&fenster, &ovi::frmHaupt::beendet, &app, &QApplication::quit, Qt::QueuedConnection);
-    new ovi::bench::ErstesBild(&fenster);
-    fenster.show();
-    return QApplication::exec();
+    return ovi::laufe(argc, argv, [](ovi::frmHaupt& fenster) { new ovi::bench::ErstesBild(&fenster); });
 }

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine, builds, and then starts the program, runs the tests or the benchmarks.
-#   bash tools/schnellstart.sh starten | testen | leistung
+# Sets up a fresh Debian 12 machine, builds, and then starts the program, runs the tests, the benchmarks or the fuzzers.
+#   bash tools/schnellstart.sh starten | testen | leistung | fuzzen [sekunden]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PAKETE=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
-        libbenchmark-dev clang libclang-rt-14-dev fonts-dejavu-core xvfb xauth openbox xdotool x11-utils
-        imagemagick)
+PAKETE=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libgl-dev libfontconfig-dev libgtest-dev libgmock-dev
+        libbenchmark-dev fonts-dejavu-core xvfb xauth openbox xdotool x11-utils imagemagick)
+# Only the fuzzing needs clang and its libFuzzer runtime.
+FUZZPAKETE=(clang libclang-rt-14-dev)
 
 installiere() {
     local fehlend=()
@@ -48,8 +49,13 @@ leistung)
     baue build-leistung -DCMAKE_BUILD_TYPE=Release
     exec build-leistung/bin/ovikuvela-leistung
     ;;
+fuzzen)
+    PAKETE+=("${FUZZPAKETE[@]}")
+    installiere
+    exec bash tools/fuzzen.sh "${2:-600}"
+    ;;
 *)
-    echo "Aufruf: bash tools/schnellstart.sh starten|testen|leistung" >&2
+    echo "Aufruf: bash tools/schnellstart.sh starten|testen|leistung|fuzzen [sekunden]" >&2
     exit 2
     ;;
 esac

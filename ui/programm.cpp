@@ -1,0 +1,37 @@
+#include "ui/programm.h"
+
+#include <fontconfig/fontconfig.h>
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+#include <thread>
+
+#include "ui/frmhaupt.h"
+
+namespace ovi {
+
+int laufe(int argc, char** argv, const std::function<void(frmHaupt&)>& vorDemZeigen) {
+    // Reading the font configuration is a good part of the start and the window's first text waits for it;
+    // the other core does it while Qt connects to the display. Joined before any widget asks for a font.
+    std::thread schriften([] { FcInit(); });
+    QApplication app(argc, argv);
+    schriften.join();
+    QApplication::setApplicationName(QStringLiteral("ovikuvela"));
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    // Qt's own texts (file dialogs, context menus) in German like the rest of the program.
+    QTranslator qtTexte;
+    if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexte);
+    // Modeless dialogs must not keep the program alive once the main window has agreed to close.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    frmHaupt fenster;
+    QObject::connect(&fenster, &frmHaupt::beendet, &app, &QApplication::quit, Qt::QueuedConnection);
+    if (vorDemZeigen) vorDemZeigen(fenster);
+    fenster.show();
+    return QApplication::exec();
+}
+
+}  // namespace ovi
