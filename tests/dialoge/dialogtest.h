@@ -1,10 +1,12 @@
-// Helpers for driving the dialogs in tests: find controls, type any character, take activation away.
+// Helpers for driving the dialogs in tests: find controls, type any character, choose an entry, leave a dialog.
 #pragma once
 
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QWidget>
 
@@ -18,6 +20,24 @@ T* teil(QWidget* fenster, const QString& name) {
     return w;
 }
 
+inline void klicke(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
+inline void klickeOk(QWidget* d) { klicke(teil<QPushButton>(d, QStringLiteral("cmdOK"))); }
+inline QString inhalt(QWidget* d, const char* name) {
+    return teil<QPlainTextEdit>(d, QLatin1String(name))->toPlainText();
+}
+inline QStringList eintraege(const QComboBox* liste) {
+    QStringList l;
+    for (int i = 0; i < liste->count(); ++i) l << liste->itemText(i);
+    return l;
+}
+
+// The window the dialogs belong to; turning to it takes activation from a dialog.
+inline bool zeigeHaupt(QWidget& haupt) {
+    haupt.resize(400, 300);
+    haupt.show();
+    return QTest::qWaitForWindowExposed(&haupt);
+}
+
 // Types each character as a key press with that text; keyClicks refuses anything outside ASCII.
 inline void tippe(QWidget* feld, const QString& text) {
     for (uint z : text.toUcs4()) {
@@ -29,13 +49,28 @@ inline void tippe(QWidget* feld, const QString& text) {
     }
 }
 
-// The operator turns to the other window, as a click on it would do.
-inline bool entziehe(QWidget* dialog, QWidget* anderes) {
+// Rows for the two ways the operator leaves a dialog without confirming it.
+inline void wegeHinaus() {
+    QTest::addColumn<QString>("weg");
+    for (const char* weg : {"Aktivierungsverlust", "Escape"}) QTest::newRow(weg) << QString::fromLatin1(weg);
+}
+
+// Leaves the dialog that way: turns to the other window, as a click on it would do, or presses Escape in the
+// control with the focus (a field's key filter must let it through).
+inline bool verlasse(QWidget* dialog, QWidget* anderes, const QString& weg) {
     if (!QTest::qWaitForWindowActive(dialog)) return false;
     QTest::qWait(0);
-    anderes->activateWindow();
+    if (weg == QLatin1String("Escape")) {
+        QWidget* fokus = dialog->focusWidget();
+        QTest::keyClick(fokus != nullptr ? fokus : dialog, Qt::Key_Escape);
+    } else {
+        anderes->activateWindow();
+    }
     return true;
 }
+
+// The operator turns to the other window, as a click on it would do.
+inline bool entziehe(QWidget* dialog, QWidget* anderes) { return verlasse(dialog, anderes, QString()); }
 
 // Chooses an entry the way the operator does: open the list, click the entry.
 inline void waehle(QComboBox* liste, int eintrag) {
