@@ -55,9 +55,13 @@ inline void wegeHinaus() {
     for (const char* weg : {"Aktivierungsverlust", "Escape"}) QTest::newRow(weg) << QString::fromLatin1(weg);
 }
 
-// Leaves the dialog that way: turns to the other window, as a click on it would do, or presses Escape in the
-// control with the focus (a field's key filter must let it through).
+// Leaves the dialog: "ok", turning to the other window as a click on it would do, or Escape in the control with
+// the focus (a field's key filter must let it through).
 inline bool verlasse(QWidget* dialog, QWidget* anderes, const QString& weg) {
+    if (weg == QLatin1String("ok")) {
+        klickeOk(dialog);
+        return true;
+    }
     if (!QTest::qWaitForWindowActive(dialog)) return false;
     QTest::qWait(0);
     if (weg == QLatin1String("Escape")) {
@@ -69,7 +73,7 @@ inline bool verlasse(QWidget* dialog, QWidget* anderes, const QString& weg) {
     return true;
 }
 
-// The operator turns to the other window, as a click on it would do.
+// The operator turns to the other window.
 inline bool entziehe(QWidget* dialog, QWidget* anderes) { return verlasse(dialog, anderes, QString()); }
 
 // Chooses an entry the way the operator does: open the list, click the entry.

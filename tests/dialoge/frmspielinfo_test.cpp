@@ -1,49 +1,38 @@
-// Match details: the nine rows for a match, their colours and spacing, hidden (kept) when left.
+// Match details: the nine rows for a match, a refused match changes none, hidden (kept) when left.
 #include "ui/dialoge/frmspielinfo.h"
 
 #include <QLabel>
 #include <QPointer>
-#include <QTest>
 
 #include "tests/dialoge/dialogtest.h"
 
 using namespace ovi;
-using ovi::test::teil;
+using namespace ovi::test;
 
 namespace {
 
 QLabel* titel(QWidget* d, int z) { return teil<QLabel>(d, QStringLiteral("lblInfo_%1").arg(z)); }
 QLabel* wert(QWidget* d, int z) { return teil<QLabel>(d, QStringLiteral("lblInfoText_%1").arg(z)); }
-
 QStringList werte(QWidget* d) {
     QStringList l;
     for (int z = 0; z < frmSpielInfo::zeilen; ++z) l << wert(d, z)->text();
     return l;
 }
 
-// The first record of a match-information file as the operator would import it.
-Spielstand ersterSatz() {
+// The opening match and a quarter-final as the operator would import them; the quarter-final has an announced
+// referee the catalogue does not name, so that row shows empty.
+Spielstand zweiSpiele() {
     Spielstand s;
-    Spiel& m = s.spiele[0];
-    m.heim = 0;
-    m.aus = 32;
-    m.phase = 0;
-    m.tag = 4;
-    m.ort = 9;
-    m.schiri = 0;
-    m.datum = "09.06.2006";
-    m.zeit = "18:00";
-    m.quote = "";
-    Spiel& v = s.spiele[59];
-    v.heim = 8;
-    v.aus = 11;
-    v.phase = 2;
-    v.tag = 6;
-    v.ort = 3;
-    v.schiri = 5;  // an announced referee the catalogue does not name: shows empty
-    v.datum = "01.07.2006";
-    v.zeit = "21:00";
-    v.quote = "1,45  -  4,50  -  8,00";
+    s.spiele[0] = Spiel{.heim = 0, .aus = 32, .tag = 4, .datum = "09.06.2006", .zeit = "18:00", .ort = 9};
+    s.spiele[59] = Spiel{.heim = 8,
+                         .aus = 11,
+                         .phase = 2,
+                         .tag = 6,
+                         .datum = "01.07.2006",
+                         .zeit = "21:00",
+                         .ort = 3,
+                         .schiri = 5,
+                         .quote = "1,45  -  4,50  -  8,00"};
     return s;
 }
 
@@ -53,72 +42,40 @@ class FrmSpielInfoTest : public QObject {
     Q_OBJECT
 
     QWidget haupt_;
+    const Spielstand s_ = zweiSpiele();
 
   private slots:
-    void initTestCase() {
-        haupt_.resize(400, 300);
-        haupt_.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&haupt_));
-    }
+    void initTestCase() { QVERIFY(zeigeHaupt(haupt_)); }
 
+    void neunZeilen_data() {
+        QTest::addColumn<int>("spiel");
+        QTest::addColumn<QString>("zeilen");
+        QTest::newRow("Eröffnung") << 0
+                                   << " Deutschland - unbekannt| Gruppenphase| Freitag| 09.06.2006| 18:00| München"
+                                      "| FIFA WM-Stadion München| noch nicht bekannt gegeben| ";
+        QTest::newRow("Viertelfinale") << 59
+                                       << " Argentinien - Niederlande| Viertelfinale| Sonntag| 01.07.2006| 21:00"
+                                          "| Gelsenkirchen| FIFA WM-Stadion Gelsenkirchen| | 1,45  -  4,50  -  8,00";
+    }
     void neunZeilen() {
-        const Spielstand s = ersterSatz();
+        QFETCH(int, spiel);
+        QFETCH(QString, zeilen);
         frmSpielInfo d(&haupt_);
         d.show();
-        d.spielAnzeigen(s, 0);
-        QCOMPARE(d.windowTitle(), QStringLiteral("Informationen zum Spiel"));
-        const QStringList erwartet = {QStringLiteral(" Deutschland - unbekannt"),
-                                      QStringLiteral(" Gruppenphase"),
-                                      QStringLiteral(" Freitag"),
-                                      QStringLiteral(" 09.06.2006"),
-                                      QStringLiteral(" 18:00"),
-                                      QStringLiteral(" München"),
-                                      QStringLiteral(" FIFA WM-Stadion München"),
-                                      QStringLiteral(" noch nicht bekannt gegeben"),
-                                      QStringLiteral(" ")};
-        QCOMPARE(werte(&d), erwartet);
-        d.spielAnzeigen(s, 59);
-        const QStringList viertelfinale = {QStringLiteral(" Argentinien - Niederlande"),
-                                           QStringLiteral(" Viertelfinale"),
-                                           QStringLiteral(" Sonntag"),
-                                           QStringLiteral(" 01.07.2006"),
-                                           QStringLiteral(" 21:00"),
-                                           QStringLiteral(" Gelsenkirchen"),
-                                           QStringLiteral(" FIFA WM-Stadion Gelsenkirchen"),
-                                           QStringLiteral(" "),
-                                           QStringLiteral(" 1,45  -  4,50  -  8,00")};
-        QCOMPARE(werte(&d), viertelfinale);
-    }
-
-    void titelFarbenAbstaende() {
-        frmSpielInfo d(&haupt_);
-        const QStringList titelTexte = {
-            QStringLiteral(" Spiel:"),   QStringLiteral(" Phase:"),          QStringLiteral(" Wochentag:"),
-            QStringLiteral(" Datum:"),   QStringLiteral(" Anstoß:"),         QStringLiteral(" Ort:"),
-            QStringLiteral(" Stadion:"), QStringLiteral(" Schiedsrichter:"), QStringLiteral(" Wettquoten:")};
+        d.spielAnzeigen(s_, spiel);
+        QCOMPARE(werte(&d), zeilen.split(u'|'));
+        QStringList titelTexte;
         for (int z = 0; z < frmSpielInfo::zeilen; ++z) {
-            QCOMPARE(titel(&d, z)->text(), titelTexte[z]);
-            QCOMPARE(titel(&d, z)->palette().color(QPalette::Window), QColor(255, 255, 144));
-            QCOMPARE(wert(&d, z)->palette().color(QPalette::Window), QColor(255, 255, 192));
-            QVERIFY(titel(&d, z)->autoFillBackground());
-            QVERIFY(wert(&d, z)->autoFillBackground());
-            QCOMPARE(titel(&d, z)->y() - titel(&d, 0)->y(), 24 * z);  // 360 twips
-            QCOMPARE(wert(&d, z)->y(), titel(&d, z)->y());
-            QVERIFY(wert(&d, z)->x() >= titel(&d, z)->x() + titel(&d, z)->width());
-            QVERIFY(d.rect().contains(wert(&d, z)->geometry()));
+            titelTexte << titel(&d, z)->text();
+            QVERIFY2(wert(&d, z)->y() == titel(&d, z)->y() && d.rect().contains(wert(&d, z)->geometry()),
+                     qPrintable(QStringLiteral("row %1 out of place").arg(z)));
         }
-        const QColor hinter[2] = {QColor(255, 255, 144), QColor(255, 255, 192)};
-        for (int c = 0; c < 2; ++c) {
-            auto* form = teil<QWidget>(&d, QStringLiteral("shpHintergrund_%1").arg(c));
-            QCOMPARE(form->palette().color(QPalette::Window), hinter[c]);
-            QLabel* oben = c == 0 ? titel(&d, 0) : wert(&d, 0);
-            QLabel* unten = c == 0 ? titel(&d, 8) : wert(&d, 8);
-            QVERIFY(form->geometry().contains(oben->geometry().united(unten->geometry())));
-        }
+        QCOMPARE(titelTexte.join(u'|'), QStringLiteral(" Spiel:| Phase:| Wochentag:| Datum:| Anstoß:| Ort:| Stadion:"
+                                                       "| Schiedsrichter:| Wettquoten:"));
     }
 
     void fehlerLaesstZeilenStehen() {
-        Spielstand s = ersterSatz();
+        Spielstand s = s_;
         frmSpielInfo d(&haupt_);
         d.spielAnzeigen(s, 0);
         const QStringList vorher = werte(&d);
@@ -130,23 +87,20 @@ class FrmSpielInfoTest : public QObject {
         QCOMPARE(werte(&d), vorher);
     }
 
-    void wirdVerstecktUndWiederGezeigt() {
-        const Spielstand s = ersterSatz();
+    void verstecktBeimVerlassen_data() { wegeHinaus(); }
+    void verstecktBeimVerlassen() {
+        QFETCH(QString, weg);
         QPointer<frmSpielInfo> d = new frmSpielInfo(&haupt_);
         d->show();
-        d->spielAnzeigen(s, 0);
-        QVERIFY(test::entziehe(d, &haupt_));
+        d->spielAnzeigen(s_, 0);
+        QVERIFY(verlasse(d, &haupt_, weg));
         QTRY_VERIFY(!d->isVisible());
         QTest::qWait(0);
         QVERIFY(!d.isNull());  // kept for the next info click
         d->show();
-        d->spielAnzeigen(s, 59);
-        QVERIFY(QTest::qWaitForWindowActive(d));
+        d->spielAnzeigen(s_, 59);
         QCOMPARE(wert(d, 1)->text(), QStringLiteral(" Viertelfinale"));
-        QTest::keyClick(d, Qt::Key_Escape);
-        QVERIFY(!d->isVisible());
-        QTest::qWait(0);
-        QVERIFY(!d.isNull());
+        QVERIFY(QTest::qWaitForWindowActive(d));
         delete d;
     }
 
@@ -154,19 +108,12 @@ class FrmSpielInfoTest : public QObject {
         frmSpielInfo d(&haupt_);
         d.show();
         QVERIFY(QTest::qWaitForWindowActive(&d));
-        // Like a message box opened from the dialog.
-        QWidget kind(&d, Qt::Dialog);
-        kind.resize(100, 50);
+        QWidget kind(&d, Qt::Dialog);  // like a message box opened from the dialog
         kind.show();
         kind.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&kind));
         QTest::qWait(0);
         QVERIFY(d.isVisible());
-        kind.close();
-        d.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&d));
-        haupt_.activateWindow();
-        QTRY_VERIFY(!d.isVisible());
     }
 };
 

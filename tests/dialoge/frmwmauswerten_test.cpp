@@ -20,8 +20,9 @@ Spielstand spiel(int bonus) {
 }
 
 QString kopf(int bonus) {
-    return QStringLiteral("Folgende Teilnehmer haben den Weltmeister\nrichtig vorhergesagt und bekommen deshalb "
-                          "%1 Bonuspunkte gutgeschrieben:\n")
+    return QStringLiteral(
+               "Folgende Teilnehmer haben den Weltmeister\nrichtig vorhergesagt und bekommen deshalb "
+               "%1 Bonuspunkte gutgeschrieben:\n")
         .arg(bonus);
 }
 
@@ -33,8 +34,8 @@ class FrmWMAuswertenTest : public QObject {
     QWidget haupt_;
 
     QPointer<frmWMAuswerten> oeffne(const Spielstand& s, const QList<int>& sieger) {
-        auto* d = new frmWMAuswerten(s, &haupt_);
-        for (int p = 0; p < 25; ++p) d->setWinner(p, sieger.contains(p));
+        QPointer<frmWMAuswerten> d = new frmWMAuswerten(s, &haupt_);
+        for (int p : sieger) d->setWinner(p, true);
         d->show();
         return d;
     }
@@ -42,31 +43,38 @@ class FrmWMAuswertenTest : public QObject {
   private slots:
     void initTestCase() { QVERIFY(zeigeHaupt(haupt_)); }
 
+    // The whole text, then the way the dialog is closed.
     void ganzerText_data() {
         QTest::addColumn<int>("bonus");
         QTest::addColumn<QList<int>>("sieger");
         QTest::addColumn<QString>("text");
-        QTest::newRow("niemand") << 10 << QList<int>{} << kopf(10);
-        QTest::newRow("zwei") << 10 << QList<int>{1, 3} << kopf(10) + QStringLiteral("\n          Bernd\n          Jürgen");
+        QTest::addColumn<QString>("weg");
+        const QString ein = QStringLiteral("\n          ");
+        QTest::newRow("niemand") << 10 << QList<int>{} << kopf(10) << QStringLiteral("ok");
+        QTest::newRow("zwei") << 10 << QList<int>{1, 3} << kopf(10) + ein + "Bernd" + ein + "Jürgen"
+                              << QStringLiteral("Aktivierungsverlust");
         QTest::newRow("erster und letzter Slot")
-            << 7 << QList<int>{0, 4, 24} << kopf(7) + QStringLiteral("\n          Anna\n          Zoë\n          Yvonne");
-        QTest::newRow("leerer Name") << 0 << QList<int>{10} << kopf(0) + QStringLiteral("\n          ");
+            << 7 << QList<int>{0, 4, 24} << kopf(7) + ein + "Anna" + ein + "Zoë" + ein + "Yvonne"
+            << QStringLiteral("Escape");
+        QTest::newRow("leerer Name") << 0 << QList<int>{10} << kopf(0) + ein << QStringLiteral("ok");
     }
     void ganzerText() {
         QFETCH(int, bonus);
         QFETCH(QList<int>, sieger);
         QFETCH(QString, text);
+        QFETCH(QString, weg);
         const Spielstand s = spiel(bonus);  // the dialog keeps a reference
         auto d = oeffne(s, sieger);
         QCOMPARE(inhalt(d, "txtBonuspunkte"), text);
-        delete d;
+        QVERIFY(verlasse(d, &haupt_, weg));
+        QTRY_VERIFY(d.isNull());
     }
 
     void textEntstehtBeimZeigen() {
         Spielstand s = spiel(10);
         QPointer<frmWMAuswerten> d = new frmWMAuswerten(s, &haupt_);
         d->setWinner(2, true);
-        s.setBonuspunkte(15);  // what counts is the state when the dialog loads
+        s.setBonuspunkte(15);  // what counts is the state when the dialog loads, not when it is made
         d->show();
         const QString erwartet = kopf(15) + QStringLiteral("\n          Carla");
         QCOMPARE(inhalt(d, "txtBonuspunkte"), erwartet);
@@ -77,21 +85,6 @@ class FrmWMAuswertenTest : public QObject {
         QVERIFY_THROWS_EXCEPTION(Bereichsfehler, d->setWinner(25, true));
         QVERIFY_THROWS_EXCEPTION(Bereichsfehler, d->setWinner(-1, true));
         delete d;
-    }
-
-    void schliesst_data() {
-        wegeHinaus();
-        QTest::newRow("ok") << QStringLiteral("ok");
-    }
-    void schliesst() {
-        QFETCH(QString, weg);
-        const Spielstand s = spiel(10);
-        auto d = oeffne(s, {0});
-        if (weg == QLatin1String("ok"))
-            klickeOk(d);
-        else
-            QVERIFY(verlasse(d, &haupt_, weg));
-        QTRY_VERIFY(d.isNull());
     }
 };
 
