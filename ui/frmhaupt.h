@@ -90,6 +90,8 @@ class frmHaupt : public QMainWindow {
 
     // Phase views (frmhaupt_phase.cpp).
     void cmbPhase_Click(int index);
+    // The column and tip-field geometry of a view, without filling it.
+    void ordnePhaseAn(int v);
 
     // Grid and table (frmhaupt_raster.cpp).
     void fuelleRaster();

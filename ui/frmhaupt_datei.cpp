@@ -57,8 +57,9 @@ void frmHaupt::menOeffnen_Click() {
         const QSignalBlocker still(cmbPhase);
         cmbPhase->setCurrentIndex(0);
     }
+    // Layout first, so the evaluation's refill is the only one.
+    ordnePhaseAn(0);
     einblenden();
-    zeigePhase(0);
     zeigeTendenz();
 }
 

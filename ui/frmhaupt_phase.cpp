@@ -27,6 +27,12 @@ void frmHaupt::cmbPhase_Click(int index) {
 
 bool frmHaupt::zeigePhase(int v) {
     if (v < 0 || v >= katalog::anzahlAnsichten) return false;
+    ordnePhaseAn(v);
+    fuelleRaster();
+    return true;
+}
+
+void frmHaupt::ordnePhaseAn(int v) {
     const int letzte = letzteZeile(v);
     for (int s = 0; s < 8; ++s) zeileAktiv_[static_cast<std::size_t>(s)] = s <= letzte;
     const bool schmal = v == 8;
@@ -68,8 +74,6 @@ bool frmHaupt::zeigePhase(int v) {
         setze(chkAuswerten[s], l.spalteBreite - chkBreite, ergOben + ergHoehe, chkBreite, chkHoehe);
         setze(imgInfo[s], 30, ergOben + ergHoehe + 7, infoGroesse, infoGroesse);
     }
-    fuelleRaster();
-    return true;
 }
 
 }  // namespace ovi
