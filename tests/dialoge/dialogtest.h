@@ -6,9 +6,9 @@
 #include <QKeyEvent>
 #include <QListView>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QWidget>
 
 namespace ovi::test {
 
@@ -31,13 +31,6 @@ inline QStringList eintraege(const QComboBox* liste) {
     return l;
 }
 
-// The window the dialogs belong to; turning to it takes activation from a dialog.
-inline bool zeigeHaupt(QWidget& haupt) {
-    haupt.resize(400, 300);
-    haupt.show();
-    return QTest::qWaitForWindowExposed(&haupt);
-}
-
 // Types each character as a key press with that text; keyClicks refuses anything outside ASCII.
 inline void tippe(QWidget* feld, const QString& text) {
     for (uint z : text.toUcs4()) {
@@ -48,33 +41,6 @@ inline void tippe(QWidget* feld, const QString& text) {
         QApplication::sendEvent(feld, &los);
     }
 }
-
-// Rows for the two ways the operator leaves a dialog without confirming it.
-inline void wegeHinaus() {
-    QTest::addColumn<QString>("weg");
-    for (const char* weg : {"Aktivierungsverlust", "Escape"}) QTest::newRow(weg) << QString::fromLatin1(weg);
-}
-
-// Leaves the dialog: "ok", turning to the other window as a click on it would do, or Escape in the control with
-// the focus (a field's key filter must let it through).
-inline bool verlasse(QWidget* dialog, QWidget* anderes, const QString& weg) {
-    if (weg == QLatin1String("ok")) {
-        klickeOk(dialog);
-        return true;
-    }
-    if (!QTest::qWaitForWindowActive(dialog)) return false;
-    QTest::qWait(0);
-    if (weg == QLatin1String("Escape")) {
-        QWidget* fokus = dialog->focusWidget();
-        QTest::keyClick(fokus != nullptr ? fokus : dialog, Qt::Key_Escape);
-    } else {
-        anderes->activateWindow();
-    }
-    return true;
-}
-
-// The operator turns to the other window.
-inline bool entziehe(QWidget* dialog, QWidget* anderes) { return verlasse(dialog, anderes, QString()); }
 
 // Chooses an entry the way the operator does: open the list, click the entry.
 inline void waehle(QComboBox* liste, int eintrag) {
@@ -89,5 +55,49 @@ inline void waehle(QComboBox* liste, int eintrag) {
     fenster->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), fenster);
 }
+
+// Rows for the two ways the operator leaves a dialog without confirming it.
+inline void wegeHinaus() {
+    QTest::addColumn<QString>("weg");
+    for (const char* weg : {"Aktivierungsverlust", "Escape"}) QTest::newRow(weg) << QString::fromLatin1(weg);
+}
+
+// Base of each dialog test: the window the dialogs belong to, shown before the first test.
+class DialogTest : public QObject {
+    Q_OBJECT
+
+  protected:
+    QWidget haupt_;
+
+    template <class D, class... A>
+    QPointer<D> oeffne(A&&... a) {
+        QPointer<D> d = new D(std::forward<A>(a)..., &haupt_);
+        d->show();
+        return d;
+    }
+
+    // Leaves the dialog: "ok", turning to the main window as a click on it would do, or Escape in the control
+    // with the focus (a field's key filter must let it through).
+    bool verlasse(QWidget* d, const QString& weg) {
+        if (weg == QLatin1String("ok")) {
+            klickeOk(d);
+            return true;
+        }
+        if (!QTest::qWaitForWindowActive(d)) return false;
+        QTest::qWait(0);
+        if (weg == QLatin1String("Escape"))
+            QTest::keyClick(d->focusWidget() != nullptr ? d->focusWidget() : d, Qt::Key_Escape);
+        else
+            haupt_.activateWindow();
+        return true;
+    }
+
+  private slots:
+    void initTestCase() {
+        haupt_.resize(400, 300);
+        haupt_.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&haupt_));
+    }
+};
 
 }  // namespace ovi::test

@@ -2,7 +2,6 @@
 #include "ui/dialoge/frminfo.h"
 
 #include <QFontInfo>
-#include <QPointer>
 
 #include "core/auswertung.h"
 #include "core/bericht.h"
@@ -34,25 +33,17 @@ Spielstand doppelteNamen() {
 
 }  // namespace
 
-class FrmInfoTest : public QObject {
+class FrmInfoTest : public DialogTest {
     Q_OBJECT
 
-    QWidget haupt_;
     const Spielstand s_ = doppelteNamen();
 
-    QPointer<frmInfo> oeffne(const Spielstand& s) {
-        QPointer<frmInfo> d = new frmInfo(s, &haupt_);
-        d->show();
-        return d;
-    }
     static QComboBox* liste(QWidget* d) { return teil<QComboBox>(d, QStringLiteral("cmbSpieler")); }
 
   private slots:
-    void initTestCase() { QVERIFY(zeigeHaupt(haupt_)); }
-
     // Starts with the first who plays along, not slot 0 that shares the name; the font keeps the columns.
     void listeUndErsterBericht() {
-        auto d = oeffne(s_);
+        auto d = oeffne<frmInfo>(s_);
         QCOMPARE(eintraege(liste(d)), QStringList({"Anna", "Bernd", "Anna"}));
         QCOMPARE(liste(d)->currentIndex(), -1);
         QCOMPARE(liste(d)->placeholderText(), QStringLiteral("Spieler"));
@@ -73,7 +64,7 @@ class FrmInfoTest : public QObject {
         QFETCH(int, eintrag);
         QFETCH(int, slot);
         QFETCH(QString, wmZeile);
-        auto d = oeffne(s_);
+        auto d = oeffne<frmInfo>(s_);
         waehle(liste(d), (eintrag + 1) % 3);  // from another entry, so a report that does not change would show
         waehle(liste(d), eintrag);
         QCOMPARE(inhalt(d, "txtInfo"), bericht(s_, slot));
@@ -85,7 +76,7 @@ class FrmInfoTest : public QObject {
     void niemandSpieltMit() {
         Spielstand s;
         s.setName(0, "Anna");
-        auto d = oeffne(s);
+        auto d = oeffne<frmInfo>(s);
         QCOMPARE(liste(d)->count(), 0);
         QCOMPARE(inhalt(d, "txtInfo"), QString());
         delete d;
@@ -94,7 +85,7 @@ class FrmInfoTest : public QObject {
     void fehlerhafterTippLaesstDialogBenutzbar() {
         Spielstand s = s_;
         s.spieler[2].weltmeisterTipp = 40;  // no team: the report is refused, the old one stays
-        auto d = oeffne(s);
+        auto d = oeffne<frmInfo>(s);
         QCOMPARE(inhalt(d, "txtInfo"), QString());
         waehle(liste(d), 1);
         QCOMPARE(inhalt(d, "txtInfo"), bericht(s, 4));
@@ -106,8 +97,8 @@ class FrmInfoTest : public QObject {
     void schliesstBeimVerlassen_data() { wegeHinaus(); }
     void schliesstBeimVerlassen() {
         QFETCH(QString, weg);
-        auto d = oeffne(s_);
-        QVERIFY(verlasse(d, &haupt_, weg));
+        auto d = oeffne<frmInfo>(s_);
+        QVERIFY(verlasse(d, weg));
         QTRY_VERIFY(d.isNull());
     }
 };

@@ -43,23 +43,17 @@ QString stand(const Spielstand& s) {
 
 }  // namespace
 
-class FrmRegelTest : public QObject {
+class FrmRegelTest : public DialogTest {
     Q_OBJECT
 
-    QWidget haupt_;
     QStringList beimAufruf_;  // the game state each time the evaluation is started
 
-    QPointer<frmRegel> oeffne(Spielstand& s) {
+    QPointer<frmRegel> bearbeite(Spielstand& s) {
         beimAufruf_.clear();
-        QPointer<frmRegel> d = new frmRegel(
-            s, [this, &s] { beimAufruf_ << stand(s); }, &haupt_);
-        d->show();
-        return d;
+        return oeffne<frmRegel>(s, [this, &s] { beimAufruf_ << stand(s); });
     }
 
   private slots:
-    void initTestCase() { QVERIFY(zeigeHaupt(haupt_)); }
-
     void zifferUndTextWert() {
         // Digits and Backspace pass, every other key code becomes "0".
         for (auto [code, soll] : std::initializer_list<std::pair<int, int>>{
@@ -97,7 +91,7 @@ class FrmRegelTest : public QObject {
             s.setBonuspunkte(25);
             s.setBonus(true);
         }
-        auto d = oeffne(s);
+        auto d = bearbeite(s);
         QCOMPARE(anzeige(d), zeigt);
         delete d;
     }
@@ -105,7 +99,7 @@ class FrmRegelTest : public QObject {
     // Beside it the built-in rules "3-2-1", "3-Pkt" and "2-Pkt": the points they award, in the palette's shades.
     void eingebauteRegelnDaneben() {
         Spielstand s;
-        auto d = oeffne(s);
+        auto d = bearbeite(s);
         QString gezeigt, vergeben, farben;
         for (int k = 0; k < 9; ++k) {
             Spielstand r;
@@ -160,7 +154,7 @@ class FrmRegelTest : public QObject {
         QFETCH(QString, steht);
         Spielstand s;
         s.setBonus(true);
-        auto d = oeffne(s);
+        auto d = bearbeite(s);
         auto* f = teil<QLineEdit>(d, feld);
         f->setText(vorher);
         f->setCursorPosition(0);
@@ -172,7 +166,7 @@ class FrmRegelTest : public QObject {
 
     void backspaceEinfuegenUndBonusSchalter() {
         Spielstand s;
-        auto d = oeffne(s);
+        auto d = bearbeite(s);
         QLineEdit* f = punkte(d, 0);
         f->setFocus();
         QTest::keyClick(f, Qt::Key_End);
@@ -200,7 +194,7 @@ class FrmRegelTest : public QObject {
         const Long palette[3] = {rgb(247, 25, 25), rgb(250, 250, 124), rgb(48, 190, 48)};
         Spielstand erwartet = s;
         erwartet.setModusFarbe(knopf / 3, palette[knopf % 3]);
-        auto d = oeffne(s);
+        auto d = bearbeite(s);
         klicke(label(d, "lblFarbAlt", knopf));
         QCOMPARE(farbe(label(d, "lblFarbWahl", knopf / 3)), dialog::farbe(erwartet.getModusFarbe(knopf / 3)).name());
         klickeOk(d);
@@ -210,7 +204,7 @@ class FrmRegelTest : public QObject {
     void okSchreibtRegel() {
         Spielstand s;
         const QString vorher = stand(s);
-        auto d = oeffne(s);
+        auto d = bearbeite(s);
         QVERIFY(QTest::qWaitForWindowActive(d));
         klicke(punkte(d, 0));
         tippe(punkte(d, 0), QStringLiteral("5"));
@@ -238,12 +232,12 @@ class FrmRegelTest : public QObject {
         QFETCH(QString, weg);
         Spielstand s;
         const QString vorher = stand(s);
-        auto d = oeffne(s);
+        auto d = bearbeite(s);
         klicke(label(d, "lblFarbAlt", 4));
         klicke(haken(d));
         klicke(punkte(d, 0));
         tippe(punkte(d, 0), QStringLiteral("8"));
-        QVERIFY(verlasse(d, &haupt_, weg));
+        QVERIFY(verlasse(d, weg));
         QTRY_VERIFY(d.isNull());
         QCOMPARE(stand(s), vorher);
         QVERIFY(beimAufruf_.isEmpty());

@@ -2,7 +2,6 @@
 #include "ui/dialoge/frmspielinfo.h"
 
 #include <QLabel>
-#include <QPointer>
 
 #include "tests/dialoge/dialogtest.h"
 
@@ -38,15 +37,12 @@ Spielstand zweiSpiele() {
 
 }  // namespace
 
-class FrmSpielInfoTest : public QObject {
+class FrmSpielInfoTest : public DialogTest {
     Q_OBJECT
 
-    QWidget haupt_;
     const Spielstand s_ = zweiSpiele();
 
   private slots:
-    void initTestCase() { QVERIFY(zeigeHaupt(haupt_)); }
-
     void neunZeilen_data() {
         QTest::addColumn<int>("spiel");
         QTest::addColumn<QString>("zeilen");
@@ -90,10 +86,9 @@ class FrmSpielInfoTest : public QObject {
     void verstecktBeimVerlassen_data() { wegeHinaus(); }
     void verstecktBeimVerlassen() {
         QFETCH(QString, weg);
-        QPointer<frmSpielInfo> d = new frmSpielInfo(&haupt_);
-        d->show();
+        auto d = oeffne<frmSpielInfo>();
         d->spielAnzeigen(s_, 0);
-        QVERIFY(verlasse(d, &haupt_, weg));
+        QVERIFY(verlasse(d, weg));
         QTRY_VERIFY(!d->isVisible());
         QTest::qWait(0);
         QVERIFY(!d.isNull());  // kept for the next info click

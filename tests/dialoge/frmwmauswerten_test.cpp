@@ -1,8 +1,6 @@
 // List of bonus winners: the whole text for marked winners, built when shown; "ok" and leaving close it.
 #include "ui/dialoge/frmwmauswerten.h"
 
-#include <QPointer>
-
 #include "tests/dialoge/dialogtest.h"
 
 using namespace ovi;
@@ -10,14 +8,7 @@ using namespace ovi::test;
 
 namespace {
 
-Spielstand spiel(int bonus) {
-    Spielstand s;
-    const char* namen[5] = {"Anna", "Bernd", "Carla", "Jürgen", "Zoë"};
-    for (int p = 0; p < 5; ++p) s.setName(p, namen[p]);
-    s.setName(24, "Yvonne");
-    s.setBonuspunkte(bonus);
-    return s;
-}
+const QString ein = QStringLiteral("\n          ");
 
 QString kopf(int bonus) {
     return QStringLiteral(
@@ -28,20 +19,17 @@ QString kopf(int bonus) {
 
 }  // namespace
 
-class FrmWMAuswertenTest : public QObject {
+class FrmWMAuswertenTest : public DialogTest {
     Q_OBJECT
 
-    QWidget haupt_;
-
-    QPointer<frmWMAuswerten> oeffne(const Spielstand& s, const QList<int>& sieger) {
-        QPointer<frmWMAuswerten> d = new frmWMAuswerten(s, &haupt_);
-        for (int p : sieger) d->setWinner(p, true);
-        d->show();
-        return d;
-    }
+    Spielstand s_;  // the dialog keeps a reference
 
   private slots:
-    void initTestCase() { QVERIFY(zeigeHaupt(haupt_)); }
+    void init() {
+        s_ = Spielstand();
+        const char* namen[6] = {"Anna", "Bernd", "Carla", "Jürgen", "Zoë", "Yvonne"};
+        for (int p = 0; p < 6; ++p) s_.setName(p < 5 ? p : 24, namen[p]);
+    }
 
     // The whole text, then the way the dialog is closed.
     void ganzerText_data() {
@@ -49,39 +37,40 @@ class FrmWMAuswertenTest : public QObject {
         QTest::addColumn<QList<int>>("sieger");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("weg");
-        const QString ein = QStringLiteral("\n          ");
-        QTest::newRow("niemand") << 10 << QList<int>{} << kopf(10) << QStringLiteral("ok");
+        QTest::newRow("niemand") << 10 << QList<int>{} << kopf(10) << "ok";
         QTest::newRow("zwei") << 10 << QList<int>{1, 3} << kopf(10) + ein + "Bernd" + ein + "Jürgen"
-                              << QStringLiteral("Aktivierungsverlust");
+                              << "Aktivierungsverlust";
         QTest::newRow("erster und letzter Slot")
             << 7 << QList<int>{0, 4, 24} << kopf(7) + ein + "Anna" + ein + "Zoë" + ein + "Yvonne"
-            << QStringLiteral("Escape");
-        QTest::newRow("leerer Name") << 0 << QList<int>{10} << kopf(0) + ein << QStringLiteral("ok");
+            << "Escape";
+        QTest::newRow("leerer Name") << 0 << QList<int>{10} << kopf(0) + ein << "ok";
     }
     void ganzerText() {
         QFETCH(int, bonus);
         QFETCH(QList<int>, sieger);
         QFETCH(QString, text);
         QFETCH(QString, weg);
-        const Spielstand s = spiel(bonus);  // the dialog keeps a reference
-        auto d = oeffne(s, sieger);
+        s_.setBonuspunkte(bonus);
+        QPointer<frmWMAuswerten> d = new frmWMAuswerten(s_, &haupt_);
+        for (int p : sieger) d->setWinner(p, true);
+        d->show();
         QCOMPARE(inhalt(d, "txtBonuspunkte"), text);
-        QVERIFY(verlasse(d, &haupt_, weg));
+        QVERIFY(verlasse(d, weg));
         QTRY_VERIFY(d.isNull());
     }
 
+    // What counts is the state when the dialog is first shown, not when it is made or shown again.
     void textEntstehtBeimZeigen() {
-        Spielstand s = spiel(10);
-        QPointer<frmWMAuswerten> d = new frmWMAuswerten(s, &haupt_);
+        s_.setBonuspunkte(10);
+        QPointer<frmWMAuswerten> d = new frmWMAuswerten(s_, &haupt_);
         d->setWinner(2, true);
-        s.setBonuspunkte(15);  // what counts is the state when the dialog loads, not when it is made
+        s_.setBonuspunkte(15);
         d->show();
-        const QString erwartet = kopf(15) + QStringLiteral("\n          Carla");
-        QCOMPARE(inhalt(d, "txtBonuspunkte"), erwartet);
+        QCOMPARE(inhalt(d, "txtBonuspunkte"), kopf(15) + ein + "Carla");
         d->setWinner(3, true);
         d->hide();
         d->show();
-        QCOMPARE(inhalt(d, "txtBonuspunkte"), erwartet);
+        QCOMPARE(inhalt(d, "txtBonuspunkte"), kopf(15) + ein + "Carla");
         QVERIFY_THROWS_EXCEPTION(Bereichsfehler, d->setWinner(25, true));
         QVERIFY_THROWS_EXCEPTION(Bereichsfehler, d->setWinner(-1, true));
         delete d;
