@@ -4,13 +4,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QList>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <initializer_list>
 
 #include "ui/dienste.h"
 #include "ui/frmhaupt.h"
@@ -50,8 +54,19 @@ struct Schreibtisch {
     }
 };
 
+// The main window on a test desk, so no dialog can ever wait for a person. Not movable: the desk is captured.
+struct Fenster {
+    Schreibtisch tisch;
+    frmHaupt w{tisch.dienste()};
+    Spielstand& s = w.spielstand();
+    explicit Fenster(std::initializer_list<int> mitspieler = {}) {
+        for (int p : mitspieler) s.setSpieltMit(p, true);
+    }
+    Fenster(const Fenster&) = delete;
+};
+
 // A wrong name is a fault of the test itself.
-template <class T>
+template <class T = QWidget>
 T* finde(const QObject* w, const QString& name) {
     T* x = w->findChild<T*>(name);
     if (!x) {
@@ -61,11 +76,26 @@ T* finde(const QObject* w, const QString& name) {
     return x;
 }
 
-inline QLineEdit* feld(const QObject* w, const char* art, int index) {
-    return finde<QLineEdit>(w, QStringLiteral("%1_%2").arg(QLatin1String(art)).arg(index));
+inline QString name(const char* art, int index) {
+    return QStringLiteral("%1_%2").arg(QString::fromUtf8(art)).arg(index);
+}
+template <class T = QWidget>
+T* finde(const QObject* w, const char* art, int index) {
+    return finde<T>(w, name(art, index));
+}
+inline QLineEdit* feld(const QObject* w, const char* art, int index) { return finde<QLineEdit>(w, art, index); }
+inline QString text(const QObject* w, const char* art, int index) { return finde<QLabel>(w, art, index)->text(); }
+
+// Names art_0 .. art_(n-1) of the widgets that pass, to compare a whole view at once.
+inline QStringList welche(const QObject* w, const char* art, int n, const std::function<bool(QWidget*)>& ok) {
+    QStringList l;
+    for (int i = 0; i < n; ++i)
+        if (ok(finde(w, art, i))) l << name(art, i);
+    return l;
 }
 
 inline void befehl(const QObject* w, const QString& name) { finde<QAction>(w, name)->trigger(); }
+inline void klick(const QObject* w, const QString& name) { QTest::mouseClick(finde(w, name), Qt::LeftButton); }
 
 // Picks a view the way the operator does: through the list.
 inline void waehleAnsicht(const QObject* w, int v) {
@@ -85,5 +115,22 @@ inline void sichtbar(QWidget& w) {
     w.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w));
 }
+
+inline void setzeTipp(Spielstand& s, int p, int m, int heim, int aus) {
+    s.tipps(p, m, 0) = static_cast<Integer>(heim);
+    s.tipps(p, m, 1) = static_cast<Integer>(aus);
+}
+
+inline QList<int> von(int a, int b) {
+    QList<int> l;
+    for (int m = a; m <= b; ++m) l << m;
+    return l;
+}
+
+// The layout is given in twips.
+inline int px(double tw) { return static_cast<int>(std::lround(tw / 15.0)); }
+inline QPoint lageIn(const QWidget* w, const QWidget* vorfahr) { return w->mapTo(vorfahr, QPoint(0, 0)); }
+inline QColor grund(const QLineEdit* f) { return f->palette().color(QPalette::Base); }
+inline QColor grund(const QWidget* w) { return w->palette().color(QPalette::Window); }
 
 }  // namespace ovi::test
