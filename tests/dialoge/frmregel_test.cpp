@@ -56,50 +56,19 @@ class FrmRegelTest : public DialogTest {
   private slots:
     void zifferUndTextWert() {
         // Digits and Backspace pass, every other key code becomes "0".
-        for (auto [code, soll] : std::initializer_list<std::pair<int, int>>{
-                 {48, 48}, {57, 57}, {8, 8}, {13, 48}, {27, 48}, {47, 48}, {58, 48}, {120, 48}, {0, 48}, {228, 48}})
-            QVERIFY2(pruefeZiffer(code) == soll, qPrintable(QStringLiteral("key code %1").arg(code)));
+        for (int c : {8, 48, 57}) QVERIFY2(pruefeZiffer(c) == c, qPrintable(QString::number(c)));
+        for (int c : {0, 13, 27, 47, 58, 120, 228}) QVERIFY2(pruefeZiffer(c) == 48, qPrintable(QString::number(c)));
         // The leading number, halves rounded to the even neighbour.
-        for (auto [text, soll] : std::initializer_list<std::pair<const char*, long long>>{{"", 0},
-                                                                                          {"7", 7},
-                                                                                          {"12", 12},
-                                                                                          {"  3", 3},
-                                                                                          {"4x2", 4},
-                                                                                          {"x4", 0},
-                                                                                          {"2.5", 2},
-                                                                                          {"3.5", 4},
-                                                                                          {"-1.5", -2},
-                                                                                          {"6.7", 7}})
-            QVERIFY2(textWert(QString::fromLatin1(text)) == soll, text);
+        const std::pair<const char*, long long> texte[] = {{"", 0},   {"7", 7},   {"12", 12}, {"  3", 3},   {"4x2", 4},
+                                                           {"x4", 0}, {"2.5", 2}, {"3.5", 4}, {"-1.5", -2}, {"6.7", 7}};
+        for (auto [text, soll] : texte) QVERIFY2(textWert(QString::fromLatin1(text)) == soll, text);
     }
 
-    void laedt_data() {
-        QTest::addColumn<bool>("eigene");
-        QTest::addColumn<QString>("zeigt");
-        QTest::newRow("Start mit 3-2-1-Regel") << false << "3 #ff0000 2 #fafa90 1 #30be30 Bonus 0 aus gesperrt";
-        // 12 is longer than the field takes by typing and shown whole all the same; the colour is off the palette.
-        QTest::newRow("eigene Werte") << true << "7 #ff0000 12 #fafa90 1 #010203 Bonus 25 an frei";
-    }
     void laedt() {
-        QFETCH(bool, eigene);
-        QFETCH(QString, zeigt);
-        Spielstand s;
-        if (eigene) {
-            s.setModusPunkte(0, 7);
-            s.setModusPunkte(1, 12);
-            s.setModusFarbe(2, rgb(1, 2, 3));
-            s.setBonuspunkte(25);
-            s.setBonus(true);
-        }
+        Spielstand s;  // the start state has the 3-2-1 rule in force
         auto d = bearbeite(s);
-        QCOMPARE(anzeige(d), zeigt);
-        delete d;
-    }
-
-    // Beside it the built-in rules "3-2-1", "3-Pkt" and "2-Pkt": the points they award, in the palette's shades.
-    void eingebauteRegelnDaneben() {
-        Spielstand s;
-        auto d = bearbeite(s);
+        QCOMPARE(anzeige(d), QStringLiteral("3 #ff0000 2 #fafa90 1 #30be30 Bonus 0 aus gesperrt"));
+        // Beside it the built-in rules "3-2-1", "3-Pkt" and "2-Pkt": the points they award, in the palette's shades.
         QString gezeigt, vergeben, farben;
         for (int k = 0; k < 9; ++k) {
             Spielstand r;
@@ -111,73 +80,50 @@ class FrmRegelTest : public DialogTest {
         QCOMPARE(gezeigt, vergeben);
         QCOMPARE(farben, QStringLiteral("#f71919 #f71919 #f71919 #fafa7c #30be30 #30be30 #30be30 #30be30 #30be30 "));
         delete d;
-    }
-
-    void tastenfilter_data() {
-        QTest::addColumn<QString>("feld");
-        QTest::addColumn<QString>("vorher");
-        QTest::addColumn<QString>("getippt");
-        QTest::addColumn<QString>("steht");
-        const QString p = QStringLiteral("txtNeuModus_1"), b = QStringLiteral("txtBonus");
-        QTest::newRow("Buchstabe ins leere Feld") << p << ""
-                                                  << "x"
-                                                  << "0";
-        QTest::newRow("Ziffer ersetzt") << p << "3"
-                                        << "7"
-                                        << "7";
-        QTest::newRow("zweite Ziffer ersetzt") << p << ""
-                                               << "59"
-                                               << "9";
-        QTest::newRow("Zeichen ersetzt") << p << "4"
-                                         << "-"
-                                         << "0";
-        QTest::newRow("Umlaut") << p << "4"
-                                << "ü"
-                                << "0";
-        QTest::newRow("Return tippt 0") << p << "5"
-                                        << "\r"
-                                        << "0";
-        QTest::newRow("Bonus zwei Ziffern") << b << ""
-                                            << "12"
-                                            << "12";
-        QTest::newRow("Bonus höchstens zwei") << b << ""
-                                              << "123"
-                                              << "12";
-        QTest::newRow("Bonus Buchstaben") << b << ""
-                                          << "a7"
-                                          << "07";
-    }
-    void tastenfilter() {
-        QFETCH(QString, feld);
-        QFETCH(QString, vorher);
-        QFETCH(QString, getippt);
-        QFETCH(QString, steht);
-        Spielstand s;
+        // 12 is longer than the field takes by typing and shown whole all the same; the colour is off the palette.
+        s.setModusPunkte(0, 7);
+        s.setModusPunkte(1, 12);
+        s.setModusFarbe(2, rgb(1, 2, 3));
+        s.setBonuspunkte(25);
         s.setBonus(true);
-        auto d = bearbeite(s);
-        auto* f = teil<QLineEdit>(d, feld);
-        f->setText(vorher);
-        f->setCursorPosition(0);
-        f->setFocus();
-        tippe(f, getippt);
-        QCOMPARE(f->text(), steht);
+        d = bearbeite(s);
+        QCOMPARE(anzeige(d), QStringLiteral("7 #ff0000 12 #fafa90 1 #010203 Bonus 25 an frei"));
         delete d;
     }
 
-    void backspaceEinfuegenUndBonusSchalter() {
+    void tastenfilter() {
         Spielstand s;
+        s.setBonus(true);
         auto d = bearbeite(s);
+        struct Fall {
+            const char *fall, *feld, *vorher, *getippt, *steht;
+        };
+        const Fall faelle[] = {{"Buchstabe ins leere Feld", "txtNeuModus_1", "", "x", "0"},
+                               {"Ziffer ersetzt", "txtNeuModus_1", "3", "7", "7"},
+                               {"zweite Ziffer ersetzt", "txtNeuModus_1", "", "59", "9"},
+                               {"Zeichen ersetzt", "txtNeuModus_1", "4", "-", "0"},
+                               {"Umlaut", "txtNeuModus_1", "4", "ü", "0"},
+                               {"Return tippt 0", "txtNeuModus_1", "5", "\r", "0"},
+                               {"Bonus höchstens zwei", "txtBonus", "", "123", "12"},
+                               {"Bonus Buchstaben", "txtBonus", "", "a7", "07"}};
+        for (const Fall& f : faelle) {
+            auto* feld = teil<QLineEdit>(d, QLatin1String(f.feld));
+            feld->setText(QLatin1String(f.vorher));
+            feld->setCursorPosition(0);
+            feld->setFocus();
+            tippe(feld, QString::fromUtf8(f.getippt));
+            QCOMPARE(QString::fromUtf8(f.fall) + ": " + feld->text(), QString::fromUtf8(f.fall) + ": " + f.steht);
+        }
         QLineEdit* f = punkte(d, 0);
-        f->setFocus();
         QTest::keyClick(f, Qt::Key_End);
         QTest::keyClick(f, Qt::Key_Backspace);
         QCOMPARE(f->text(), QString());
         f->insert(QStringLiteral("52"));
         QCOMPARE(f->text(), QString());  // pasted text is held to one digit too
         klicke(haken(d));
-        QVERIFY(anzeige(d).endsWith(QStringLiteral("an frei")));
-        klicke(haken(d));
         QVERIFY(anzeige(d).endsWith(QStringLiteral("aus gesperrt")));
+        klicke(haken(d));
+        QVERIFY(anzeige(d).endsWith(QStringLiteral("an frei")));
         delete d;
     }
 
