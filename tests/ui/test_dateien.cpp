@@ -1,9 +1,7 @@
 // File commands through the real menu items, with the file chooser and the questions answered by the test.
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <memory>
@@ -35,24 +33,23 @@ Spieldatei bild(const Spielstand& s) {
     return d;
 }
 
-QString labelText(const QObject* w, const char* name) { return finde<QLabel>(w, QString::fromUtf8(name))->text(); }
+QString label(const QObject* w, const char* name) { return finde<QLabel>(w, QString::fromUtf8(name))->text(); }
 
 // A small game made through the window: two participants, typed tips and results, one tick.
-void richteEin(frmHaupt& w) {
-    Spielstand& s = w.spielstand();
-    s.setName(0, "Jörg");
-    s.setSpieltMit(0, true);
-    s.setName(3, "Lena");
-    s.setSpieltMit(3, true);
-    s.setWMTipp(3, 5);
-    s.spiele[2].heim = 4;
-    s.spiele[2].aus = 9;
-    w.starteEinblenden();
-    sichtbar(w);
-    tippe(feld(&w, "txtHeimErg", 2), '2');
-    tippe(feld(&w, "txtHeimTipp", 2), '3');
-    tippe(feld(&w, "txtAusTipp", 26), '1');
-    QTest::mouseClick(finde<QCheckBox>(&w, QStringLiteral("chkAuswerten_2")), Qt::LeftButton);
+void richteEin(Fenster& f) {
+    f.s.setName(0, "Jörg");
+    f.s.setSpieltMit(0, true);
+    f.s.setName(3, "Lena");
+    f.s.setSpieltMit(3, true);
+    f.s.setWMTipp(3, 5);
+    f.s.spiele[2].heim = 4;
+    f.s.spiele[2].aus = 9;
+    f.w.starteEinblenden();
+    sichtbar(f.w);
+    tippe(feld(&f.w, "txtHeimErg", 2), '2');
+    tippe(feld(&f.w, "txtHeimTipp", 2), '3');
+    tippe(feld(&f.w, "txtAusTipp", 26), '1');
+    klick(&f.w, QStringLiteral("chkAuswerten_2"));
 }
 
 }  // namespace
@@ -84,44 +81,38 @@ class TestDateien : public QObject {
     std::unique_ptr<QTemporaryDir> ordner_;
 };
 
+// Saved, opened in a second window, saved again: the same game, the same bytes.
 void TestDateien::rundreise() {
-    Schreibtisch tisch;
-    frmHaupt w(tisch.dienste());
-    richteEin(w);
-    QVERIFY(w.ungespeichert());
-    tisch.dateien << QStringList{pfad("runde")};
-    befehl(&w, QStringLiteral("menSpeichern"));
-    QCOMPARE(tisch.meldungen, QStringList{});
+    Fenster f;
+    richteEin(f);
+    QVERIFY(f.w.ungespeichert());
+    f.tisch.dateien << QStringList{pfad("runde")};
+    befehl(&f.w, QStringLiteral("menSpeichern"));
     const QString datei = pfad("runde.gowet");
-    QVERIFY(QFile::exists(datei));
-    QCOMPARE(w.dateiName(), datei);
-    QCOMPARE(labelText(&w, "lblDateiE"), QStringLiteral("runde.gowet"));
-    QVERIFY(!w.ungespeichert());
-    QCOMPARE(tisch.wahlen.last().titel, QStringLiteral("Geben Sie den Namen der Datei zum Speichern ein!"));
+    QCOMPARE(f.tisch.wahlen.last().titel, QStringLiteral("Geben Sie den Namen der Datei zum Speichern ein!"));
+    QCOMPARE(QStringList({f.w.dateiName(), label(&f.w, "lblDateiE")}), QStringList({datei, "runde.gowet"}));
+    QVERIFY(!f.w.ungespeichert());
 
-    Schreibtisch tisch2;
-    frmHaupt w2(tisch2.dienste());
-    tisch2.dateien << QStringList{datei};
-    befehl(&w2, QStringLiteral("menÖffnen"));
-    QCOMPARE(tisch2.meldungen, QStringList{});
-    QCOMPARE(tisch2.wahlen.last().titel, QStringLiteral("Wählen Sie den gespeicherten Spielstand!"));
-    QCOMPARE(tisch2.wahlen.last().vorschlag, QString());
-    QVERIFY(bild(w2.spielstand()) == bild(w.spielstand()));
-    QCOMPARE(w2.ansicht(), 0);
-    QCOMPARE(feld(&w2, "txtHeimTipp", 2)->text(), QStringLiteral("3"));
-    QCOMPARE(labelText(&w2, "lblModusE"), QStringLiteral("3-2-1-Regel"));
-    QCOMPARE(labelText(&w2, "lblBonusE"), QStringLiteral("0"));
-    QCOMPARE(labelText(&w2, "lblDateiE"), QStringLiteral("runde.gowet"));
-    QCOMPARE(labelText(&w2, "lblSpieler_3"), QStringLiteral("Lena"));
-    QVERIFY(finde<QWidget>(&w2, QStringLiteral("fraSpieler_3"))->isVisibleTo(&w2));
-    QVERIFY(!w2.ungespeichert());
+    Fenster g;
+    g.tisch.dateien << QStringList{datei};
+    befehl(&g.w, QStringLiteral("menÖffnen"));
+    QCOMPARE(QStringList({g.tisch.wahlen.last().titel, g.tisch.wahlen.last().vorschlag}),
+             QStringList({"Wählen Sie den gespeicherten Spielstand!", ""}));
+    QVERIFY(bild(g.s) == bild(f.s));
+    QVERIFY(!g.w.ungespeichert());
+    QCOMPARE(g.w.ansicht(), 0);
+    QVERIFY(finde(&g.w, "fraSpieler", 3)->isVisibleTo(&g.w));
+    QCOMPARE(QStringList({feld(&g.w, "txtHeimTipp", 2)->text(), label(&g.w, "lblModusE"), label(&g.w, "lblBonusE"),
+                          label(&g.w, "lblDateiE"), label(&g.w, "lblSpieler_3")}),
+             QStringList({"3", "3-2-1-Regel", "0", "runde.gowet", "Lena"}));
 
-    // Opened and saved again under another name: the same bytes; the chooser starts in the file's folder.
-    tisch2.dateien << QStringList{pfad("zweite.gowet")};
-    befehl(&w2, QStringLiteral("menSpeichern"));
-    QCOMPARE(tisch2.wahlen.last().ordner, ordner_->path());
-    QCOMPARE(tisch2.wahlen.last().vorschlag, datei);
+    // The chooser starts in the file's folder with its name.
+    g.tisch.dateien << QStringList{pfad("zweite.gowet")};
+    befehl(&g.w, QStringLiteral("menSpeichern"));
+    QCOMPARE(QStringList({g.tisch.wahlen.last().ordner, g.tisch.wahlen.last().vorschlag}),
+             QStringList({ordner_->path(), datei}));
     QCOMPARE(inhalt(pfad("zweite.gowet")), inhalt(datei));
+    QCOMPARE(f.tisch.meldungen + g.tisch.meldungen, QStringList{});
 }
 
 void TestDateien::ueberschreiben_data() {
@@ -136,93 +127,74 @@ void TestDateien::ueberschreiben() {
     QFETCH(bool, ersetzt);
     const QString datei = pfad("alt.gowet");
     schreibe(datei, "alter Inhalt");
-    Schreibtisch tisch;
-    frmHaupt w(tisch.dienste());
-    richteEin(w);
-    tisch.dateien << QStringList{datei};
-    tisch.antworten << Antwort(antwort);
-    befehl(&w, QStringLiteral("menSpeichern"));
-    QCOMPARE(tisch.fragen.size(), 1);
-    QVERIFY(tisch.fragen.first().contains(QStringLiteral("alt.gowet")));
+    Fenster f;
+    richteEin(f);
+    f.tisch.dateien << QStringList{datei};
+    f.tisch.antworten << Antwort(antwort);
+    befehl(&f.w, QStringLiteral("menSpeichern"));
+    QCOMPARE(f.tisch.fragen.size(), 1);
+    QVERIFY(f.tisch.fragen.first().contains(QStringLiteral("alt.gowet")));
     QCOMPARE(inhalt(datei) != QByteArray("alter Inhalt"), ersetzt);
-    QCOMPARE(w.dateiName(), ersetzt ? datei : QString());
-    QCOMPARE(w.ungespeichert(), !ersetzt);
+    QCOMPARE(f.w.dateiName(), ersetzt ? datei : QString());
+    QCOMPARE(f.w.ungespeichert(), !ersetzt);
 }
 
 void TestDateien::abbrechenAendertNichts() {
-    Schreibtisch tisch;
-    frmHaupt w(tisch.dienste());
-    richteEin(w);
-    const Spieldatei vorher = bild(w.spielstand());
-    tisch.dateien << QStringList{} << QStringList{} << QStringList{} << QStringList{};
-    for (const char* b : {"menÖffnen", "menSpeichern", "menTipps", "menSpiele"}) befehl(&w, QString::fromUtf8(b));
-    QCOMPARE(tisch.wahlen.size(), 4);
-    QVERIFY(bild(w.spielstand()) == vorher);
-    QCOMPARE(w.dateiName(), QString());
-    QCOMPARE(labelText(&w, "lblDateiE"), QString());
-    QCOMPARE(tisch.meldungen, QStringList{});
+    Fenster f;
+    richteEin(f);
+    const Spieldatei vorher = bild(f.s);
+    for (const char* b : {"menÖffnen", "menSpeichern", "menTipps", "menSpiele"}) befehl(&f.w, QString::fromUtf8(b));
+    QCOMPARE(f.tisch.wahlen.size(), 4);
+    QVERIFY(bild(f.s) == vorher);
+    QCOMPARE(f.w.dateiName() + label(&f.w, "lblDateiE"), QString());
+    QCOMPARE(f.tisch.meldungen, QStringList{});
     QCOMPARE(QDir(ordner_->path()).entryList(QDir::Files), QStringList{});
 }
 
 void TestDateien::kaputteDateien_data() {
-    QTest::addColumn<int>("art");
-    QTest::newRow("leer") << 0;
-    QTest::newRow("mitten in Block 2 abgeschnitten") << 1;
-    QTest::newRow("Team 33") << 2;
-    QTest::newRow("Tipp 10 Tore") << 3;
+    QTest::addColumn<QByteArray>("bytes");
+    const QByteArray gut = QByteArray::fromStdString(schreibeSpieldatei(ausSpielstand(Spielstand{})));
+    QTest::newRow("leer") << QByteArray();
+    QTest::newRow("mitten in Block 2 abgeschnitten") << gut.left(500);
+    QByteArray b = gut;
+    b[303] = 33;  // home team of match 0
+    QTest::newRow("Team 33") << b;
+    b = gut;
+    b[b.size() - 2] = 10;  // away goals of the last tip
+    QTest::newRow("Tipp 10 Tore") << b;
 }
 
-// A bad file is reported with the reader's text and changes nothing at all.
+// A bad file, opened or imported, is reported with its name and changes nothing at all.
 void TestDateien::kaputteDateien() {
-    QFETCH(int, art);
-    Spielstand muster;
-    QByteArray gut = QByteArray::fromStdString(schreibeSpieldatei(ausSpielstand(muster)));
-    QByteArray bytes;
-    switch (art) {
-        case 0:
-            break;
-        case 1:
-            bytes = gut.left(500);
-            break;
-        case 2:
-            bytes = gut;
-            bytes[303] = 33;  // home team of match 0
-            break;
-        case 3:
-            bytes = gut;
-            bytes[bytes.size() - 2] = 10;  // away goals of the last tip
-            break;
-    }
+    QFETCH(QByteArray, bytes);
     const QString datei = pfad("kaputt.gowet");
     schreibe(datei, bytes);
-    Schreibtisch tisch;
-    frmHaupt w(tisch.dienste());
-    richteEin(w);
-    const Spieldatei vorher = bild(w.spielstand());
-    tisch.dateien << QStringList{datei} << QStringList{datei};
-    befehl(&w, QStringLiteral("menÖffnen"));
-    befehl(&w, QStringLiteral("menTipps"));
-    QCOMPARE(tisch.meldungen.size(), 2);
-    for (const QString& m : tisch.meldungen) QVERIFY2(m.contains(QStringLiteral("kaputt.gowet")), qPrintable(m));
-    QVERIFY(bild(w.spielstand()) == vorher);
-    QCOMPARE(w.dateiName(), QString());
-    QCOMPARE(feld(&w, "txtHeimTipp", 2)->text(), QStringLiteral("3"));
+    Fenster f;
+    richteEin(f);
+    const Spieldatei vorher = bild(f.s);
+    f.tisch.dateien << QStringList{datei} << QStringList{datei};
+    befehl(&f.w, QStringLiteral("menÖffnen"));
+    befehl(&f.w, QStringLiteral("menTipps"));
+    QCOMPARE(f.tisch.meldungen.size(), 2);
+    for (const QString& m : f.tisch.meldungen) QVERIFY2(m.contains(QStringLiteral("kaputt.gowet")), qPrintable(m));
+    QVERIFY(bild(f.s) == vorher);
+    QCOMPARE(f.w.dateiName(), QString());
+    QCOMPARE(feld(&f.w, "txtHeimTipp", 2)->text(), QStringLiteral("3"));
 }
 
+// A failed save is reported and keeps the old name and the unsaved mark.
 void TestDateien::speichernScheitert() {
-    Schreibtisch tisch;
-    frmHaupt w(tisch.dienste());
-    richteEin(w);
-    tisch.dateien << QStringList{pfad("gut.gowet")} << QStringList{pfad("fehlt/nirgends.gowet")};
-    befehl(&w, QStringLiteral("menSpeichern"));
-    tippe(feld(&w, "txtHeimTipp", 3), '4');
-    befehl(&w, QStringLiteral("menSpeichern"));
-    QCOMPARE(tisch.meldungen.size(), 1);
+    Fenster f;
+    richteEin(f);
+    f.tisch.dateien << QStringList{pfad("gut.gowet")} << QStringList{pfad("fehlt/nirgends.gowet")};
+    befehl(&f.w, QStringLiteral("menSpeichern"));
+    tippe(feld(&f.w, "txtHeimTipp", 3), '4');
+    befehl(&f.w, QStringLiteral("menSpeichern"));
+    QCOMPARE(f.tisch.meldungen.size(), 1);
     QVERIFY(
-        tisch.meldungen.first().startsWith(QStringLiteral("Speichern|Die Datei konnte nicht gespeichert werden.\n")));
-    QCOMPARE(w.dateiName(), pfad("gut.gowet"));
-    QCOMPARE(labelText(&w, "lblDateiE"), QStringLiteral("gut.gowet"));
-    QVERIFY(w.ungespeichert());
+        f.tisch.meldungen.first().startsWith(QStringLiteral("Speichern|Die Datei konnte nicht gespeichert werden.\n")));
+    QCOMPARE(QStringList({f.w.dateiName(), label(&f.w, "lblDateiE")}), QStringList({pfad("gut.gowet"), "gut.gowet"}));
+    QVERIFY(f.w.ungespeichert());
 }
 
 // Only 0:0 tips are filled, the first file wins, the game's results and ticks stay.
@@ -233,111 +205,100 @@ void TestDateien::tippImport() {
         s->setSpieltMit(0, true);
         s->spiele[0].ergHeim = 7;
     }
-    a.tipps(0, 0, 0) = 3;
-    a.tipps(0, 1, 0) = 1;
-    a.tipps(0, 1, 1) = 1;
-    b.tipps(0, 0, 0) = 4;
-    b.tipps(0, 0, 1) = 4;
-    b.tipps(0, 4, 1) = 2;
+    setzeTipp(a, 0, 0, 3, 0);
+    setzeTipp(a, 0, 1, 1, 1);
+    setzeTipp(b, 0, 0, 4, 4);
+    setzeTipp(b, 0, 4, 0, 2);
     b.setName(1, "Mia");
     b.setSpieltMit(1, true);
     QVERIFY(speichereSpieldatei(pfad("a.gowet"), ausSpielstand(a)).empty());
     QVERIFY(speichereSpieldatei(pfad("b.gowet"), ausSpielstand(b)).empty());
 
-    Schreibtisch tisch;
-    frmHaupt w(tisch.dienste());
-    Spielstand& s = w.spielstand();
-    s.setSpieltMit(0, true);
-    s.tipps(0, 1, 0) = 2;
-    s.tipps(0, 1, 1) = 1;
-    s.spiele[0].ergHeim = 1;
-    s.spiele[0].auswerten = true;
-    w.starteEinblenden();
-    tisch.dateien << QStringList{pfad("a.gowet"), pfad("b.gowet")};
-    befehl(&w, QStringLiteral("menTipps"));
-    QCOMPARE(tisch.meldungen, QStringList{});
-    QCOMPARE(tisch.wahlen.last().titel, QStringLiteral("Wählen Sie die zu importierende(n) Datei(en)"));
-    QCOMPARE(QPair(int(s.tipps(0, 0, 0)), int(s.tipps(0, 0, 1))), QPair(3, 0));
-    QCOMPARE(QPair(int(s.tipps(0, 1, 0)), int(s.tipps(0, 1, 1))), QPair(2, 1));
-    QCOMPARE(QPair(int(s.tipps(0, 4, 0)), int(s.tipps(0, 4, 1))), QPair(0, 2));
-    QCOMPARE(int(s.spiele[0].ergHeim), 1);
-    QVERIFY(s.spiele[0].auswerten);
-    // The participants of the last file show.
-    QCOMPARE(labelText(&w, "lblSpieler_1"), QStringLiteral("Mia"));
-    QVERIFY(finde<QWidget>(&w, QStringLiteral("fraSpieler_1"))->isVisibleTo(&w));
-    QCOMPARE(feld(&w, "txtHeimTipp", 0)->text(), QStringLiteral("3"));
-    QCOMPARE(feld(&w, "txtAusTipp", 4)->text(), QStringLiteral("2"));
+    Fenster f({0});
+    setzeTipp(f.s, 0, 1, 2, 1);
+    f.s.spiele[0].ergHeim = 1;
+    f.s.spiele[0].auswerten = true;
+    f.w.starteEinblenden();
+    f.tisch.dateien << QStringList{pfad("a.gowet"), pfad("b.gowet")};
+    befehl(&f.w, QStringLiteral("menTipps"));
+    QCOMPARE(f.tisch.meldungen, QStringList{});
+    QCOMPARE(f.tisch.wahlen.last().titel, QStringLiteral("Wählen Sie die zu importierende(n) Datei(en)"));
+    QStringList tipps;
+    for (int m : {0, 1, 4}) tipps << QStringLiteral("%1:%2").arg(f.s.tipps(0, m, 0)).arg(f.s.tipps(0, m, 1));
+    QCOMPARE(tipps, QStringList({"3:0", "2:1", "0:2"}));
+    QCOMPARE(QPair(int(f.s.spiele[0].ergHeim), f.s.spiele[0].auswerten), QPair(1, true));
+    // The participants of the last file show, and the grid the imported tips.
+    QVERIFY(finde(&f.w, "fraSpieler", 1)->isVisibleTo(&f.w));
+    QCOMPARE(QStringList({label(&f.w, "lblSpieler_1"), feld(&f.w, "txtHeimTipp", 0)->text(),
+                          feld(&f.w, "txtAusTipp", 4)->text()}),
+             QStringList({"Mia", "3", "2"}));
 }
 
+// One bad file among several: nothing of the good ones is taken over either.
 void TestDateien::tippImportMitKaputterDatei() {
     Spielstand a;
     a.tipps(0, 0, 0) = 3;
     QVERIFY(speichereSpieldatei(pfad("a.gowet"), ausSpielstand(a)).empty());
     schreibe(pfad("b.gowet"), "kein Spielstand");
-    Schreibtisch tisch;
-    frmHaupt w(tisch.dienste());
-    const Spieldatei vorher = bild(w.spielstand());
-    tisch.dateien << QStringList{pfad("a.gowet"), pfad("b.gowet")};
-    befehl(&w, QStringLiteral("menTipps"));
-    QCOMPARE(tisch.meldungen.size(), 1);
-    QVERIFY(tisch.meldungen.first().contains(QStringLiteral("b.gowet")));
-    QVERIFY(bild(w.spielstand()) == vorher);
+    Fenster f;
+    const Spieldatei vorher = bild(f.s);
+    f.tisch.dateien << QStringList{pfad("a.gowet"), pfad("b.gowet")};
+    befehl(&f.w, QStringLiteral("menTipps"));
+    QCOMPARE(f.tisch.meldungen.size(), 1);
+    QVERIFY(f.tisch.meldungen.first().contains(QStringLiteral("b.gowet")));
+    QVERIFY(bild(f.s) == vorher);
 }
 
+// Match information replaces the plan and the view, keeps the tips, and names the next save.
 void TestDateien::spielInformationen() {
     SpielInfo info;
     info.spiele[50].heim = 12;
     info.spiele[50].datum = "24.06.2006";
     info.ansicht = 8;
     QVERIFY(speichereSpielInfo(pfad("plan.gowet"), info).empty());
-    Schreibtisch tisch;
-    frmHaupt w(tisch.dienste());
-    w.spielstand().tipps(0, 50, 0) = 2;
-    tisch.dateien << QStringList{pfad("plan.gowet")} << QStringList{pfad("gut.gowet")};
-    befehl(&w, QStringLiteral("menSpiele"));
-    QCOMPARE(tisch.meldungen, QStringList{});
-    QCOMPARE(tisch.wahlen.last().titel, QStringLiteral("Wählen Sie die zu importierenden Spiel-Informationen!"));
-    QCOMPARE(w.ansicht(), 8);
-    QCOMPARE(finde<QComboBox>(&w, QStringLiteral("cmbPhase"))->currentText(), QStringLiteral("Achtelfinale"));
-    QVERIFY(w.spielstand().spiele == info.spiele);
-    QCOMPARE(int(w.spielstand().tipps(0, 50, 0)), 2);
-    QCOMPARE(finde<QLabel>(&w, QStringLiteral("imgSpielHeim_2"))->toolTip(),
-             QStringLiteral(" %1 ").arg(QString::fromStdString(w.spielstand().nationen[12])));
-    // A later save proposes the imported file's name.
-    befehl(&w, QStringLiteral("menSpeichern"));
-    QCOMPARE(tisch.wahlen.last().vorschlag, pfad("plan.gowet"));
+    Fenster f;
+    f.s.tipps(0, 50, 0) = 2;
+    f.tisch.dateien << QStringList{pfad("plan.gowet")} << QStringList{pfad("gut.gowet")};
+    befehl(&f.w, QStringLiteral("menSpiele"));
+    QCOMPARE(f.tisch.meldungen, QStringList{});
+    QCOMPARE(f.tisch.wahlen.last().titel, QStringLiteral("Wählen Sie die zu importierenden Spiel-Informationen!"));
+    QVERIFY(f.s.spiele == info.spiele);
+    QCOMPARE(QPair(f.w.ansicht(), int(f.s.tipps(0, 50, 0))), QPair(8, 2));
+    QCOMPARE(QStringList({finde<QComboBox>(&f.w, QStringLiteral("cmbPhase"))->currentText(),
+                          finde(&f.w, "imgSpielHeim", 2)->toolTip()}),
+             QStringList({"Achtelfinale", QStringLiteral(" %1 ").arg(QString::fromStdString(f.s.nationen[12]))}));
+    befehl(&f.w, QStringLiteral("menSpeichern"));
+    QCOMPARE(f.tisch.wahlen.last().vorschlag, pfad("plan.gowet"));
 }
 
 void TestDateien::beenden_data() {
     QTest::addColumn<bool>("geaendert");
-    QTest::addColumn<QList<int>>("antworten");
+    QTest::addColumn<int>("antwort");
     QTest::addColumn<QString>("speicherziel");
     QTest::addColumn<bool>("geschlossen");
-    QTest::newRow("nichts geändert") << false << QList<int>{} << QString() << true;
-    QTest::newRow("Abbrechen") << true << QList<int>{int(Antwort::abbrechen)} << QString() << false;
-    QTest::newRow("Nein") << true << QList<int>{int(Antwort::nein)} << QString() << true;
-    QTest::newRow("Ja") << true << QList<int>{int(Antwort::ja)} << QStringLiteral("ende.gowet") << true;
-    QTest::newRow("Ja, Speichern abgebrochen") << true << QList<int>{int(Antwort::ja)} << QString() << false;
+    QTest::newRow("nichts geändert") << false << -1 << QString() << true;
+    QTest::newRow("Abbrechen") << true << int(Antwort::abbrechen) << QString() << false;
+    QTest::newRow("Nein") << true << int(Antwort::nein) << QString() << true;
+    QTest::newRow("Ja") << true << int(Antwort::ja) << QStringLiteral("ende.gowet") << true;
+    QTest::newRow("Ja, Speichern abgebrochen") << true << int(Antwort::ja) << QString() << false;
 }
 
 void TestDateien::beenden() {
     QFETCH(bool, geaendert);
-    QFETCH(QList<int>, antworten);
+    QFETCH(int, antwort);
     QFETCH(QString, speicherziel);
     QFETCH(bool, geschlossen);
-    Schreibtisch tisch;
-    frmHaupt w(tisch.dienste());
-    sichtbar(w);
-    if (geaendert) tippe(feld(&w, "txtHeimErg", 0), '1');
-    QSignalSpy ende(&w, &frmHaupt::beendet);
-    for (int a : antworten) tisch.antworten << Antwort(a);
-    tisch.dateien << (speicherziel.isEmpty() ? QStringList{} : QStringList{ordner_->filePath(speicherziel)});
-    befehl(&w, QStringLiteral("menBeenden"));
-    QCOMPARE(tisch.fragen,
+    Fenster f;
+    sichtbar(f.w);
+    if (geaendert) tippe(feld(&f.w, "txtHeimErg", 0), '1');
+    QSignalSpy ende(&f.w, &frmHaupt::beendet);
+    if (antwort >= 0) f.tisch.antworten << Antwort(antwort);
+    f.tisch.dateien << (speicherziel.isEmpty() ? QStringList{} : QStringList{ordner_->filePath(speicherziel)});
+    befehl(&f.w, QStringLiteral("menBeenden"));
+    QCOMPARE(f.tisch.fragen,
              geaendert ? QStringList{"ovi kuvela|Sollen die Änderungen gespeichert werden?"} : QStringList{});
-    QCOMPARE(ende.count(), geschlossen ? 1 : 0);
-    QCOMPARE(w.isVisible(), !geschlossen);
-    QCOMPARE(QFile::exists(ordner_->filePath(QStringLiteral("ende.gowet"))), !speicherziel.isEmpty());
+    QCOMPARE(QPair(int(ende.count()), f.w.isVisible()), QPair(geschlossen ? 1 : 0, !geschlossen));
+    QCOMPARE(QFile::exists(pfad("ende.gowet")), !speicherziel.isEmpty());
 }
 
 QTEST_MAIN(TestDateien)
