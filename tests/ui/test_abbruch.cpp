@@ -1,8 +1,4 @@
 // A fault inside a handler: the operation is abandoned, the operator is told, and the window goes on working.
-#include <QLabel>
-#include <QPushButton>
-#include <functional>
-
 #include "hilfe.h"
 
 using namespace ovi;
@@ -12,25 +8,11 @@ namespace {
 
 using Eingriff = std::function<void(Spielstand&)>;
 
-// Two participants, two flagged matches won 1:0. Slot 0 hits both exactly (3 + 3), slot 1 the margin once (2:1, 2).
-void richteEin(frmHaupt& w) {
-    Spielstand& s = w.spielstand();
-    for (int p : {0, 1}) s.setSpieltMit(p, true);
-    for (int m : {0, 1}) {
-        s.spiele[m].ergHeim = 1;
-        s.spiele[m].auswerten = true;
-        s.tipps(0, m, 0) = 1;
-    }
-    s.tipps(1, 0, 0) = 2;
-    s.tipps(1, 0, 1) = 1;
-    w.starteEinblenden();
-}
-
-QStringList punkte(const QObject* w) {
-    QStringList l;
-    for (int p : {0, 1}) l << finde<QLabel>(w, QStringLiteral("lblPunkteGesamt_%1").arg(p))->text();
-    for (int r : {0, 1}) l << finde<QLabel>(w, QStringLiteral("lblTabPunkteGesamt_%1").arg(r))->text();
-    return l;
+// Points per row and in the ranking.
+QString punkte(const QObject* w) {
+    return QStringList({text(w, "lblPunkteGesamt", 0), text(w, "lblPunkteGesamt", 1), text(w, "lblTabPunkteGesamt", 0),
+                        text(w, "lblTabPunkteGesamt", 1)})
+        .join(QLatin1Char(' '));
 }
 
 }  // namespace
@@ -41,53 +23,55 @@ class TestAbbruch : public QObject {
     Q_OBJECT
 
   private slots:
-    void auswertungAbgebrochen_data();
-    void auswertungAbgebrochen();
+    void auswertungAbgebrochen_data() {
+        QTest::addColumn<Eingriff>("eingriff");
+        QTest::addColumn<Eingriff>("rueckgaengig");
+        QTest::addColumn<QString>("grund");
+        // 20000 points for an exact hit: the second hit of slot 0 no longer fits 16 bits.
+        QTest::newRow("Überlauf der Punkte")
+            << Eingriff([](Spielstand& s) { s.regel.modusPunkte[0] = 20000; })
+            << Eingriff([](Spielstand& s) { s.regel.modusPunkte[0] = 3; }) << "Überlauf: 40000 passt nicht in 16 Bit";
+        // A team number past the catalogue: the points per team have no slot for it.
+        QTest::newRow("Mannschaft außerhalb der Liste")
+            << Eingriff([](Spielstand& s) { s.spiele[1].heim = 40; })
+            << Eingriff([](Spielstand& s) { s.spiele[1].heim = 0; }) << "Index 40 außerhalb von 0..32";
+    }
+
+    // Two participants, two flagged matches won 1:0. Slot 0 hits both exactly (3 + 3), slot 1 the margin once (2:1, 2).
+    void auswertungAbgebrochen() {
+        QFETCH(Eingriff, eingriff);
+        QFETCH(Eingriff, rueckgaengig);
+        QFETCH(QString, grund);
+        Fenster f({0, 1});
+        for (int m : {0, 1}) {
+            f.s.spiele[m].ergHeim = 1;
+            f.s.spiele[m].auswerten = true;
+            f.s.tipps(0, m, 0) = 1;
+        }
+        setzeTipp(f.s, 1, 0, 2, 1);
+        f.w.starteEinblenden();
+        sichtbar(f.w);
+        QCOMPARE(punkte(&f.w), QStringLiteral("6 2 6 2"));
+        const Spielstand vorher = f.s;
+
+        eingriff(f.s);
+        klick(&f.w, QStringLiteral("cmdAuswerten"));
+        QCOMPARE(f.tisch.meldungen, QStringList{QStringLiteral("ovi kuvela|Der Vorgang wurde abgebrochen:\n") + grund});
+        QVERIFY(f.s.auswertung == vorher.auswertung);
+        QVERIFY(f.s.sieger == vorher.sieger);
+        QCOMPARE(f.s.weltmeister, vorher.weltmeister);
+        QCOMPARE(punkte(&f.w), QStringLiteral("6 2 6 2"));
+
+        // Still usable: a typed tip reaches the game, and the next evaluation counts it (slot 1 now 2 + 3).
+        rueckgaengig(f.s);
+        tippe(feld(&f.w, "txtHeimTipp", 8 * 1 + 1), '1');
+        QCOMPARE(f.s.tipps(1, 1, 0), Integer{1});
+        klick(&f.w, QStringLiteral("cmdAuswerten"));
+        QCOMPARE(f.tisch.meldungen.size(), 1);
+        QCOMPARE(f.s.auswertung[1].punkte, Integer{5});
+        QCOMPARE(punkte(&f.w), QStringLiteral("6 5 6 5"));
+    }
 };
-
-void TestAbbruch::auswertungAbgebrochen_data() {
-    QTest::addColumn<Eingriff>("eingriff");
-    QTest::addColumn<Eingriff>("rueckgaengig");
-    QTest::addColumn<QString>("grund");
-    // 20000 points for an exact hit: the second hit of slot 0 no longer fits 16 bits.
-    QTest::newRow("Überlauf der Punkte") << Eingriff([](Spielstand& s) { s.regel.modusPunkte[0] = 20000; })
-                                         << Eingriff([](Spielstand& s) { s.regel.modusPunkte[0] = 3; })
-                                         << "Überlauf: 40000 passt nicht in 16 Bit";
-    // A team number past the catalogue: the points per team have no slot for it.
-    QTest::newRow("Mannschaft außerhalb der Liste")
-        << Eingriff([](Spielstand& s) { s.spiele[1].heim = 40; })
-        << Eingriff([](Spielstand& s) { s.spiele[1].heim = 0; }) << "Index 40 außerhalb von 0..32";
-}
-
-void TestAbbruch::auswertungAbgebrochen() {
-    QFETCH(Eingriff, eingriff);
-    QFETCH(Eingriff, rueckgaengig);
-    QFETCH(QString, grund);
-    Schreibtisch tisch;
-    frmHaupt w(tisch.dienste());
-    richteEin(w);
-    sichtbar(w);
-    const QStringList anfang = {"6", "2", "6", "2"};
-    QCOMPARE(punkte(&w), anfang);
-    const Spielstand vorher = w.spielstand();
-
-    eingriff(w.spielstand());
-    finde<QPushButton>(&w, QStringLiteral("cmdAuswerten"))->click();
-    QCOMPARE(tisch.meldungen, QStringList{QStringLiteral("ovi kuvela|Der Vorgang wurde abgebrochen:\n") + grund});
-    QVERIFY(w.spielstand().auswertung == vorher.auswertung);
-    QVERIFY(w.spielstand().sieger == vorher.sieger);
-    QCOMPARE(w.spielstand().weltmeister, vorher.weltmeister);
-    QCOMPARE(punkte(&w), anfang);
-
-    // Still usable: a typed tip reaches the game, and the next evaluation counts it (slot 1 now 2 + 3).
-    rueckgaengig(w.spielstand());
-    tippe(feld(&w, "txtHeimTipp", 8 * 1 + 1), '1');
-    QCOMPARE(w.spielstand().tipps(1, 1, 0), Integer{1});
-    finde<QPushButton>(&w, QStringLiteral("cmdAuswerten"))->click();
-    QCOMPARE(tisch.meldungen.size(), 1);
-    QCOMPARE(w.spielstand().auswertung[1].punkte, Integer{5});
-    QCOMPARE(punkte(&w), (QStringList{"6", "5", "6", "5"}));
-}
 
 QTEST_MAIN(TestAbbruch)
 #include "test_abbruch.moc"
