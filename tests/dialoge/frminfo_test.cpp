@@ -41,34 +41,24 @@ class FrmInfoTest : public DialogTest {
     static QComboBox* liste(QWidget* d) { return teil<QComboBox>(d, QStringLiteral("cmbSpieler")); }
 
   private slots:
-    // Starts with the first who plays along, not slot 0 that shares the name; the font keeps the columns.
-    void listeUndErsterBericht() {
+    // Starts with the first who plays along, not slot 0 that shares the name; then the report of the slot that
+    // goes with each entry, each chosen after another one, so a report that does not change would show.
+    void berichtDesGewaehltenSlots() {
         auto d = oeffne<frmInfo>(s_);
         QCOMPARE(eintraege(liste(d)), QStringList({"Anna", "Bernd", "Anna"}));
         QCOMPARE(liste(d)->currentIndex(), -1);
         QCOMPARE(liste(d)->placeholderText(), QStringLiteral("Spieler"));
         QCOMPARE(inhalt(d, "txtInfo"), bericht(s_, 2));
-        QVERIFY(QFontInfo(teil<QPlainTextEdit>(d, QStringLiteral("txtInfo"))->font()).fixedPitch());
-        delete d;
-    }
-
-    void waehltSlotDesEintrags_data() {
-        QTest::addColumn<int>("eintrag");
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<QString>("wmZeile");
-        QTest::newRow("erste Anna") << 0 << 2 << QStringLiteral("  Weltmeister-Tipp: Paraguay");
-        QTest::newRow("Bernd") << 1 << 4 << QStringLiteral("  Weltmeister-Tipp: Argentinien");
-        QTest::newRow("zweite Anna") << 2 << 6 << QStringLiteral("  Weltmeister-Tipp: Schweden");
-    }
-    void waehltSlotDesEintrags() {
-        QFETCH(int, eintrag);
-        QFETCH(int, slot);
-        QFETCH(QString, wmZeile);
-        auto d = oeffne<frmInfo>(s_);
-        waehle(liste(d), (eintrag + 1) % 3);  // from another entry, so a report that does not change would show
-        waehle(liste(d), eintrag);
-        QCOMPARE(inhalt(d, "txtInfo"), bericht(s_, slot));
-        QCOMPARE(inhalt(d, "txtInfo").split(u'\n').value(2), wmZeile);
+        QVERIFY(QFontInfo(teil<QPlainTextEdit>(d, QStringLiteral("txtInfo"))->font()).fixedPitch());  // columns
+        const struct {
+            int eintrag, slot;
+            const char* team;
+        } wahl[] = {{1, 4, "Argentinien"}, {2, 6, "Schweden"}, {0, 2, "Paraguay"}};
+        for (const auto& w : wahl) {
+            waehle(liste(d), w.eintrag);
+            QCOMPARE(inhalt(d, "txtInfo"), bericht(s_, w.slot));
+            QCOMPARE(inhalt(d, "txtInfo").split(u'\n').value(2), QStringLiteral("  Weltmeister-Tipp: ") + w.team);
+        }
         QVERIFY(d->isVisible());  // the list popup is the dialog's own, not another window
         delete d;
     }

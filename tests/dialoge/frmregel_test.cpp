@@ -127,28 +127,18 @@ class FrmRegelTest : public DialogTest {
         delete d;
     }
 
-    // Each colour button gives its row its palette colour; "ok" takes it over, the bonus value also while it is off.
-    void farbknoepfe_data() {
-        QTest::addColumn<int>("knopf");
-        for (int k = 0; k < 9; ++k) QTest::addRow("lblFarbAlt_%d", k) << k;
+    // "ok" stores what was typed and chosen; the bonus value also while the bonus is off.
+    void okSchreibtRegel_data() {
+        QTest::addColumn<bool>("bonusAn");
+        QTest::addColumn<QString>("gespeichert");
+        QTest::newRow("Bonus an") << true << "5 #fafa7c 0 #f71919 9 #30be30 Bonus 12 an, sonst #ffffff";
+        QTest::newRow("Bonus aus") << false << "5 #fafa7c 0 #f71919 9 #30be30 Bonus 7 aus, sonst #ffffff";
     }
-    void farbknoepfe() {
-        QFETCH(int, knopf);
-        Spielstand s;
-        for (int i = 0; i < 3; ++i) s.setModusFarbe(i, rgb(10 * i, 10, 10));
-        s.setBonuspunkte(7);
-        const Long palette[3] = {rgb(247, 25, 25), rgb(250, 250, 124), rgb(48, 190, 48)};
-        Spielstand erwartet = s;
-        erwartet.setModusFarbe(knopf / 3, palette[knopf % 3]);
-        auto d = bearbeite(s);
-        klicke(label(d, "lblFarbAlt", knopf));
-        QCOMPARE(farbe(label(d, "lblFarbWahl", knopf / 3)), dialog::farbe(erwartet.getModusFarbe(knopf / 3)).name());
-        klickeOk(d);
-        QCOMPARE(stand(s), stand(erwartet));
-    }
-
     void okSchreibtRegel() {
+        QFETCH(bool, bonusAn);
+        QFETCH(QString, gespeichert);
         Spielstand s;
+        s.setBonuspunkte(7);
         const QString vorher = stand(s);
         auto d = bearbeite(s);
         QVERIFY(QTest::qWaitForWindowActive(d));
@@ -159,17 +149,26 @@ class FrmRegelTest : public DialogTest {
         QTest::keyClick(punkte(d, 1), Qt::Key_Backspace);  // an empty field gives 0 points
         klicke(punkte(d, 2));
         tippe(punkte(d, 2), QStringLiteral("9"));
-        klicke(label(d, "lblFarbAlt", 1));
-        klicke(label(d, "lblFarbAlt", 3));
-        klicke(haken(d));
-        klicke(bonus(d));
-        QTRY_COMPARE(bonus(d)->selectedText(), QStringLiteral("0"));  // entering the field selects it for typing
-        tippe(bonus(d), QStringLiteral("12"));
+        // Each colour button gives its row its palette colour and leaves the other rows alone.
+        const QString palette[3] = {"#f71919", "#fafa7c", "#30be30"};
+        QStringList soll = {"#ff0000", "#fafa90", "#30be30"}, ist;
+        for (int k : {0, 2, 1, 4, 5, 3, 6, 7, 8}) {
+            klicke(label(d, "lblFarbAlt", k));
+            soll[k / 3] = palette[k % 3];
+            ist = {farbe(label(d, "lblFarbWahl", 0)), farbe(label(d, "lblFarbWahl", 1)),
+                   farbe(label(d, "lblFarbWahl", 2))};
+            QCOMPARE(ist, soll);
+        }
+        if (bonusAn) {
+            klicke(haken(d));
+            klicke(bonus(d));
+            QTRY_COMPARE(bonus(d)->selectedText(), QStringLiteral("7"));  // entering the field selects it for typing
+            tippe(bonus(d), QStringLiteral("12"));
+        }
         QCOMPARE(stand(s), vorher);  // nothing stored before "ok"
         klickeOk(d);
-        // Stored before the evaluation starts, and only once.
-        QCOMPARE(beimAufruf_, QStringList{"5 #fafa7c 0 #f71919 9 #30be30 Bonus 12 an, sonst #ffffff"});
-        QCOMPARE(stand(s), beimAufruf_.value(0));
+        QCOMPARE(beimAufruf_, QStringList{gespeichert});  // stored before the evaluation starts, and only once
+        QCOMPARE(stand(s), gespeichert);
         QTRY_VERIFY(d.isNull());
     }
 
