@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -62,7 +63,8 @@ inline void wegeHinaus() {
     for (const char* weg : {"Aktivierungsverlust", "Escape"}) QTest::newRow(weg) << QString::fromLatin1(weg);
 }
 
-// Base of each dialog test: the window the dialogs belong to, shown before the first test.
+// Base of each dialog test: the window the dialogs belong to, shown before the first test; what a test leaves
+// open of them is deleted after it.
 class DialogTest : public QObject {
     Q_OBJECT
 
@@ -98,6 +100,7 @@ class DialogTest : public QObject {
         haupt_.show();
         QVERIFY(QTest::qWaitForWindowExposed(&haupt_));
     }
+    void cleanup() { qDeleteAll(haupt_.findChildren<QDialog*>(Qt::FindDirectChildrenOnly)); }
 };
 
 }  // namespace ovi::test

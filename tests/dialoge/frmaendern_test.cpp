@@ -59,7 +59,6 @@ class FrmAendernTest : public DialogTest {
         for (int t = 0; t < 32; ++t) teams << QString::fromStdString(s.getNation(t));
         QCOMPARE(eintraege(tipp(d, 3)), teams);
         QCOMPARE(teams.first(), QStringLiteral("Deutschland"));
-        delete d;
     }
 
     void layout() {
@@ -81,7 +80,6 @@ class FrmAendernTest : public DialogTest {
         QVERIFY(nahe(ok.y() - name(d, 24)->y(), 200));
         QVERIFY(nahe(ok.x() - letzte.right() - 1, 300));
         QVERIFY(d->rect().contains(ok));
-        delete d;
     }
 
     void okSchreibtAlles() {
@@ -177,7 +175,6 @@ class FrmAendernTest : public DialogTest {
         for (QWidget* w : QList<QWidget*>{name(d, 3), tipp(d, 3), mit(d, 3)}) QTest::keyClick(w, Qt::Key_Tab);
         QVERIFY(name(d, 4)->hasFocus());
         QTRY_COMPARE(name(d, 4)->selectedText(), QStringLiteral("Heinrich"));
-        delete d;
     }
 };
 

@@ -60,7 +60,6 @@ class FrmInfoTest : public DialogTest {
             QCOMPARE(inhalt(d, "txtInfo").split(u'\n').value(2), QStringLiteral("  Weltmeister-Tipp: ") + w.team);
         }
         QVERIFY(d->isVisible());  // the list popup is the dialog's own, not another window
-        delete d;
     }
 
     void niemandSpieltMit() {
@@ -69,7 +68,6 @@ class FrmInfoTest : public DialogTest {
         auto d = oeffne<frmInfo>(s);
         QCOMPARE(liste(d)->count(), 0);
         QCOMPARE(inhalt(d, "txtInfo"), QString());
-        delete d;
     }
 
     void fehlerhafterTippLaesstDialogBenutzbar() {
@@ -81,7 +79,6 @@ class FrmInfoTest : public DialogTest {
         QCOMPARE(inhalt(d, "txtInfo"), bericht(s, 4));
         waehle(liste(d), 0);
         QCOMPARE(inhalt(d, "txtInfo"), bericht(s, 4));
-        delete d;
     }
 
     void schliesstBeimVerlassen_data() { wegeHinaus(); }

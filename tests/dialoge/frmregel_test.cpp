@@ -79,7 +79,6 @@ class FrmRegelTest : public DialogTest {
         }
         QCOMPARE(gezeigt, vergeben);
         QCOMPARE(farben, QStringLiteral("#f71919 #f71919 #f71919 #fafa7c #30be30 #30be30 #30be30 #30be30 #30be30 "));
-        delete d;
         // 12 is longer than the field takes by typing and shown whole all the same; the colour is off the palette.
         s.setModusPunkte(0, 7);
         s.setModusPunkte(1, 12);
@@ -88,7 +87,6 @@ class FrmRegelTest : public DialogTest {
         s.setBonus(true);
         d = bearbeite(s);
         QCOMPARE(anzeige(d), QStringLiteral("7 #ff0000 12 #fafa90 1 #010203 Bonus 25 an frei"));
-        delete d;
     }
 
     void tastenfilter() {
@@ -124,7 +122,6 @@ class FrmRegelTest : public DialogTest {
         QVERIFY(anzeige(d).endsWith(QStringLiteral("aus gesperrt")));
         klicke(haken(d));
         QVERIFY(anzeige(d).endsWith(QStringLiteral("an frei")));
-        delete d;
     }
 
     // "ok" stores what was typed and chosen; the bonus value also while the bonus is off.

@@ -90,7 +90,6 @@ class FrmSpielInfoTest : public DialogTest {
         d->spielAnzeigen(s_, 59);
         QCOMPARE(wert(d, 1)->text(), QStringLiteral(" Viertelfinale"));
         QVERIFY(QTest::qWaitForWindowActive(d));
-        delete d;
     }
 
     void eigenesKindFensterZaehltNicht() {

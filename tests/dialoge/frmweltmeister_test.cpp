@@ -39,7 +39,6 @@ class FrmWeltmeisterTest : public DialogTest {
         QCOMPARE(eintraege(liste(d)), finalisten);
         QCOMPARE(liste(d)->currentIndex(), -1);
         QCOMPARE(liste(d)->placeholderText(), QStringLiteral(" Weltmeister"));
-        delete d;
     }
 
     // "ok" answers only after a choice; leaving discards the choice.

@@ -73,7 +73,6 @@ class FrmWMAuswertenTest : public DialogTest {
         QCOMPARE(inhalt(d, "txtBonuspunkte"), kopf(15) + ein + "Carla");
         QVERIFY_THROWS_EXCEPTION(Bereichsfehler, d->setWinner(25, true));
         QVERIFY_THROWS_EXCEPTION(Bereichsfehler, d->setWinner(-1, true));
-        delete d;
     }
 };
 

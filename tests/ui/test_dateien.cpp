@@ -63,243 +63,220 @@ class TestDateien : public QObject {
         ordner_ = std::make_unique<QTemporaryDir>();
         QVERIFY(ordner_->isValid());
     }
-    void rundreise();
-    void ueberschreiben_data();
-    void ueberschreiben();
-    void abbrechenAendertNichts();
-    void kaputteDateien_data();
-    void kaputteDateien();
-    void speichernScheitert();
-    void tippImport();
-    void tippImportMitKaputterDatei();
-    void spielInformationen();
-    void beenden_data();
-    void beenden();
+
+    // Saved, opened in a second window, saved again: the same game, the same bytes.
+    void rundreise() {
+        Fenster f;
+        richteEin(f);
+        QVERIFY(f.w.ungespeichert());
+        f.tisch.dateien << QStringList{pfad("runde")};
+        befehl(&f.w, QStringLiteral("menSpeichern"));
+        const QString datei = pfad("runde.gowet");
+        QCOMPARE(f.tisch.wahlen.last().titel, QStringLiteral("Geben Sie den Namen der Datei zum Speichern ein!"));
+        QCOMPARE(QStringList({f.w.dateiName(), label(&f.w, "lblDateiE")}), QStringList({datei, "runde.gowet"}));
+        QVERIFY(!f.w.ungespeichert());
+
+        Fenster g;
+        g.tisch.dateien << QStringList{datei};
+        befehl(&g.w, QStringLiteral("menÖffnen"));
+        QCOMPARE(QStringList({g.tisch.wahlen.last().titel, g.tisch.wahlen.last().vorschlag}),
+                 QStringList({"Wählen Sie den gespeicherten Spielstand!", ""}));
+        QVERIFY(bild(g.s) == bild(f.s));
+        QVERIFY(!g.w.ungespeichert());
+        QCOMPARE(g.w.ansicht(), 0);
+        QVERIFY(finde(&g.w, "fraSpieler", 3)->isVisibleTo(&g.w));
+        QCOMPARE(QStringList({feld(&g.w, "txtHeimTipp", 2)->text(), label(&g.w, "lblModusE"), label(&g.w, "lblBonusE"),
+                              label(&g.w, "lblDateiE"), label(&g.w, "lblSpieler_3")}),
+                 QStringList({"3", "3-2-1-Regel", "0", "runde.gowet", "Lena"}));
+
+        // The chooser starts in the file's folder with its name.
+        g.tisch.dateien << QStringList{pfad("zweite.gowet")};
+        befehl(&g.w, QStringLiteral("menSpeichern"));
+        QCOMPARE(QStringList({g.tisch.wahlen.last().ordner, g.tisch.wahlen.last().vorschlag}),
+                 QStringList({ordner_->path(), datei}));
+        QCOMPARE(inhalt(pfad("zweite.gowet")), inhalt(datei));
+        QCOMPARE(f.tisch.meldungen + g.tisch.meldungen, QStringList{});
+    }
+
+    void ueberschreiben_data() {
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<bool>("ersetzt");
+        QTest::newRow("Ja") << int(Antwort::ja) << true;
+        QTest::newRow("Nein") << int(Antwort::nein) << false;
+    }
+
+    void ueberschreiben() {
+        QFETCH(int, antwort);
+        QFETCH(bool, ersetzt);
+        const QString datei = pfad("alt.gowet");
+        schreibe(datei, "alter Inhalt");
+        Fenster f;
+        richteEin(f);
+        f.tisch.dateien << QStringList{datei};
+        f.tisch.antworten << Antwort(antwort);
+        befehl(&f.w, QStringLiteral("menSpeichern"));
+        QCOMPARE(f.tisch.fragen.size(), 1);
+        QVERIFY(f.tisch.fragen.first().contains(QStringLiteral("alt.gowet")));
+        QCOMPARE(inhalt(datei) != QByteArray("alter Inhalt"), ersetzt);
+        QCOMPARE(f.w.dateiName(), ersetzt ? datei : QString());
+        QCOMPARE(f.w.ungespeichert(), !ersetzt);
+    }
+
+    void abbrechenAendertNichts() {
+        Fenster f;
+        richteEin(f);
+        const Spieldatei vorher = bild(f.s);
+        for (const char* b : {"menÖffnen", "menSpeichern", "menTipps", "menSpiele"}) befehl(&f.w, QString::fromUtf8(b));
+        QCOMPARE(f.tisch.wahlen.size(), 4);
+        QVERIFY(bild(f.s) == vorher);
+        QCOMPARE(f.w.dateiName() + label(&f.w, "lblDateiE"), QString());
+        QCOMPARE(f.tisch.meldungen, QStringList{});
+        QCOMPARE(QDir(ordner_->path()).entryList(QDir::Files), QStringList{});
+    }
+
+    void kaputteDateien_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        const QByteArray gut = QByteArray::fromStdString(schreibeSpieldatei(ausSpielstand(Spielstand{})));
+        QTest::newRow("leer") << QByteArray();
+        QTest::newRow("mitten in Block 2 abgeschnitten") << gut.left(500);
+        QByteArray b = gut;
+        b[303] = 33;  // home team of match 0
+        QTest::newRow("Team 33") << b;
+        b = gut;
+        b[b.size() - 2] = 10;  // away goals of the last tip
+        QTest::newRow("Tipp 10 Tore") << b;
+    }
+
+    // A bad file, opened or imported after a good one, is reported with its name and changes nothing at all.
+    void kaputteDateien() {
+        QFETCH(QByteArray, bytes);
+        const QString datei = pfad("kaputt.gowet");
+        schreibe(datei, bytes);
+        Spielstand gut;
+        gut.tipps(0, 0, 0) = 3;  // would fill the untouched 0:0 of match 0
+        QVERIFY(speichereSpieldatei(pfad("gut.gowet"), ausSpielstand(gut)).empty());
+        Fenster f;
+        richteEin(f);
+        const Spieldatei vorher = bild(f.s);
+        f.tisch.dateien << QStringList{datei} << QStringList{pfad("gut.gowet"), datei};
+        befehl(&f.w, QStringLiteral("menÖffnen"));
+        befehl(&f.w, QStringLiteral("menTipps"));
+        QCOMPARE(f.tisch.meldungen.size(), 2);
+        for (const QString& m : f.tisch.meldungen) QVERIFY2(m.contains(QStringLiteral("kaputt.gowet")), qPrintable(m));
+        QVERIFY(bild(f.s) == vorher);
+        QCOMPARE(f.w.dateiName(), QString());
+        QCOMPARE(feld(&f.w, "txtHeimTipp", 2)->text(), QStringLiteral("3"));
+    }
+
+    // A failed save is reported and keeps the old name and the unsaved mark.
+    void speichernScheitert() {
+        Fenster f;
+        richteEin(f);
+        f.tisch.dateien << QStringList{pfad("gut.gowet")} << QStringList{pfad("fehlt/nirgends.gowet")};
+        befehl(&f.w, QStringLiteral("menSpeichern"));
+        tippe(feld(&f.w, "txtHeimTipp", 3), '4');
+        befehl(&f.w, QStringLiteral("menSpeichern"));
+        QCOMPARE(f.tisch.meldungen.size(), 1);
+        QVERIFY(f.tisch.meldungen.first().startsWith(
+            QStringLiteral("Speichern|Die Datei konnte nicht gespeichert werden.\n")));
+        QCOMPARE(QStringList({f.w.dateiName(), label(&f.w, "lblDateiE")}),
+                 QStringList({pfad("gut.gowet"), "gut.gowet"}));
+        QVERIFY(f.w.ungespeichert());
+    }
+
+    // Only 0:0 tips are filled, the first file wins, the game's results and ticks stay.
+    void tippImport() {
+        Spielstand a, b;
+        for (Spielstand* s : {&a, &b}) {
+            s->setName(0, "Jörg");
+            s->setSpieltMit(0, true);
+            s->spiele[0].ergHeim = 7;
+        }
+        setzeTipp(a, 0, 0, 3, 0);
+        setzeTipp(a, 0, 1, 1, 1);
+        setzeTipp(b, 0, 0, 4, 4);
+        setzeTipp(b, 0, 4, 0, 2);
+        b.setName(1, "Mia");
+        b.setSpieltMit(1, true);
+        QVERIFY(speichereSpieldatei(pfad("a.gowet"), ausSpielstand(a)).empty());
+        QVERIFY(speichereSpieldatei(pfad("b.gowet"), ausSpielstand(b)).empty());
+
+        Fenster f({0});
+        setzeTipp(f.s, 0, 1, 2, 1);
+        f.s.spiele[0].ergHeim = 1;
+        f.s.spiele[0].auswerten = true;
+        f.w.starteEinblenden();
+        f.tisch.dateien << QStringList{pfad("a.gowet"), pfad("b.gowet")};
+        befehl(&f.w, QStringLiteral("menTipps"));
+        QCOMPARE(f.tisch.meldungen, QStringList{});
+        QCOMPARE(f.tisch.wahlen.last().titel, QStringLiteral("Wählen Sie die zu importierende(n) Datei(en)"));
+        QStringList tipps;
+        for (int m : {0, 1, 4}) tipps << QStringLiteral("%1:%2").arg(f.s.tipps(0, m, 0)).arg(f.s.tipps(0, m, 1));
+        QCOMPARE(tipps, QStringList({"3:0", "2:1", "0:2"}));
+        QCOMPARE(QPair(int(f.s.spiele[0].ergHeim), f.s.spiele[0].auswerten), QPair(1, true));
+        // The participants of the last file show, and the grid the imported tips.
+        QVERIFY(finde(&f.w, "fraSpieler", 1)->isVisibleTo(&f.w));
+        QCOMPARE(QStringList({label(&f.w, "lblSpieler_1"), feld(&f.w, "txtHeimTipp", 0)->text(),
+                              feld(&f.w, "txtAusTipp", 4)->text()}),
+                 QStringList({"Mia", "3", "2"}));
+    }
+
+    // Match information replaces the plan and the view, keeps the tips, and names the next save.
+    void spielInformationen() {
+        SpielInfo info;
+        info.spiele[50].heim = 12;
+        info.spiele[50].datum = "24.06.2006";
+        info.ansicht = 8;
+        QVERIFY(speichereSpielInfo(pfad("plan.gowet"), info).empty());
+        Fenster f;
+        f.s.tipps(0, 50, 0) = 2;
+        f.tisch.dateien << QStringList{pfad("plan.gowet")} << QStringList{pfad("gut.gowet")};
+        befehl(&f.w, QStringLiteral("menSpiele"));
+        QCOMPARE(f.tisch.meldungen, QStringList{});
+        QCOMPARE(f.tisch.wahlen.last().titel, QStringLiteral("Wählen Sie die zu importierenden Spiel-Informationen!"));
+        QVERIFY(f.s.spiele == info.spiele);
+        QCOMPARE(QPair(f.w.ansicht(), int(f.s.tipps(0, 50, 0))), QPair(8, 2));
+        QCOMPARE(QStringList({finde<QComboBox>(&f.w, QStringLiteral("cmbPhase"))->currentText(),
+                              finde(&f.w, "imgSpielHeim", 2)->toolTip()}),
+                 QStringList({"Achtelfinale", QStringLiteral(" %1 ").arg(QString::fromStdString(f.s.nationen[12]))}));
+        befehl(&f.w, QStringLiteral("menSpeichern"));
+        QCOMPARE(f.tisch.wahlen.last().vorschlag, pfad("plan.gowet"));
+    }
+
+    void beenden_data() {
+        QTest::addColumn<bool>("geaendert");
+        QTest::addColumn<int>("antwort");
+        QTest::addColumn<QString>("speicherziel");
+        QTest::addColumn<bool>("geschlossen");
+        QTest::newRow("nichts geändert") << false << -1 << QString() << true;
+        QTest::newRow("Abbrechen") << true << int(Antwort::abbrechen) << QString() << false;
+        QTest::newRow("Nein") << true << int(Antwort::nein) << QString() << true;
+        QTest::newRow("Ja") << true << int(Antwort::ja) << QStringLiteral("ende.gowet") << true;
+        QTest::newRow("Ja, Speichern abgebrochen") << true << int(Antwort::ja) << QString() << false;
+    }
+
+    void beenden() {
+        QFETCH(bool, geaendert);
+        QFETCH(int, antwort);
+        QFETCH(QString, speicherziel);
+        QFETCH(bool, geschlossen);
+        Fenster f;
+        sichtbar(f.w);
+        if (geaendert) tippe(feld(&f.w, "txtHeimErg", 0), '1');
+        QSignalSpy ende(&f.w, &frmHaupt::beendet);
+        if (antwort >= 0) f.tisch.antworten << Antwort(antwort);
+        f.tisch.dateien << (speicherziel.isEmpty() ? QStringList{} : QStringList{ordner_->filePath(speicherziel)});
+        befehl(&f.w, QStringLiteral("menBeenden"));
+        QCOMPARE(f.tisch.fragen,
+                 geaendert ? QStringList{"ovi kuvela|Sollen die Änderungen gespeichert werden?"} : QStringList{});
+        QCOMPARE(QPair(int(ende.count()), f.w.isVisible()), QPair(geschlossen ? 1 : 0, !geschlossen));
+        QCOMPARE(QFile::exists(pfad("ende.gowet")), !speicherziel.isEmpty());
+    }
 
   private:
     QString pfad(const char* name) const { return ordner_->filePath(QString::fromUtf8(name)); }
     std::unique_ptr<QTemporaryDir> ordner_;
 };
-
-// Saved, opened in a second window, saved again: the same game, the same bytes.
-void TestDateien::rundreise() {
-    Fenster f;
-    richteEin(f);
-    QVERIFY(f.w.ungespeichert());
-    f.tisch.dateien << QStringList{pfad("runde")};
-    befehl(&f.w, QStringLiteral("menSpeichern"));
-    const QString datei = pfad("runde.gowet");
-    QCOMPARE(f.tisch.wahlen.last().titel, QStringLiteral("Geben Sie den Namen der Datei zum Speichern ein!"));
-    QCOMPARE(QStringList({f.w.dateiName(), label(&f.w, "lblDateiE")}), QStringList({datei, "runde.gowet"}));
-    QVERIFY(!f.w.ungespeichert());
-
-    Fenster g;
-    g.tisch.dateien << QStringList{datei};
-    befehl(&g.w, QStringLiteral("menÖffnen"));
-    QCOMPARE(QStringList({g.tisch.wahlen.last().titel, g.tisch.wahlen.last().vorschlag}),
-             QStringList({"Wählen Sie den gespeicherten Spielstand!", ""}));
-    QVERIFY(bild(g.s) == bild(f.s));
-    QVERIFY(!g.w.ungespeichert());
-    QCOMPARE(g.w.ansicht(), 0);
-    QVERIFY(finde(&g.w, "fraSpieler", 3)->isVisibleTo(&g.w));
-    QCOMPARE(QStringList({feld(&g.w, "txtHeimTipp", 2)->text(), label(&g.w, "lblModusE"), label(&g.w, "lblBonusE"),
-                          label(&g.w, "lblDateiE"), label(&g.w, "lblSpieler_3")}),
-             QStringList({"3", "3-2-1-Regel", "0", "runde.gowet", "Lena"}));
-
-    // The chooser starts in the file's folder with its name.
-    g.tisch.dateien << QStringList{pfad("zweite.gowet")};
-    befehl(&g.w, QStringLiteral("menSpeichern"));
-    QCOMPARE(QStringList({g.tisch.wahlen.last().ordner, g.tisch.wahlen.last().vorschlag}),
-             QStringList({ordner_->path(), datei}));
-    QCOMPARE(inhalt(pfad("zweite.gowet")), inhalt(datei));
-    QCOMPARE(f.tisch.meldungen + g.tisch.meldungen, QStringList{});
-}
-
-void TestDateien::ueberschreiben_data() {
-    QTest::addColumn<int>("antwort");
-    QTest::addColumn<bool>("ersetzt");
-    QTest::newRow("Ja") << int(Antwort::ja) << true;
-    QTest::newRow("Nein") << int(Antwort::nein) << false;
-}
-
-void TestDateien::ueberschreiben() {
-    QFETCH(int, antwort);
-    QFETCH(bool, ersetzt);
-    const QString datei = pfad("alt.gowet");
-    schreibe(datei, "alter Inhalt");
-    Fenster f;
-    richteEin(f);
-    f.tisch.dateien << QStringList{datei};
-    f.tisch.antworten << Antwort(antwort);
-    befehl(&f.w, QStringLiteral("menSpeichern"));
-    QCOMPARE(f.tisch.fragen.size(), 1);
-    QVERIFY(f.tisch.fragen.first().contains(QStringLiteral("alt.gowet")));
-    QCOMPARE(inhalt(datei) != QByteArray("alter Inhalt"), ersetzt);
-    QCOMPARE(f.w.dateiName(), ersetzt ? datei : QString());
-    QCOMPARE(f.w.ungespeichert(), !ersetzt);
-}
-
-void TestDateien::abbrechenAendertNichts() {
-    Fenster f;
-    richteEin(f);
-    const Spieldatei vorher = bild(f.s);
-    for (const char* b : {"menÖffnen", "menSpeichern", "menTipps", "menSpiele"}) befehl(&f.w, QString::fromUtf8(b));
-    QCOMPARE(f.tisch.wahlen.size(), 4);
-    QVERIFY(bild(f.s) == vorher);
-    QCOMPARE(f.w.dateiName() + label(&f.w, "lblDateiE"), QString());
-    QCOMPARE(f.tisch.meldungen, QStringList{});
-    QCOMPARE(QDir(ordner_->path()).entryList(QDir::Files), QStringList{});
-}
-
-void TestDateien::kaputteDateien_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray gut = QByteArray::fromStdString(schreibeSpieldatei(ausSpielstand(Spielstand{})));
-    QTest::newRow("leer") << QByteArray();
-    QTest::newRow("mitten in Block 2 abgeschnitten") << gut.left(500);
-    QByteArray b = gut;
-    b[303] = 33;  // home team of match 0
-    QTest::newRow("Team 33") << b;
-    b = gut;
-    b[b.size() - 2] = 10;  // away goals of the last tip
-    QTest::newRow("Tipp 10 Tore") << b;
-}
-
-// A bad file, opened or imported, is reported with its name and changes nothing at all.
-void TestDateien::kaputteDateien() {
-    QFETCH(QByteArray, bytes);
-    const QString datei = pfad("kaputt.gowet");
-    schreibe(datei, bytes);
-    Fenster f;
-    richteEin(f);
-    const Spieldatei vorher = bild(f.s);
-    f.tisch.dateien << QStringList{datei} << QStringList{datei};
-    befehl(&f.w, QStringLiteral("menÖffnen"));
-    befehl(&f.w, QStringLiteral("menTipps"));
-    QCOMPARE(f.tisch.meldungen.size(), 2);
-    for (const QString& m : f.tisch.meldungen) QVERIFY2(m.contains(QStringLiteral("kaputt.gowet")), qPrintable(m));
-    QVERIFY(bild(f.s) == vorher);
-    QCOMPARE(f.w.dateiName(), QString());
-    QCOMPARE(feld(&f.w, "txtHeimTipp", 2)->text(), QStringLiteral("3"));
-}
-
-// A failed save is reported and keeps the old name and the unsaved mark.
-void TestDateien::speichernScheitert() {
-    Fenster f;
-    richteEin(f);
-    f.tisch.dateien << QStringList{pfad("gut.gowet")} << QStringList{pfad("fehlt/nirgends.gowet")};
-    befehl(&f.w, QStringLiteral("menSpeichern"));
-    tippe(feld(&f.w, "txtHeimTipp", 3), '4');
-    befehl(&f.w, QStringLiteral("menSpeichern"));
-    QCOMPARE(f.tisch.meldungen.size(), 1);
-    QVERIFY(
-        f.tisch.meldungen.first().startsWith(QStringLiteral("Speichern|Die Datei konnte nicht gespeichert werden.\n")));
-    QCOMPARE(QStringList({f.w.dateiName(), label(&f.w, "lblDateiE")}), QStringList({pfad("gut.gowet"), "gut.gowet"}));
-    QVERIFY(f.w.ungespeichert());
-}
-
-// Only 0:0 tips are filled, the first file wins, the game's results and ticks stay.
-void TestDateien::tippImport() {
-    Spielstand a, b;
-    for (Spielstand* s : {&a, &b}) {
-        s->setName(0, "Jörg");
-        s->setSpieltMit(0, true);
-        s->spiele[0].ergHeim = 7;
-    }
-    setzeTipp(a, 0, 0, 3, 0);
-    setzeTipp(a, 0, 1, 1, 1);
-    setzeTipp(b, 0, 0, 4, 4);
-    setzeTipp(b, 0, 4, 0, 2);
-    b.setName(1, "Mia");
-    b.setSpieltMit(1, true);
-    QVERIFY(speichereSpieldatei(pfad("a.gowet"), ausSpielstand(a)).empty());
-    QVERIFY(speichereSpieldatei(pfad("b.gowet"), ausSpielstand(b)).empty());
-
-    Fenster f({0});
-    setzeTipp(f.s, 0, 1, 2, 1);
-    f.s.spiele[0].ergHeim = 1;
-    f.s.spiele[0].auswerten = true;
-    f.w.starteEinblenden();
-    f.tisch.dateien << QStringList{pfad("a.gowet"), pfad("b.gowet")};
-    befehl(&f.w, QStringLiteral("menTipps"));
-    QCOMPARE(f.tisch.meldungen, QStringList{});
-    QCOMPARE(f.tisch.wahlen.last().titel, QStringLiteral("Wählen Sie die zu importierende(n) Datei(en)"));
-    QStringList tipps;
-    for (int m : {0, 1, 4}) tipps << QStringLiteral("%1:%2").arg(f.s.tipps(0, m, 0)).arg(f.s.tipps(0, m, 1));
-    QCOMPARE(tipps, QStringList({"3:0", "2:1", "0:2"}));
-    QCOMPARE(QPair(int(f.s.spiele[0].ergHeim), f.s.spiele[0].auswerten), QPair(1, true));
-    // The participants of the last file show, and the grid the imported tips.
-    QVERIFY(finde(&f.w, "fraSpieler", 1)->isVisibleTo(&f.w));
-    QCOMPARE(QStringList({label(&f.w, "lblSpieler_1"), feld(&f.w, "txtHeimTipp", 0)->text(),
-                          feld(&f.w, "txtAusTipp", 4)->text()}),
-             QStringList({"Mia", "3", "2"}));
-}
-
-// One bad file among several: nothing of the good ones is taken over either.
-void TestDateien::tippImportMitKaputterDatei() {
-    Spielstand a;
-    a.tipps(0, 0, 0) = 3;
-    QVERIFY(speichereSpieldatei(pfad("a.gowet"), ausSpielstand(a)).empty());
-    schreibe(pfad("b.gowet"), "kein Spielstand");
-    Fenster f;
-    const Spieldatei vorher = bild(f.s);
-    f.tisch.dateien << QStringList{pfad("a.gowet"), pfad("b.gowet")};
-    befehl(&f.w, QStringLiteral("menTipps"));
-    QCOMPARE(f.tisch.meldungen.size(), 1);
-    QVERIFY(f.tisch.meldungen.first().contains(QStringLiteral("b.gowet")));
-    QVERIFY(bild(f.s) == vorher);
-}
-
-// Match information replaces the plan and the view, keeps the tips, and names the next save.
-void TestDateien::spielInformationen() {
-    SpielInfo info;
-    info.spiele[50].heim = 12;
-    info.spiele[50].datum = "24.06.2006";
-    info.ansicht = 8;
-    QVERIFY(speichereSpielInfo(pfad("plan.gowet"), info).empty());
-    Fenster f;
-    f.s.tipps(0, 50, 0) = 2;
-    f.tisch.dateien << QStringList{pfad("plan.gowet")} << QStringList{pfad("gut.gowet")};
-    befehl(&f.w, QStringLiteral("menSpiele"));
-    QCOMPARE(f.tisch.meldungen, QStringList{});
-    QCOMPARE(f.tisch.wahlen.last().titel, QStringLiteral("Wählen Sie die zu importierenden Spiel-Informationen!"));
-    QVERIFY(f.s.spiele == info.spiele);
-    QCOMPARE(QPair(f.w.ansicht(), int(f.s.tipps(0, 50, 0))), QPair(8, 2));
-    QCOMPARE(QStringList({finde<QComboBox>(&f.w, QStringLiteral("cmbPhase"))->currentText(),
-                          finde(&f.w, "imgSpielHeim", 2)->toolTip()}),
-             QStringList({"Achtelfinale", QStringLiteral(" %1 ").arg(QString::fromStdString(f.s.nationen[12]))}));
-    befehl(&f.w, QStringLiteral("menSpeichern"));
-    QCOMPARE(f.tisch.wahlen.last().vorschlag, pfad("plan.gowet"));
-}
-
-void TestDateien::beenden_data() {
-    QTest::addColumn<bool>("geaendert");
-    QTest::addColumn<int>("antwort");
-    QTest::addColumn<QString>("speicherziel");
-    QTest::addColumn<bool>("geschlossen");
-    QTest::newRow("nichts geändert") << false << -1 << QString() << true;
-    QTest::newRow("Abbrechen") << true << int(Antwort::abbrechen) << QString() << false;
-    QTest::newRow("Nein") << true << int(Antwort::nein) << QString() << true;
-    QTest::newRow("Ja") << true << int(Antwort::ja) << QStringLiteral("ende.gowet") << true;
-    QTest::newRow("Ja, Speichern abgebrochen") << true << int(Antwort::ja) << QString() << false;
-}
-
-void TestDateien::beenden() {
-    QFETCH(bool, geaendert);
-    QFETCH(int, antwort);
-    QFETCH(QString, speicherziel);
-    QFETCH(bool, geschlossen);
-    Fenster f;
-    sichtbar(f.w);
-    if (geaendert) tippe(feld(&f.w, "txtHeimErg", 0), '1');
-    QSignalSpy ende(&f.w, &frmHaupt::beendet);
-    if (antwort >= 0) f.tisch.antworten << Antwort(antwort);
-    f.tisch.dateien << (speicherziel.isEmpty() ? QStringList{} : QStringList{ordner_->filePath(speicherziel)});
-    befehl(&f.w, QStringLiteral("menBeenden"));
-    QCOMPARE(f.tisch.fragen,
-             geaendert ? QStringList{"ovi kuvela|Sollen die Änderungen gespeichert werden?"} : QStringList{});
-    QCOMPARE(QPair(int(ende.count()), f.w.isVisible()), QPair(geschlossen ? 1 : 0, !geschlossen));
-    QCOMPARE(QFile::exists(pfad("ende.gowet")), !speicherziel.isEmpty());
-}
 
 QTEST_MAIN(TestDateien)
 #include "test_dateien.moc"

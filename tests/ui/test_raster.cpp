@@ -27,203 +27,183 @@ class TestRaster : public QObject {
     Q_OBJECT
 
   private slots:
-    void farbenUndPunkteNachAuswertung();
-    void punkteDerPhase();
-    void flaggenMitTooltip();
-    void tendenz_data();
-    void tendenz();
-    void tendenzInSchmalerAnsicht();
-    void flaggenWechseln();
-    void markierungInBeidenOrten();
-};
 
-// Typed through the grid, evaluated with the button; every hit category shows its colour.
-void TestRaster::farbenUndPunkteNachAuswertung() {
-    Fenster f({0, 1, 2, 3});
-    const char* namen[4] = {"Anna", "Bert", "Carla", "Dirk"};
-    for (int p = 0; p < 4; ++p) f.s.setName(p, namen[p]);
-    f.w.starteEinblenden();
-    sichtbar(f.w);
-    // Result 2:1 in match 0; tips exact, goal difference, tendency, wrong.
-    tippe(feld(&f.w, "txtHeimErg", 0), '2');
-    tippe(feld(&f.w, "txtAusErg", 0), '1');
-    klick(&f.w, QStringLiteral("chkAuswerten_0"));
-    const char* tipps[4] = {"21", "32", "40", "01"};
-    for (int p = 0; p < 4; ++p) {
-        tippe(feld(&f.w, "txtHeimTipp", 8 * p), tipps[p][0]);
-        tippe(feld(&f.w, "txtAusTipp", 8 * p), tipps[p][1]);
+    // Typed through the grid, evaluated with the button; every hit category shows its colour.
+    void farbenUndPunkteNachAuswertung() {
+        Fenster f({0, 1, 2, 3});
+        const char* namen[4] = {"Anna", "Bert", "Carla", "Dirk"};
+        for (int p = 0; p < 4; ++p) f.s.setName(p, namen[p]);
+        f.w.starteEinblenden();
+        sichtbar(f.w);
+        // Result 2:1 in match 0; tips exact, goal difference, tendency, wrong.
+        tippe(feld(&f.w, "txtHeimErg", 0), '2');
+        tippe(feld(&f.w, "txtAusErg", 0), '1');
+        klick(&f.w, QStringLiteral("chkAuswerten_0"));
+        const char* tipps[4] = {"21", "32", "40", "01"};
+        for (int p = 0; p < 4; ++p) {
+            tippe(feld(&f.w, "txtHeimTipp", 8 * p), tipps[p][0]);
+            tippe(feld(&f.w, "txtAusTipp", 8 * p), tipps[p][1]);
+        }
+        klick(&f.w, QStringLiteral("cmdAuswerten"));
+
+        // Per row: home and away tip of match 0, home tip of match 1 (not evaluated), points total and of the phase.
+        QStringList zeilen;
+        for (int p = 0; p < 4; ++p)
+            zeilen << QStringList{grund(feld(&f.w, "txtHeimTipp", 8 * p)).name(),
+                                  grund(feld(&f.w, "txtAusTipp", 8 * p)).name(),
+                                  grund(feld(&f.w, "txtHeimTipp", 8 * p + 1)).name(), text(&f.w, "lblPunkteGesamt", p),
+                                  text(&f.w, "lblPunkteGruppe", p)}
+                          .join(QLatin1Char(' '));
+        QCOMPARE(zeilen, QStringList({"#ff0000 #ff0000 #ffffff 3 3", "#fafa90 #fafa90 #ffffff 2 2",
+                                      "#30be30 #30be30 #ffffff 1 1", "#ffffff #ffffff #ffffff 0 0"}));
+        // Ranking rows, whole: name, total, group phase, knock-out, bonus, exact, difference, tendency.
+        zeilen.clear();
+        for (int r = 0; r < 4; ++r) {
+            QStringList z;
+            for (const char* spalte : {"lblTabSpieler", "lblTabPunkteGesamt", "lblTabPunkteGruppe", "lblTabPunkteKO",
+                                       "lblBonus", "lblTab3er", "lblTab2er", "lblTab1er"})
+                z << text(&f.w, spalte, r);
+            zeilen << z.join(QLatin1Char('|'));
+        }
+        QCOMPARE(zeilen, QStringList({"  Anna|3|3|0|0|3|0|0", "  Bert|2|2|0|0|0|2|0", "  Carla|1|1|0|0|0|0|1",
+                                      "  Dirk|0|0|0|0|0|0|0"}));
+        QCOMPARE(finde<QComboBox>(&f.w, QStringLiteral("cmbSortierung"))->currentIndex(), 0);
     }
-    klick(&f.w, QStringLiteral("cmdAuswerten"));
 
-    // Per row: home and away tip of match 0, home tip of match 1 (not evaluated), points total and of the phase.
-    QStringList zeilen;
-    for (int p = 0; p < 4; ++p)
-        zeilen << QStringList{grund(feld(&f.w, "txtHeimTipp", 8 * p)).name(),
-                              grund(feld(&f.w, "txtAusTipp", 8 * p)).name(),
-                              grund(feld(&f.w, "txtHeimTipp", 8 * p + 1)).name(), text(&f.w, "lblPunkteGesamt", p),
-                              text(&f.w, "lblPunkteGruppe", p)}
-                      .join(QLatin1Char(' '));
-    QCOMPARE(zeilen, QStringList({"#ff0000 #ff0000 #ffffff 3 3", "#fafa90 #fafa90 #ffffff 2 2",
-                                  "#30be30 #30be30 #ffffff 1 1", "#ffffff #ffffff #ffffff 0 0"}));
-    // Ranking rows, whole: name, total, group phase, knock-out, bonus, exact, difference, tendency.
-    zeilen.clear();
-    for (int r = 0; r < 4; ++r) {
-        QStringList z;
-        for (const char* spalte : {"lblTabSpieler", "lblTabPunkteGesamt", "lblTabPunkteGruppe", "lblTabPunkteKO",
-                                   "lblBonus", "lblTab3er", "lblTab2er", "lblTab1er"})
-            z << text(&f.w, spalte, r);
-        zeilen << z.join(QLatin1Char('|'));
-    }
-    QCOMPARE(zeilen, QStringList({"  Anna|3|3|0|0|3|0|0", "  Bert|2|2|0|0|0|2|0", "  Carla|1|1|0|0|0|0|1",
-                                  "  Dirk|0|0|0|0|0|0|0"}));
-    QCOMPARE(finde<QComboBox>(&f.w, QStringLiteral("cmbSortierung"))->currentIndex(), 0);
-}
-
-// Exact tips (3 each) in group A, a semi-final, the third-place match and the final: each view counts its own.
-void TestRaster::punkteDerPhase() {
-    Fenster f({0});
-    for (int m : {0, 60, 62, 63}) {
-        f.s.spiele[m].auswerten = true;
-        f.s.spiele[m].ergHeim = 1;
-        setzeTipp(f.s, 0, m, 1, 0);
-    }
-    f.w.starteEinblenden();
-    QStringList l;
-    for (int v : {10, 0, 9}) {
-        waehleAnsicht(&f.w, v);
-        l << text(&f.w, "lblPunkteGruppe", 0) + QLatin1Char('/') + text(&f.w, "lblPunkteGesamt", 0);
-    }
-    QCOMPARE(l, QStringList({"9/12", "3/12", "0/12"}));
-}
-
-void TestRaster::flaggenMitTooltip() {
-    Fenster f;
-    f.s.spiele[0].heim = 0;
-    f.s.spiele[0].aus = 32;
-    f.s.spiele[1].heim = 32;
-    f.s.spiele[1].aus = 16;
-    waehleAnsicht(&f.w, 0);
-    auto* heim0 = finde<QLabel>(&f.w, "imgSpielHeim", 0);
-    auto* aus0 = finde<QLabel>(&f.w, "imgSpielAus", 0);
-    auto* heim1 = finde<QLabel>(&f.w, "imgSpielHeim", 1);
-    QCOMPARE(
-        QStringList({heim0->toolTip(), aus0->toolTip(), heim1->toolTip(), finde(&f.w, "imgSpielAus", 1)->toolTip()}),
-        QStringList({" Deutschland ", " unbekannt ", " unbekannt ",
-                     QStringLiteral(" %1 ").arg(QString::fromUtf8(katalog::nationen[16].data()))}));
-    // The same team gets the same picture, another team another one.
-    QCOMPARE(aus0->pixmap().toImage(), heim1->pixmap().toImage());
-    QVERIFY(heim0->pixmap().toImage() != aus0->pixmap().toImage());
-    QCOMPARE(heim0->pixmap().deviceIndependentSize().toSize(), QSize(29, 19));
-}
-
-void TestRaster::tendenz_data() {
-    QTest::addColumn<QList<QPoint>>("tipps");  // one tip per participant who plays along
-    QTest::addColumn<QList<int>>("zahlen");
-    QTest::addColumn<QList<int>>("hoehen");  // bar heights in twips
-    QTest::newRow("keiner spielt mit") << QList<QPoint>{} << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
-    QTest::newRow("fünfmal 2:1") << QList<QPoint>(5, QPoint(2, 1)) << QList<int>{5, 0, 0} << QList<int>{400, 0, 0};
-    QTest::newRow("3, 6 und 0") << QList<QPoint>(3, QPoint(1, 0)) + QList<QPoint>(6, QPoint(0, 0))
-                                << QList<int>{3, 6, 0} << QList<int>{200, 400, 0};
-    QTest::newRow("1, 1 und 2") << QList<QPoint>{{1, 0}, {2, 2}, {0, 3}, {1, 2}} << QList<int>{1, 1, 2}
-                                << QList<int>{200, 200, 400};
-}
-
-// Counter text, place and bar of home win, draw and away win for match 13 (group C, slot 1).
-void TestRaster::tendenz() {
-    QFETCH(QList<QPoint>, tipps);
-    QFETCH(QList<int>, zahlen);
-    QFETCH(QList<int>, hoehen);
-    Fenster f;
-    setzeTipp(f.s, 24, 13, 5, 0);  // does not play along, never counts
-    for (int p = 0; p < tipps.size(); ++p) {
-        f.s.setSpieltMit(p, true);
-        setzeTipp(f.s, p, 13, tipps[p].x(), tipps[p].y());
-    }
-    waehleAnsicht(&f.w, 2);
-    klick(&f.w, QStringLiteral("cmdTendenz"));
-    // Thirds of the 870 wide column, 305 each, overlapping by 15 and 30; bars 180 wide, centred, standing on them.
-    const int links[3] = {0, 290, 565};
-    QStringList ist, soll;
-    for (int k = 0; k < 3; ++k) {
-        auto* l = finde(&f.w, QStringList{"lblTenEins_1", "lblTenNull_1", "lblTenZwei_1"}[k]);
-        auto* b = finde(&f.w, QStringList{"shpEins_1", "shpNull_1", "shpZwei_1"}[k]);
-        const bool mittig = std::abs((b->x() + b->width() / 2) - (l->x() + l->width() / 2)) <= 1;
-        ist << QStringLiteral("%1 bei %2+%3/%4, Balken %5x%6 bis %7 %8")
-                   .arg(static_cast<QLabel*>(l)->text())
-                   .arg(l->x())
-                   .arg(l->width())
-                   .arg(l->y())
-                   .arg(b->width())
-                   .arg(b->height())
-                   .arg(b->y() + b->height())
-                   .arg(mittig ? "mittig" : "daneben");
-        soll << QStringLiteral("%1 bei %2+%3/%4, Balken %5x%6 bis %7 mittig")
-                    .arg(zahlen[k])
-                    .arg(px(links[k]))
-                    .arg(px(links[k] + 305) - px(links[k]))
-                    .arg(px(9600))
-                    .arg(12)
-                    .arg(px(9600) - px(9600 - hoehen[k]))
-                    .arg(px(9600));
-    }
-    QCOMPARE(ist, soll);
-    // The other matches of the view count every participant's untouched 0:0 as a draw.
-    QCOMPARE(text(&f.w, "lblTenNull", 0), QString::number(tipps.size()));
-}
-
-// 675 wide columns: thirds of 240 at 0, 225 and 435; two participants' 0:0 count as draws everywhere.
-void TestRaster::tendenzInSchmalerAnsicht() {
-    Fenster f({0, 1});
-    waehleAnsicht(&f.w, 8);
-    QStringList l;
-    for (int sl = 0; sl < 8; ++sl) {
-        auto* zwei = finde(&f.w, "lblTenZwei", sl);
-        l << QStringLiteral("%1 %2+%3").arg(text(&f.w, "lblTenNull", sl)).arg(zwei->x()).arg(zwei->width());
-    }
-    QCOMPARE(l, QStringList(8, QStringLiteral("2 %1+%2").arg(px(435)).arg(px(435 + 240) - px(435))));
-}
-
-// The first tick brings the away flags to the front, the next the home flags; only the Achtelfinale changes.
-void TestRaster::flaggenWechseln() {
-    Fenster f;
-    auto* uhr = finde<QTimer>(&f.w, QStringLiteral("tmrWechsel"));
-    QVERIFY(!uhr->isActive());
-    waehleAnsicht(&f.w, 8);
-    QVERIFY(uhr->isActive());
-    QCOMPARE(uhr->interval(), 2000);
-    uhr->setInterval(5);
-    uhr->start();
-    QTRY_COMPARE(ausVorn(&f.w), QStringLiteral("01234567"));
-    QTRY_COMPARE(ausVorn(&f.w), QString());
-    waehleAnsicht(&f.w, 9);
-    QVERIFY(!uhr->isActive());
-}
-
-// Hovering a participant marks their grid row and ranking row, whichever of the two is hovered.
-void TestRaster::markierungInBeidenOrten() {
-    Fenster f({0, 1, 2, 3, 4, 5});
-    f.s.spiele[0].auswerten = true;
-    setzeTipp(f.s, 5, 0, 1, 1);  // slot 3 leads with the exact 0:0, slot 5 second with the draw
-    for (int p : {0, 1, 2, 4}) setzeTipp(f.s, p, 0, 1, 0);
-    f.w.starteEinblenden();
-    QCOMPARE(QPair(int(f.s.auswertung[3].platz), int(f.s.auswertung[5].platz)), QPair(0, 1));
-    auto markiert = [&](const char* ueber) {
-        QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(finde(&f.w, QString::fromUtf8(ueber)), &e);
+    // Exact tips (3 each) in group A, a semi-final, the third-place match and the final: each view counts its own.
+    void punkteDerPhase() {
+        Fenster f({0});
+        for (int m : {0, 60, 62, 63}) {
+            f.s.spiele[m].auswerten = true;
+            f.s.spiele[m].ergHeim = 1;
+            setzeTipp(f.s, 0, m, 1, 0);
+        }
+        f.w.starteEinblenden();
         QStringList l;
-        for (const char* art : {"lblSpieler", "lblTabSpieler"})
-            for (int i = 0; i < 6; ++i) {
-                const QColor c = grund(finde(&f.w, art, i));
-                l << (c == QColor(128, 0, 0) ? name(art, i) : c == QColor(65, 152, 61) ? QString() : c.name());
-            }
-        l.removeAll(QString());
-        return l;
-    };
-    QCOMPARE(markiert("lblSpieler_3"), QStringList({"lblSpieler_3", "lblTabSpieler_0"}));
-    QCOMPARE(markiert("lblSpieler_5"), QStringList({"lblSpieler_5", "lblTabSpieler_1"}));
-    QCOMPARE(markiert("lblTabSpieler_0"), QStringList({"lblSpieler_3", "lblTabSpieler_0"}));
-    QCOMPARE(markiert("lblSpieler_3"), QStringList({"lblSpieler_3", "lblTabSpieler_0"}));
-}
+        for (int v : {10, 0, 9}) {
+            waehleAnsicht(&f.w, v);
+            l << text(&f.w, "lblPunkteGruppe", 0) + QLatin1Char('/') + text(&f.w, "lblPunkteGesamt", 0);
+        }
+        QCOMPARE(l, QStringList({"9/12", "3/12", "0/12"}));
+    }
+
+    void flaggenMitTooltip() {
+        Fenster f;
+        f.s.spiele[0].heim = 0;
+        f.s.spiele[0].aus = 32;
+        f.s.spiele[1].heim = 32;
+        f.s.spiele[1].aus = 16;
+        waehleAnsicht(&f.w, 0);
+        auto* heim0 = finde<QLabel>(&f.w, "imgSpielHeim", 0);
+        auto* aus0 = finde<QLabel>(&f.w, "imgSpielAus", 0);
+        auto* heim1 = finde<QLabel>(&f.w, "imgSpielHeim", 1);
+        QCOMPARE(QStringList(
+                     {heim0->toolTip(), aus0->toolTip(), heim1->toolTip(), finde(&f.w, "imgSpielAus", 1)->toolTip()}),
+                 QStringList({" Deutschland ", " unbekannt ", " unbekannt ",
+                              QStringLiteral(" %1 ").arg(QString::fromUtf8(katalog::nationen[16].data()))}));
+        // The same team gets the same picture, another team another one.
+        QCOMPARE(aus0->pixmap().toImage(), heim1->pixmap().toImage());
+        QVERIFY(heim0->pixmap().toImage() != aus0->pixmap().toImage());
+        QCOMPARE(heim0->pixmap().deviceIndependentSize().toSize(), QSize(29, 19));
+    }
+
+    void tendenz_data() {
+        QTest::addColumn<QList<QPoint>>("tipps");  // one tip per participant who plays along
+        QTest::addColumn<QList<int>>("zahlen");
+        QTest::addColumn<QList<int>>("hoehen");  // bar heights in twips
+        QTest::newRow("keiner spielt mit") << QList<QPoint>{} << QList<int>{0, 0, 0} << QList<int>{0, 0, 0};
+        QTest::newRow("fünfmal 2:1") << QList<QPoint>(5, QPoint(2, 1)) << QList<int>{5, 0, 0} << QList<int>{400, 0, 0};
+        QTest::newRow("3, 6 und 0") << QList<QPoint>(3, QPoint(1, 0)) + QList<QPoint>(6, QPoint(0, 0))
+                                    << QList<int>{3, 6, 0} << QList<int>{200, 400, 0};
+        QTest::newRow("1, 1 und 2") << QList<QPoint>{{1, 0}, {2, 2}, {0, 3}, {1, 2}} << QList<int>{1, 1, 2}
+                                    << QList<int>{200, 200, 400};
+    }
+
+    // Counter text, place and bar of home win, draw and away win for match 13 (group C, slot 1).
+    void tendenz() {
+        QFETCH(QList<QPoint>, tipps);
+        QFETCH(QList<int>, zahlen);
+        QFETCH(QList<int>, hoehen);
+        Fenster f;
+        setzeTipp(f.s, 24, 13, 5, 0);  // does not play along, never counts
+        for (int p = 0; p < tipps.size(); ++p) {
+            f.s.setSpieltMit(p, true);
+            setzeTipp(f.s, p, 13, tipps[p].x(), tipps[p].y());
+        }
+        waehleAnsicht(&f.w, 2);
+        klick(&f.w, QStringLiteral("cmdTendenz"));
+        // Thirds of the 870 wide column, 305 each, overlapping by 15 and 30; bars 180 wide, centred, standing on them.
+        const int links[3] = {0, 290, 565};
+        QStringList ist, soll;
+        for (int k = 0; k < 3; ++k) {
+            auto* l = finde(&f.w, QStringList{"lblTenEins_1", "lblTenNull_1", "lblTenZwei_1"}[k]);
+            auto* b = finde(&f.w, QStringList{"shpEins_1", "shpNull_1", "shpZwei_1"}[k]);
+            const bool mittig = std::abs((b->x() + b->width() / 2) - (l->x() + l->width() / 2)) <= 1;
+            ist << QStringLiteral("%1 bei %2+%3/%4, Balken %5x%6 bis %7 %8")
+                       .arg(static_cast<QLabel*>(l)->text())
+                       .arg(l->x())
+                       .arg(l->width())
+                       .arg(l->y())
+                       .arg(b->width())
+                       .arg(b->height())
+                       .arg(b->y() + b->height())
+                       .arg(mittig ? "mittig" : "daneben");
+            soll << QStringLiteral("%1 bei %2+%3/%4, Balken %5x%6 bis %7 mittig")
+                        .arg(zahlen[k])
+                        .arg(px(links[k]))
+                        .arg(px(links[k] + 305) - px(links[k]))
+                        .arg(px(9600))
+                        .arg(12)
+                        .arg(px(9600) - px(9600 - hoehen[k]))
+                        .arg(px(9600));
+        }
+        QCOMPARE(ist, soll);
+        // The other matches of the view count every participant's untouched 0:0 as a draw.
+        QCOMPARE(text(&f.w, "lblTenNull", 0), QString::number(tipps.size()));
+    }
+
+    // The first tick brings the away flags to the front, the next the home flags; only the Achtelfinale changes.
+    void flaggenWechseln() {
+        Fenster f;
+        auto* uhr = finde<QTimer>(&f.w, QStringLiteral("tmrWechsel"));
+        QVERIFY(!uhr->isActive());
+        waehleAnsicht(&f.w, 8);
+        QVERIFY(uhr->isActive());
+        QCOMPARE(uhr->interval(), 2000);
+        uhr->setInterval(5);
+        uhr->start();
+        QTRY_COMPARE(ausVorn(&f.w), QStringLiteral("01234567"));
+        QTRY_COMPARE(ausVorn(&f.w), QString());
+        waehleAnsicht(&f.w, 9);
+        QVERIFY(!uhr->isActive());
+    }
+
+    // Hovering a participant marks their grid row and ranking row, whichever of the two is hovered.
+    void markierungInBeidenOrten() {
+        Fenster f({0, 1, 2, 3, 4, 5});
+        f.s.spiele[0].auswerten = true;
+        setzeTipp(f.s, 5, 0, 1, 1);  // slot 3 leads with the exact 0:0, slot 5 second with the draw
+        for (int p : {0, 1, 2, 4}) setzeTipp(f.s, p, 0, 1, 0);
+        f.w.starteEinblenden();
+        QCOMPARE(QPair(int(f.s.auswertung[3].platz), int(f.s.auswertung[5].platz)), QPair(0, 1));
+        auto markiert = [&](const char* ueber) {
+            QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(finde(&f.w, QString::fromUtf8(ueber)), &e);
+            QStringList l;
+            for (const char* art : {"lblSpieler", "lblTabSpieler"})
+                for (int i = 0; i < 6; ++i) {
+                    const QColor c = grund(finde(&f.w, art, i));
+                    l << (c == QColor(128, 0, 0) ? name(art, i) : c == QColor(65, 152, 61) ? QString() : c.name());
+                }
+            l.removeAll(QString());
+            return l;
+        };
+        QCOMPARE(markiert("lblSpieler_3"), QStringList({"lblSpieler_3", "lblTabSpieler_0"}));
+        QCOMPARE(markiert("lblSpieler_5"), QStringList({"lblSpieler_5", "lblTabSpieler_1"}));
+        QCOMPARE(markiert("lblTabSpieler_0"), QStringList({"lblSpieler_3", "lblTabSpieler_0"}));
+        QCOMPARE(markiert("lblSpieler_3"), QStringList({"lblSpieler_3", "lblTabSpieler_0"}));
+    }
+};
 
 QTEST_MAIN(TestRaster)
 #include "test_raster.moc"
