@@ -92,6 +92,7 @@ class frmHaupt : public QMainWindow {
     void cmbPhase_Click(int index);
     // The column and tip-field geometry of a view, without filling it.
     void ordnePhaseAn(int v);
+    bool schmal_ = false;  // the narrow layout of "Achtelfinale" is in place
 
     // Grid and table (frmhaupt_raster.cpp).
     void fuelleRaster();

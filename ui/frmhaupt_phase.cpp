@@ -10,6 +10,7 @@
 #include "core/katalog.h"
 #include "ui/frmhaupt.h"
 #include "ui/masse.h"
+#include "ui/stillhalten.h"
 #include "ui/twips.h"
 
 namespace ovi {
@@ -21,12 +22,15 @@ void frmHaupt::cmbPhase_Click(int index) {
     leseRaster();
     if (index < 0 || index >= katalog::anzahlAnsichten) return;
     ansicht_ = index;
+    // Between the wide and the narrow layout every tip field and counter moves: one repaint for all of it.
+    const Stillhalten still((index == 8) != schmal_ ? fraSpiele : nullptr);
     zeigePhase(index);
     zeigeTendenz();
 }
 
 bool frmHaupt::zeigePhase(int v) {
     if (v < 0 || v >= katalog::anzahlAnsichten) return false;
+    const Stillhalten still((v == 8) != schmal_ ? fraSpiele : nullptr);
     ordnePhaseAn(v);
     fuelleRaster();
     return true;
@@ -36,6 +40,7 @@ void frmHaupt::ordnePhaseAn(int v) {
     const int letzte = letzteZeile(v);
     for (int s = 0; s < 8; ++s) zeileAktiv_[static_cast<std::size_t>(s)] = s <= letzte;
     const bool schmal = v == 8;
+    schmal_ = schmal;
     const Spalten& l = schmal ? masse::schmal : masse::breit;
     if (schmal)
         tmrWechsel->start();

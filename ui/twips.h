@@ -18,8 +18,10 @@ inline QRect rechteck(double links, double oben, double breite, double hoehe) {
     return {l, o, px(links + breite) - l, px(oben + hoehe) - o};
 }
 
+// A view change places some 650 widgets, most of them where they already are: skip those.
 inline void setze(QWidget* w, double links, double oben, double breite, double hoehe) {
-    w->setGeometry(rechteck(links, oben, breite, hoehe));
+    const QRect r = rechteck(links, oben, breite, hoehe);
+    if (w->geometry() != r) w->setGeometry(r);
 }
 
 }  // namespace ovi::twips
