@@ -6,15 +6,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QList>
-#include <QStringList>
 #include <QTest>
-#include <QWidget>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <functional>
-#include <initializer_list>
 
 #include "ui/dienste.h"
 #include "ui/frmhaupt.h"
@@ -29,19 +23,15 @@ struct Schreibtisch {
     QStringList fragen;
     QStringList meldungen;
 
-    QStringList naechste() { return dateien.isEmpty() ? QStringList{} : dateien.takeFirst(); }
+    QStringList naechste(const Dateiwahl& w) {
+        wahlen << w;
+        return dateien.isEmpty() ? QStringList{} : dateien.takeFirst();
+    }
 
     Dienste dienste() {
         Dienste d;
-        d.oeffnen = [this](QWidget*, const Dateiwahl& w) {
-            wahlen << w;
-            const QStringList l = naechste();
-            return l.isEmpty() ? QString{} : l.first();
-        };
-        d.oeffnenMehrere = [this](QWidget*, const Dateiwahl& w) {
-            wahlen << w;
-            return naechste();
-        };
+        d.oeffnen = [this](QWidget*, const Dateiwahl& w) { return naechste(w).value(0); };
+        d.oeffnenMehrere = [this](QWidget*, const Dateiwahl& w) { return naechste(w); };
         d.speichern = d.oeffnen;
         d.frage = [this](QWidget*, const QString& titel, const QString& text, Knoepfe) {
             fragen << titel + QLatin1Char('|') + text;
@@ -69,16 +59,11 @@ struct Fenster {
 template <class T = QWidget>
 T* finde(const QObject* w, const QString& name) {
     T* x = w->findChild<T*>(name);
-    if (!x) {
-        std::fprintf(stderr, "kein Element %s\n", qPrintable(name));
-        std::abort();
-    }
+    if (!x) qFatal("kein Element %s", qPrintable(name));
     return x;
 }
 
-inline QString name(const char* art, int index) {
-    return QStringLiteral("%1_%2").arg(QString::fromUtf8(art)).arg(index);
-}
+inline QString name(const char* art, int index) { return QString::fromUtf8(art) + '_' + QString::number(index); }
 template <class T = QWidget>
 T* finde(const QObject* w, const char* art, int index) {
     return finde<T>(w, name(art, index));
@@ -119,6 +104,16 @@ inline void sichtbar(QWidget& w) {
 inline void setzeTipp(Spielstand& s, int p, int m, int heim, int aus) {
     s.tipps(p, m, 0) = static_cast<Integer>(heim);
     s.tipps(p, m, 1) = static_cast<Integer>(aus);
+}
+
+// Values joined by blanks, to compare many at once.
+inline QString wert(const QString& s) { return s; }
+inline QString wert(const char* s) { return QString::fromUtf8(s); }
+template <class T>
+requires std::is_arithmetic_v<T> QString wert(T x) { return QString::number(x); }
+template <class... T>
+QString zeile(const T&... t) {
+    return QStringList{wert(t)...}.join(QLatin1Char(' '));
 }
 
 inline QList<int> von(int a, int b) {
