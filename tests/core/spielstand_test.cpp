@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/auswertung.h"
 #include "core/katalog.h"
 
@@ -12,13 +14,13 @@ TEST(Spielstand, StartzustandFolgtDerAngehaktenRegel) {
     const Spielstand s;
     EXPECT_EQ(s.anzahlMitspieler(), 0);
     EXPECT_EQ(s.weltmeister, -1);
-    EXPECT_EQ(s.regel.modus, 3);
-    const int punkte[3] = {3, 2, 1};
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(s.getModusPunkte(k), punkte[k]);
-    EXPECT_FALSE(s.getBonus());
-    EXPECT_EQ(s.getBonuspunkte(), 0);
-    const Long farben[4] = {rgb(255, 0, 0), rgb(250, 250, 144), rgb(48, 190, 48), 0xFFFFFF};
-    for (int k = 0; k < 4; ++k) EXPECT_EQ(s.getModusFarbe(k), farben[k]);
+    Regel regel{3, {}, 0, false};
+    regel.modusPunkte = s.regel.modusPunkte;
+    EXPECT_TRUE(s.regel == regel);
+    EXPECT_EQ((std::vector<int>{s.getModusPunkte(0), s.getModusPunkte(1), s.getModusPunkte(2)}),
+              (std::vector<int>{3, 2, 1}));
+    EXPECT_EQ((std::vector<Long>{s.getModusFarbe(0), s.getModusFarbe(1), s.getModusFarbe(2), s.getModusFarbe(3)}),
+              (std::vector<Long>{rgb(255, 0, 0), rgb(250, 250, 144), rgb(48, 190, 48), 0xFFFFFF}));
     for (int m = 0; m < 64; ++m) {
         EXPECT_EQ(s.getTeam(m, 0) + s.getTeam(m, 1), "DeutschlandDeutschland");
         EXPECT_EQ(s.auswertung[0].kategorie[m], 3);
@@ -28,28 +30,19 @@ TEST(Spielstand, StartzustandFolgtDerAngehaktenRegel) {
 
 TEST(Spielstand, KatalogUeberDieSpielfelder) {
     Spielstand s;
-    struct Fall {
-        int ort;
-        const char* stadt;
-        const char* stadion;
-    };
-    for (const Fall& f :
-         {Fall{6, "Kaiserslautern", "Fritz-Walter-Stadion"}, Fall{9, "München", "FIFA WM-Stadion München"},
-          Fall{11, "Stuttgart", "Gottlieb-Daimler-Stadion"}}) {
-        s.spiele[5].ort = static_cast<Integer>(f.ort);
-        EXPECT_EQ(s.getOrt(5), f.stadt);
-        EXPECT_EQ(s.getStadion(5), f.stadion);
+    for (const auto& [ort, stadt, stadion] : {std::tuple{6, "Kaiserslautern", "Fritz-Walter-Stadion"},
+                                              {9, "München", "FIFA WM-Stadion München"},
+                                              {11, "Stuttgart", "Gottlieb-Daimler-Stadion"}}) {
+        s.spiele[5].ort = static_cast<Integer>(ort);
+        EXPECT_EQ(s.getOrt(5) + "/" + s.getStadion(5), std::string(stadt) + "/" + stadion);
     }
     s.spiele[5].tag = 3;
-    EXPECT_EQ(s.getTag(5), "Donnertag");
     s.spiele[5].schiri = 5;
-    EXPECT_EQ(s.getSchiri(5), "");
     s.spiele[63].aus = 32;
+    EXPECT_EQ((std::vector<std::string>{s.getTag(5), s.getSchiri(5), s.getTeam(63, 1), s.getNation(0), s.getNation(9),
+                                        s.getNation(32)}),
+              (std::vector<std::string>{"Donnertag", "", "unbekannt", "Deutschland", "Elfenbeinküste", "unbekannt"}));
     EXPECT_EQ(s.getPaarung(63, 1), 32);
-    EXPECT_EQ(s.getTeam(63, 1), "unbekannt");
-    EXPECT_EQ(s.getNation(0), "Deutschland");
-    EXPECT_EQ(s.getNation(9), "Elfenbeinküste");
-    EXPECT_EQ(s.getNation(32), "unbekannt");
 }
 
 // Every refused access throws and leaves the game as it was.
@@ -57,28 +50,19 @@ TEST(Spielstand, BereichsfehlerAendernNichts) {
     Spielstand s;
     s.setName(2, "Anna");
     const Spielstand vorher = s;
-    EXPECT_THROW(s.getName(25), Bereichsfehler);
-    EXPECT_THROW(s.getName(-1), Bereichsfehler);
-    EXPECT_THROW(s.setName(25, "x"), Bereichsfehler);
-    EXPECT_THROW(s.getModusPunkte(3), Bereichsfehler);
-    EXPECT_THROW(s.setModusPunkte(3, 1), Bereichsfehler);
-    EXPECT_THROW(s.getModusFarbe(4), Bereichsfehler);
-    EXPECT_THROW(s.getNation(33), Bereichsfehler);
-    EXPECT_THROW(s.getNation(-1), Bereichsfehler);
-    EXPECT_THROW(s.getPaarung(64, 0), Bereichsfehler);
-    EXPECT_THROW(s.getPaarung(0, 2), Bereichsfehler);
-    EXPECT_THROW(s.tipps(25, 0, 0), Bereichsfehler);
-    EXPECT_THROW(s.tipps(0, 64, 0), Bereichsfehler);
-    EXPECT_THROW(s.tipps(0, 0, 2), Bereichsfehler);
+    const std::function<void()> zugriffe[] = {
+        [&] { s.getName(25); },         [&] { s.getName(-1); },        [&] { s.setName(25, "x"); },
+        [&] { s.getModusPunkte(3); },   [&] { s.setModusPunkte(3, 1); }, [&] { s.getModusFarbe(4); },
+        [&] { s.getNation(33); },       [&] { s.getNation(-1); },      [&] { s.getPaarung(64, 0); },
+        [&] { s.getPaarung(0, 2); },    [&] { s.tipps(25, 0, 0); },    [&] { s.tipps(0, 64, 0); },
+        [&] { s.tipps(0, 0, 2); }};
+    for (std::size_t i = 0; i < std::size(zugriffe); ++i) EXPECT_THROW(zugriffe[i](), Bereichsfehler) << i;
     EXPECT_THROW(s.setWMTipp(0, 40000), Ueberlauffehler);
     EXPECT_THROW(s.setBonuspunkte(-40000), Ueberlauffehler);
     s.spiele[1].ort = 12;
     EXPECT_THROW(s.getOrt(1), Bereichsfehler);
     s.spiele[1].ort = 0;
-    EXPECT_EQ(s.getName(2), vorher.getName(2));
-    EXPECT_TRUE(s.spieler == vorher.spieler);
-    EXPECT_TRUE(s.regel == vorher.regel);
-    EXPECT_TRUE(s.spiele == vorher.spiele);
+    EXPECT_TRUE(s.spieler == vorher.spieler && s.regel == vorher.regel && s.spiele == vorher.spiele);
 }
 
 TEST(Spielstand, TippNummerierung) {
@@ -90,35 +74,20 @@ TEST(Spielstand, TippNummerierung) {
     EXPECT_EQ(s.tipps.element(1852), 7);
 }
 
-TEST(Katalog, Nummerierung) {
-    struct Fall {
-        int spiel, abschnitt;
-    };
-    for (const Fall& f :
-         {Fall{0, 0}, Fall{5, 0}, Fall{6, 1}, Fall{42, 7}, Fall{47, 7}, Fall{48, 8}, Fall{55, 8}, Fall{56, 9},
-          Fall{59, 9}, Fall{60, 10}, Fall{61, 10}, Fall{62, 11}, Fall{63, 12}, Fall{64, 0}, Fall{-1, 0}}) {
-        SCOPED_TRACE(f.spiel);
-        EXPECT_EQ(abschnittVonSpiel(f.spiel), f.abschnitt);
+TEST(Katalog, NummerierungUndRegelnamen) {
+    for (const auto& [spiel, abschnitt] : {std::pair{0, 0}, {5, 0}, {6, 1}, {42, 7}, {47, 7}, {48, 8}, {55, 8}, {56, 9},
+                                           {59, 9}, {60, 10}, {61, 10}, {62, 11}, {63, 12}, {64, 0}, {-1, 0}}) {
+        EXPECT_EQ(abschnittVonSpiel(spiel), abschnitt) << spiel;
     }
-    struct Ansicht {
-        int v, erstes, letzte;
-    };
-    for (const Ansicht& a : {Ansicht{0, 0, 5}, Ansicht{7, 42, 5}, Ansicht{8, 48, 7}, Ansicht{9, 56, 3},
-                             Ansicht{10, 60, 3}, Ansicht{12, 60, 3}, Ansicht{13, 0, 0}}) {
-        SCOPED_TRACE(a.v);
-        EXPECT_EQ(ersteSpielNr(a.v), a.erstes);
-        EXPECT_EQ(letzteZeile(a.v), a.letzte);
+    for (const auto& [v, erstes, letzte] : {std::tuple{0, 0, 5}, {7, 42, 5}, {8, 48, 7}, {9, 56, 3}, {10, 60, 3},
+                                            {12, 60, 3}, {13, 0, 0}}) {
+        EXPECT_EQ(std::pair(ersteSpielNr(v), letzteZeile(v)), std::pair(erstes, letzte)) << v;
     }
     int laenge = 0;
     for (auto n : katalog::nationen) laenge += static_cast<int>(n.size());
     EXPECT_EQ(laenge, 304);  // UTF-8: "ü" takes two bytes, one in the file
-}
-
-TEST(Katalog, Regelnamen) {
-    EXPECT_EQ(regelName(0), "Eigene Regel");
-    EXPECT_EQ(regelName(1), "2-Punkte-Regel");
-    EXPECT_EQ(regelName(2), "3-Punkte-Regel");
-    EXPECT_EQ(regelName(3), "3-2-1-Regel");
-    EXPECT_EQ(regelName(4), "");
-    EXPECT_EQ(regelName(-1), "");
+    for (int r = -1; r <= 4; ++r) {
+        const char* namen[] = {"", "Eigene Regel", "2-Punkte-Regel", "3-Punkte-Regel", "3-2-1-Regel", ""};
+        EXPECT_EQ(regelName(r), namen[r + 1]) << r;
+    }
 }
