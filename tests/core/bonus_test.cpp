@@ -25,58 +25,50 @@ Spielstand finalSpiel(int h, int a, bool bonus, bool finaleGewertet) {
     return s;
 }
 
-const Liste<bool, 25> keiner{};
-
 }  // namespace
 
-struct BonusFall {
-    const char* name;
-    int h, a;
-    bool bonus, gewertet;
-    Bonusausgang ausgang;
-    int weltmeister;
-    int bonusAnna, bonusBen;
-};
-
-class Bonus : public ::testing::TestWithParam<BonusFall> {};
-
-TEST_P(Bonus, Ausgang) {
-    const auto f = GetParam();
-    SCOPED_TRACE(f.name);
-    Spielstand s = finalSpiel(f.h, f.a, f.bonus, f.gewertet);
-    EXPECT_EQ(werteKomplettAus(s), f.ausgang);
-    EXPECT_EQ(s.weltmeister, f.weltmeister);
-    EXPECT_EQ(s.auswertung[0].wmBonus, f.bonusAnna);
-    EXPECT_EQ(s.auswertung[1].wmBonus, f.bonusBen);
-    EXPECT_EQ(s.auswertung[2].wmBonus, 0);
-    EXPECT_EQ(s.auswertung[3].wmBonus, 0);
-    for (int p = 0; p < 25; ++p) {
-        EXPECT_EQ(s.auswertung[p].gesamt, s.auswertung[p].punkte + s.auswertung[p].wmBonus);
-        EXPECT_EQ(s.sieger[p], s.auswertung[p].wmBonus != 0);
+// Final tips: Anna 0:0 and Ben 0:0 (never entered), so a drawn final 0:0 gives both 3 points.
+TEST(Bonus, AusgangDesFinales) {
+    const struct {
+        const char* name;
+        int h, a;
+        bool bonus, gewertet;
+        Bonusausgang ausgang;
+        int weltmeister, bonusAnna, bonusBen;
+    } faelle[] = {{"Heimsieg", 2, 1, true, true, Bonusausgang::bonusVergeben, 16, 10, 0},
+                  {"Auswaertssieg", 0, 1, true, true, Bonusausgang::bonusVergeben, 24, 0, 10},
+                  {"Unentschieden", 1, 1, true, true, Bonusausgang::weltmeisterFrage, -1, 0, 0},
+                  {"BonusAus", 2, 1, false, true, Bonusausgang::ohneBonus, -1, 0, 0},
+                  {"FinaleNichtGewertet", 2, 1, true, false, Bonusausgang::ohneBonus, -1, 0, 0}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Spielstand s = finalSpiel(f.h, f.a, f.bonus, f.gewertet);
+        EXPECT_EQ(werteKomplettAus(s), f.ausgang);
+        EXPECT_EQ(s.weltmeister, f.weltmeister);
+        EXPECT_EQ((std::vector<int>{s.auswertung[0].wmBonus, s.auswertung[1].wmBonus, s.auswertung[2].wmBonus,
+                                    s.auswertung[3].wmBonus}),
+                  (std::vector<int>{f.bonusAnna, f.bonusBen, 0, 0}));
+        for (int p = 0; p < 25; ++p) {
+            EXPECT_EQ(s.auswertung[p].gesamt, s.auswertung[p].punkte + s.auswertung[p].wmBonus) << p;
+            EXPECT_EQ(s.sieger[p], s.auswertung[p].wmBonus != 0) << p;
+        }
     }
 }
 
-// Final tips: Anna 0:0 and Ben 0:0 (never entered), so a drawn final 0:0 gives both 3 points.
-INSTANTIATE_TEST_SUITE_P(
-    Finale, Bonus,
-    ::testing::Values(BonusFall{"Heimsieg", 2, 1, true, true, Bonusausgang::bonusVergeben, 16, 10, 0},
-                      BonusFall{"Auswaertssieg", 0, 1, true, true, Bonusausgang::bonusVergeben, 24, 0, 10},
-                      BonusFall{"Unentschieden", 1, 1, true, true, Bonusausgang::weltmeisterFrage, -1, 0, 0},
-                      BonusFall{"BonusAus", 2, 1, false, true, Bonusausgang::ohneBonus, -1, 0, 0},
-                      BonusFall{"FinaleNichtGewertet", 2, 1, true, false, Bonusausgang::ohneBonus, -1, 0, 0}));
-
-TEST(Bonus, UnentschiedenesFinaleIstOhneAntwortFertigGewertet) {
+// A drawn final is fully evaluated before anybody answers; an unknown name keeps the champion open.
+TEST(Bonus, AntwortNachUnentschiedenemFinale) {
     Spielstand s = finalSpiel(1, 1, true, true);
     ASSERT_EQ(werteKomplettAus(s), Bonusausgang::weltmeisterFrage);
     // Ben scored the group match: his total is set and he leads, though nobody answered yet.
     EXPECT_EQ(s.auswertung[1].gesamt, 3 + 1);
     EXPECT_EQ(s.auswertung[1].platz, 0);
     EXPECT_EQ(s.auswertung[0].gesamt, 1);
-}
-
-TEST(Bonus, AntwortNachUnentschiedenemFinale) {
-    Spielstand s = finalSpiel(1, 1, true, true);
-    ASSERT_EQ(werteKomplettAus(s), Bonusausgang::weltmeisterFrage);
+    for (const char* name : {"unbekannt", "italien", ""}) {
+        setWeltmeister(s, name);
+        EXPECT_EQ(s.weltmeister, -1) << name;
+        // -1 never matches Dora's missing tip.
+        for (int p = 0; p < 25; ++p) EXPECT_EQ(s.auswertung[p].wmBonus, 0) << name << " " << p;
+    }
     setWeltmeister(s, "Italien");
     EXPECT_EQ(s.weltmeister, 16);
     EXPECT_EQ(s.auswertung[0].wmBonus, 10);
@@ -87,34 +79,17 @@ TEST(Bonus, AntwortNachUnentschiedenemFinale) {
     EXPECT_FALSE(s.sieger[2]);
 }
 
-TEST(Bonus, UnbekannterNameBehaeltWeltmeister) {
-    for (const char* name : {"unbekannt", "italien", ""}) {
-        SCOPED_TRACE(name);
-        Spielstand s = finalSpiel(1, 1, true, true);
-        werteKomplettAus(s);
-        setWeltmeister(s, name);
-        EXPECT_EQ(s.weltmeister, -1);
-        // -1 never matches Dora's missing tip.
-        for (int p = 0; p < 25; ++p) EXPECT_EQ(s.auswertung[p].wmBonus, 0);
-    }
-}
-
 TEST(Bonus, SiegerText) {
     Spielstand s = finalSpiel(2, 1, true, true);
     werteKomplettAus(s);
-    EXPECT_EQ(bonusSiegerText(s, s.sieger),
-              "Folgende Teilnehmer haben den Weltmeister\r\n"
-              "richtig vorhergesagt und bekommen deshalb 10 Bonuspunkte gutgeschrieben:\r\n"
-              "\r\n          Anna");
-    EXPECT_EQ(bonusSiegerText(s, keiner),
-              "Folgende Teilnehmer haben den Weltmeister\r\n"
-              "richtig vorhergesagt und bekommen deshalb 10 Bonuspunkte gutgeschrieben:\r\n");
+    const std::string kopf =
+        "Folgende Teilnehmer haben den Weltmeister\r\n"
+        "richtig vorhergesagt und bekommen deshalb 10 Bonuspunkte gutgeschrieben:\r\n";
+    EXPECT_EQ(bonusSiegerText(s, s.sieger), kopf + "\r\n          Anna");
+    EXPECT_EQ(bonusSiegerText(s, Liste<bool, 25>{}), kopf);
     Liste<bool, 25> zwei{};
     zwei[1] = zwei[3] = true;
-    EXPECT_EQ(bonusSiegerText(s, zwei),
-              "Folgende Teilnehmer haben den Weltmeister\r\n"
-              "richtig vorhergesagt und bekommen deshalb 10 Bonuspunkte gutgeschrieben:\r\n"
-              "\r\n          Ben\r\n          Dora");
+    EXPECT_EQ(bonusSiegerText(s, zwei), kopf + "\r\n          Ben\r\n          Dora");
 }
 
 TEST(Bonus, UeberlaufDerFinaltoreBrichtAb) {

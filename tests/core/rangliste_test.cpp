@@ -20,20 +20,14 @@ std::vector<int> reihenfolge(const Spielstand& s, int n) {
 // Totals: A 3, B 3, C 1, D 0. Sieghöhe key: B 2, others 0.
 Spielstand vierSpieler() {
     Spielstand s;
-    mitspieler(s, 0, "A");
-    mitspieler(s, 1, "B");
-    mitspieler(s, 2, "C");
-    mitspieler(s, 3, "D");
+    const int tipps[4][4] = {{2, 1, 1, 0}, {1, 0, 2, 2}, {3, 1, 1, 0}, {0, 1, 0, 3}};  // match 0, match 1
     setzeSpiel(s, 0, 0, 1, 2, 1);
     setzeSpiel(s, 1, 2, 3, 0, 0);
-    setzeTipp(s, 0, 0, 2, 1);
-    setzeTipp(s, 0, 1, 1, 0);
-    setzeTipp(s, 1, 0, 1, 0);
-    setzeTipp(s, 1, 1, 2, 2);
-    setzeTipp(s, 2, 0, 3, 1);
-    setzeTipp(s, 2, 1, 1, 0);
-    setzeTipp(s, 3, 0, 0, 1);
-    setzeTipp(s, 3, 1, 0, 3);
+    for (int p = 0; p < 4; ++p) {
+        mitspieler(s, p, std::string(1, static_cast<char>('A' + p)));
+        setzeTipp(s, p, 0, tipps[p][0], tipps[p][1]);
+        setzeTipp(s, p, 1, tipps[p][2], tipps[p][3]);
+    }
     return s;
 }
 
@@ -53,16 +47,14 @@ TEST(Rangliste, NeueSortierungBrichtGleichstandNachVorherigerOrdnung) {
     setzeTipp(s, 4, 1, 3, 1);
     werteKomplettAus(s);
     EXPECT_EQ(reihenfolge(s, 5), (std::vector<int>{0, 1, 4, 2, 3}));
-    sortiereTabelle(s, 5);  // Sieghöhe: B 2, E 2, then the rest in the order before
-    EXPECT_EQ(reihenfolge(s, 5), (std::vector<int>{1, 4, 0, 2, 3}));
-    sortiereTabelle(s, 5);
-    EXPECT_EQ(reihenfolge(s, 5), (std::vector<int>{1, 4, 0, 2, 3}));
-    sortiereTabelle(s, 3);  // all equal: unchanged
-    EXPECT_EQ(reihenfolge(s, 5), (std::vector<int>{1, 4, 0, 2, 3}));
-    sortiereTabelle(s, 7);  // unknown key: unchanged
-    EXPECT_EQ(reihenfolge(s, 5), (std::vector<int>{1, 4, 0, 2, 3}));
-    sortiereTabelle(s, 0);
-    EXPECT_EQ(reihenfolge(s, 5), (std::vector<int>{1, 0, 4, 2, 3}));
+    // Sieghöhe: B 2, E 2, then the rest in the order before; again the same; all equal (3) or an unknown
+    // key (7): unchanged; total again: ties keep the order of the Sieghöhe sort.
+    const std::pair<int, std::vector<int>> schritte[] = {
+        {5, {1, 4, 0, 2, 3}}, {5, {1, 4, 0, 2, 3}}, {3, {1, 4, 0, 2, 3}}, {7, {1, 4, 0, 2, 3}}, {0, {1, 0, 4, 2, 3}}};
+    for (const auto& [schluessel, erwartet] : schritte) {
+        sortiereTabelle(s, schluessel);
+        EXPECT_EQ(reihenfolge(s, 5), erwartet) << schluessel;
+    }
 }
 
 TEST(Rangliste, SchluesselWerte) {
