@@ -38,12 +38,9 @@ QString label(const QObject* w, const char* name) { return finde<QLabel>(w, QStr
 // A small game made through the window: two participants, typed tips and results, one tick.
 void richteEin(Fenster& f) {
     f.s.setName(0, "Jörg");
-    f.s.setSpieltMit(0, true);
     f.s.setName(3, "Lena");
-    f.s.setSpieltMit(3, true);
-    f.s.setWMTipp(3, 5);
-    f.s.spiele[2].heim = 4;
-    f.s.spiele[2].aus = 9;
+    f.s.setSpieltMit(0, true), f.s.setSpieltMit(3, true), f.s.setWMTipp(3, 5);
+    f.s.spiele[2].heim = 4, f.s.spiele[2].aus = 9;
     f.w.starteEinblenden();
     sichtbar(f.w);
     tippe(feld(&f.w, "txtHeimErg", 2), '2');
@@ -72,54 +69,42 @@ class TestDateien : public QObject {
         f.tisch.dateien << QStringList{pfad("runde")};
         befehl(&f.w, QStringLiteral("menSpeichern"));
         const QString datei = pfad("runde.gowet");
-        QCOMPARE(f.tisch.wahlen.last().titel, QStringLiteral("Geben Sie den Namen der Datei zum Speichern ein!"));
-        QCOMPARE(QStringList({f.w.dateiName(), label(&f.w, "lblDateiE")}), QStringList({datei, "runde.gowet"}));
-        QVERIFY(!f.w.ungespeichert());
+        QCOMPARE(zeile(f.tisch.wahlen.last().titel, f.w.dateiName(), label(&f.w, "lblDateiE"), f.w.ungespeichert()),
+                 zeile("Geben Sie den Namen der Datei zum Speichern ein!", datei, "runde.gowet", 0));
 
         Fenster g;
         g.tisch.dateien << QStringList{datei};
         befehl(&g.w, QStringLiteral("menÖffnen"));
-        QCOMPARE(QStringList({g.tisch.wahlen.last().titel, g.tisch.wahlen.last().vorschlag}),
-                 QStringList({"Wählen Sie den gespeicherten Spielstand!", ""}));
         QVERIFY(bild(g.s) == bild(f.s));
-        QVERIFY(!g.w.ungespeichert());
-        QCOMPARE(g.w.ansicht(), 0);
-        QVERIFY(finde(&g.w, "fraSpieler", 3)->isVisibleTo(&g.w));
-        QCOMPARE(QStringList({feld(&g.w, "txtHeimTipp", 2)->text(), label(&g.w, "lblModusE"), label(&g.w, "lblBonusE"),
-                              label(&g.w, "lblDateiE"), label(&g.w, "lblSpieler_3")}),
-                 QStringList({"3", "3-2-1-Regel", "0", "runde.gowet", "Lena"}));
+        QCOMPARE(zeile(g.tisch.wahlen.last().titel, "|" + g.tisch.wahlen.last().vorschlag + "|", g.w.ungespeichert(),
+                       g.w.ansicht(), finde(&g.w, "fraSpieler", 3)->isVisibleTo(&g.w),
+                       feld(&g.w, "txtHeimTipp", 2)->text(), label(&g.w, "lblModusE"), label(&g.w, "lblBonusE"),
+                       label(&g.w, "lblDateiE"), label(&g.w, "lblSpieler_3")),
+                 "Wählen Sie den gespeicherten Spielstand! || 0 0 1 3 3-2-1-Regel 0 runde.gowet Lena");
 
         // The chooser starts in the file's folder with its name.
         g.tisch.dateien << QStringList{pfad("zweite.gowet")};
         befehl(&g.w, QStringLiteral("menSpeichern"));
-        QCOMPARE(QStringList({g.tisch.wahlen.last().ordner, g.tisch.wahlen.last().vorschlag}),
-                 QStringList({ordner_->path(), datei}));
+        QCOMPARE(zeile(g.tisch.wahlen.last().ordner, g.tisch.wahlen.last().vorschlag), zeile(ordner_->path(), datei));
         QCOMPARE(inhalt(pfad("zweite.gowet")), inhalt(datei));
         QCOMPARE(f.tisch.meldungen + g.tisch.meldungen, QStringList{});
     }
 
-    void ueberschreiben_data() {
-        QTest::addColumn<int>("antwort");
-        QTest::addColumn<bool>("ersetzt");
-        QTest::newRow("Ja") << int(Antwort::ja) << true;
-        QTest::newRow("Nein") << int(Antwort::nein) << false;
-    }
-
+    // An existing file is replaced only on "Ja".
     void ueberschreiben() {
-        QFETCH(int, antwort);
-        QFETCH(bool, ersetzt);
         const QString datei = pfad("alt.gowet");
-        schreibe(datei, "alter Inhalt");
-        Fenster f;
-        richteEin(f);
-        f.tisch.dateien << QStringList{datei};
-        f.tisch.antworten << Antwort(antwort);
-        befehl(&f.w, QStringLiteral("menSpeichern"));
-        QCOMPARE(f.tisch.fragen.size(), 1);
-        QVERIFY(f.tisch.fragen.first().contains(QStringLiteral("alt.gowet")));
-        QCOMPARE(inhalt(datei) != QByteArray("alter Inhalt"), ersetzt);
-        QCOMPARE(f.w.dateiName(), ersetzt ? datei : QString());
-        QCOMPARE(f.w.ungespeichert(), !ersetzt);
+        for (bool ersetzt : {false, true}) {
+            schreibe(datei, "alter Inhalt");
+            Fenster f;
+            richteEin(f);
+            f.tisch.dateien << QStringList{datei};
+            f.tisch.antworten << (ersetzt ? Antwort::ja : Antwort::nein);
+            befehl(&f.w, QStringLiteral("menSpeichern"));
+            QCOMPARE(f.tisch.fragen.size(), 1);
+            QVERIFY(f.tisch.fragen.first().contains(QStringLiteral("alt.gowet")));
+            QCOMPARE(zeile(inhalt(datei) != "alter Inhalt", f.w.dateiName(), f.w.ungespeichert()),
+                     ersetzt ? zeile(1, datei, 0) : zeile(0, "", 1));
+        }
     }
 
     void abbrechenAendertNichts() {
@@ -177,48 +162,34 @@ class TestDateien : public QObject {
         tippe(feld(&f.w, "txtHeimTipp", 3), '4');
         befehl(&f.w, QStringLiteral("menSpeichern"));
         QCOMPARE(f.tisch.meldungen.size(), 1);
-        QVERIFY(f.tisch.meldungen.first().startsWith(
-            QStringLiteral("Speichern|Die Datei konnte nicht gespeichert werden.\n")));
-        QCOMPARE(QStringList({f.w.dateiName(), label(&f.w, "lblDateiE")}),
-                 QStringList({pfad("gut.gowet"), "gut.gowet"}));
-        QVERIFY(f.w.ungespeichert());
+        QVERIFY(f.tisch.meldungen.first().startsWith("Speichern|Die Datei konnte nicht gespeichert werden.\n"));
+        QCOMPARE(zeile(f.w.dateiName(), label(&f.w, "lblDateiE"), f.w.ungespeichert()),
+                 zeile(pfad("gut.gowet"), "gut.gowet", 1));
     }
 
     // Only 0:0 tips are filled, the first file wins, the game's results and ticks stay.
     void tippImport() {
         Spielstand a, b;
-        for (Spielstand* s : {&a, &b}) {
-            s->setName(0, "Jörg");
-            s->setSpieltMit(0, true);
-            s->spiele[0].ergHeim = 7;
-        }
-        setzeTipp(a, 0, 0, 3, 0);
-        setzeTipp(a, 0, 1, 1, 1);
-        setzeTipp(b, 0, 0, 4, 4);
-        setzeTipp(b, 0, 4, 0, 2);
+        for (Spielstand* s : {&a, &b}) s->setName(0, "Jörg"), s->setSpieltMit(0, true), s->spiele[0].ergHeim = 7;
+        setzeTipp(a, 0, 0, 3, 0), setzeTipp(a, 0, 1, 1, 1), setzeTipp(b, 0, 0, 4, 4), setzeTipp(b, 0, 4, 0, 2);
         b.setName(1, "Mia");
         b.setSpieltMit(1, true);
         QVERIFY(speichereSpieldatei(pfad("a.gowet"), ausSpielstand(a)).empty());
         QVERIFY(speichereSpieldatei(pfad("b.gowet"), ausSpielstand(b)).empty());
-
         Fenster f({0});
         setzeTipp(f.s, 0, 1, 2, 1);
-        f.s.spiele[0].ergHeim = 1;
-        f.s.spiele[0].auswerten = true;
+        f.s.spiele[0].ergHeim = 1, f.s.spiele[0].auswerten = true;
         f.w.starteEinblenden();
         f.tisch.dateien << QStringList{pfad("a.gowet"), pfad("b.gowet")};
         befehl(&f.w, QStringLiteral("menTipps"));
         QCOMPARE(f.tisch.meldungen, QStringList{});
-        QCOMPARE(f.tisch.wahlen.last().titel, QStringLiteral("Wählen Sie die zu importierende(n) Datei(en)"));
-        QStringList tipps;
-        for (int m : {0, 1, 4}) tipps << QStringLiteral("%1:%2").arg(f.s.tipps(0, m, 0)).arg(f.s.tipps(0, m, 1));
-        QCOMPARE(tipps, QStringList({"3:0", "2:1", "0:2"}));
-        QCOMPARE(QPair(int(f.s.spiele[0].ergHeim), f.s.spiele[0].auswerten), QPair(1, true));
-        // The participants of the last file show, and the grid the imported tips.
-        QVERIFY(finde(&f.w, "fraSpieler", 1)->isVisibleTo(&f.w));
-        QCOMPARE(QStringList({label(&f.w, "lblSpieler_1"), feld(&f.w, "txtHeimTipp", 0)->text(),
-                              feld(&f.w, "txtAusTipp", 4)->text()}),
-                 QStringList({"Mia", "3", "2"}));
+        // Tips of matches 0, 1, 4; result and tick of match 0; the participants of the last file and the grid.
+        QCOMPARE(
+            zeile(f.tisch.wahlen.last().titel, f.s.tipps(0, 0, 0), f.s.tipps(0, 0, 1), f.s.tipps(0, 1, 0),
+                  f.s.tipps(0, 1, 1), f.s.tipps(0, 4, 0), f.s.tipps(0, 4, 1), f.s.spiele[0].ergHeim,
+                  f.s.spiele[0].auswerten, finde(&f.w, "fraSpieler", 1)->isVisibleTo(&f.w), label(&f.w, "lblSpieler_1"),
+                  feld(&f.w, "txtHeimTipp", 0)->text(), feld(&f.w, "txtAusTipp", 4)->text()),
+            "Wählen Sie die zu importierende(n) Datei(en) 3 0 2 1 0 2 1 1 1 Mia 3 2");
     }
 
     // Match information replaces the plan and the view, keeps the tips, and names the next save.
@@ -233,12 +204,12 @@ class TestDateien : public QObject {
         f.tisch.dateien << QStringList{pfad("plan.gowet")} << QStringList{pfad("gut.gowet")};
         befehl(&f.w, QStringLiteral("menSpiele"));
         QCOMPARE(f.tisch.meldungen, QStringList{});
-        QCOMPARE(f.tisch.wahlen.last().titel, QStringLiteral("Wählen Sie die zu importierenden Spiel-Informationen!"));
         QVERIFY(f.s.spiele == info.spiele);
-        QCOMPARE(QPair(f.w.ansicht(), int(f.s.tipps(0, 50, 0))), QPair(8, 2));
-        QCOMPARE(QStringList({finde<QComboBox>(&f.w, QStringLiteral("cmbPhase"))->currentText(),
-                              finde(&f.w, "imgSpielHeim", 2)->toolTip()}),
-                 QStringList({"Achtelfinale", QStringLiteral(" %1 ").arg(QString::fromStdString(f.s.nationen[12]))}));
+        QCOMPARE(zeile(f.tisch.wahlen.last().titel, f.w.ansicht(), f.s.tipps(0, 50, 0),
+                       finde<QComboBox>(&f.w, QStringLiteral("cmbPhase"))->currentText(),
+                       finde(&f.w, "imgSpielHeim", 2)->toolTip()),
+                 zeile("Wählen Sie die zu importierenden Spiel-Informationen!", 8, 2, "Achtelfinale",
+                       " " + QString::fromStdString(f.s.nationen[12]) + " "));
         befehl(&f.w, QStringLiteral("menSpeichern"));
         QCOMPARE(f.tisch.wahlen.last().vorschlag, pfad("plan.gowet"));
     }
@@ -265,12 +236,12 @@ class TestDateien : public QObject {
         if (geaendert) tippe(feld(&f.w, "txtHeimErg", 0), '1');
         QSignalSpy ende(&f.w, &frmHaupt::beendet);
         if (antwort >= 0) f.tisch.antworten << Antwort(antwort);
-        f.tisch.dateien << (speicherziel.isEmpty() ? QStringList{} : QStringList{ordner_->filePath(speicherziel)});
+        if (!speicherziel.isEmpty()) f.tisch.dateien << QStringList{ordner_->filePath(speicherziel)};
         befehl(&f.w, QStringLiteral("menBeenden"));
         QCOMPARE(f.tisch.fragen,
                  geaendert ? QStringList{"ovi kuvela|Sollen die Änderungen gespeichert werden?"} : QStringList{});
-        QCOMPARE(QPair(int(ende.count()), f.w.isVisible()), QPair(geschlossen ? 1 : 0, !geschlossen));
-        QCOMPARE(QFile::exists(pfad("ende.gowet")), !speicherziel.isEmpty());
+        QCOMPARE(zeile(ende.count(), f.w.isVisible(), QFile::exists(pfad("ende.gowet"))),
+                 zeile(geschlossen, !geschlossen, !speicherziel.isEmpty()));
     }
 
   private:
