@@ -71,8 +71,7 @@ class TestMenue : public QObject {
     // A rule item moves the mark and puts its rule in force; the own-rule item alone moves nothing.
     void regelHaken() {
         Fenster f({0});
-        f.s.spiele[0].auswerten = true;
-        f.s.spiele[0].ergHeim = 2;
+        f.s.spiele[0].auswerten = true, f.s.spiele[0].ergHeim = 2;
         setzeTipp(f.s, 0, 0, 3, 1);  // 3:1 on 2:0, goal difference: 2 under "3-2-1-Regel", 1 under the others
         QVERIFY(f.w.zeigePhase(0));
         QStringList gesehen;
@@ -81,15 +80,13 @@ class TestMenue : public QObject {
             // The own-rule dialog is not modal in tests; close it before the next command.
             for (QWidget* fenster : QApplication::topLevelWidgets())
                 if (fenster != &f.w) fenster->close();
-            gesehen << QStringLiteral("%1: %2 %3 %4")
-                           .arg(QString::fromUtf8(b), haken(&f.w).join(QLatin1Char(',')))
-                           .arg(finde<QLabel>(&f.w, QStringLiteral("lblModusE"))->text())
-                           .arg(f.s.auswertung[0].gesamt);
+            gesehen << zeile(b, haken(&f.w).join(','), finde<QLabel>(&f.w, QStringLiteral("lblModusE"))->text(),
+                             f.s.auswertung[0].gesamt);
         }
         QCOMPARE(gesehen,
-                 QStringList({"men2Punkte: men2Punkte 2-Punkte-Regel 1", "men2Punkte: men2Punkte 2-Punkte-Regel 1",
-                              "men321: men321 3-2-1-Regel 2", "menEigeneRegel: men321 3-2-1-Regel 2",
-                              "men3Punkte: men3Punkte 3-Punkte-Regel 1"}));
+                 QStringList({"men2Punkte men2Punkte 2-Punkte-Regel 1", "men2Punkte men2Punkte 2-Punkte-Regel 1",
+                              "men321 men321 3-2-1-Regel 2", "menEigeneRegel men321 3-2-1-Regel 2",
+                              "men3Punkte men3Punkte 3-Punkte-Regel 1"}));
         QCOMPARE(f.tisch.meldungen, QStringList{});
     }
 
@@ -105,10 +102,7 @@ class TestMenue : public QObject {
         for (int g = 0; g < 8; ++g)
             QTest::addRow("Gruppe %c", "ABCDEFGH"[g]) << name("menGruppe", g) << von(6 * g, 6 * g + 5);
         QList<int> ersterTag, zweiTage;
-        for (int g = 0; g < 8; ++g) {
-            ersterTag << 6 * g << 6 * g + 1;
-            zweiTage << von(6 * g, 6 * g + 3);
-        }
+        for (int g = 0; g < 8; ++g) ersterTag << 6 * g << 6 * g + 1, zweiTage << von(6 * g, 6 * g + 3);
         QTest::newRow("erster Spieltag") << "menJeZwei" << ersterTag;
         QTest::newRow("erste beiden Spieltage") << "menJeVier" << zweiTage;
         QTest::newRow("komplette Gruppenphase") << "menAlleGruppen" << von(0, 47);
@@ -151,23 +145,16 @@ class TestMenue : public QObject {
         QFETCH(QString, danach);
         Fenster f({1});
         f.s.setName(1, "Ute");
-        f.s.spiele[3].heim = 7;
-        f.s.spiele[3].ergHeim = 4;
-        f.s.spiele[3].auswerten = true;
-        f.s.tipps(1, 3, 0) = 4;
-        f.s.tipps(1, 40, 1) = 2;
+        f.s.spiele[3].heim = 7, f.s.spiele[3].ergHeim = 4, f.s.spiele[3].auswerten = true;
+        f.s.tipps(1, 3, 0) = 4, f.s.tipps(1, 40, 1) = 2;
         f.w.starteEinblenden();
         const Spielstand vorher = f.s;
         f.tisch.antworten << Antwort(antwort);
         befehl(&f.w, QStringLiteral("menNull"));
         QCOMPARE(f.tisch.fragen, QStringList{"Achtung!|Wollen Sie alle Tipps und Ergebnisse löschen?"});
         // result of match 3, its tick box, the tip shown, the points, the draws counted for it
-        QCOMPARE(QStringLiteral("%1 %2 %3 %4 %5")
-                     .arg(feld(&f.w, "txtHeimErg", 3)->text())
-                     .arg(finde<QCheckBox>(&f.w, "chkAuswerten", 3)->isChecked())
-                     .arg(feld(&f.w, "txtHeimTipp", 11)->text())
-                     .arg(f.s.auswertung[1].gesamt)
-                     .arg(text(&f.w, "lblTenNull", 3)),
+        QCOMPARE(zeile(feld(&f.w, "txtHeimErg", 3)->text(), finde<QCheckBox>(&f.w, "chkAuswerten", 3)->isChecked(),
+                       feld(&f.w, "txtHeimTipp", 11)->text(), f.s.auswertung[1].gesamt, text(&f.w, "lblTenNull", 3)),
                  danach);
         Spielstand geleert = vorher;
         if (antwort == int(Antwort::ok)) {
@@ -194,8 +181,8 @@ class TestMenue : public QObject {
         QStringList ist, sollFelder;
         for (int k = 0; k < 200; ++k) {
             const int heim = erwartet.tor(), aus = erwartet.tor();
-            ist << feld(&f.w, "txtHeimTipp", k)->text() + ':' + feld(&f.w, "txtAusTipp", k)->text();
-            sollFelder << QStringLiteral("%1:%2").arg(heim).arg(aus);
+            ist << zeile(feld(&f.w, "txtHeimTipp", k)->text(), feld(&f.w, "txtAusTipp", k)->text());
+            sollFelder << zeile(heim, aus);
             if (k % 8 < 4) soll(k / 8, 56 + k % 8, 0) = Integer(heim), soll(k / 8, 56 + k % 8, 1) = Integer(aus);
         }
         QCOMPARE(ist, sollFelder);
