@@ -2,9 +2,12 @@
 #pragma once
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -13,19 +16,17 @@
 
 namespace ovi::test {
 
-// The control with that objectName, or a failed test.
+// The control with that objectName (its number filled in), or a failed test.
 template <class T>
-T* teil(QWidget* fenster, const QString& name) {
-    T* w = fenster->findChild<T*>(name);
-    if (w == nullptr) qFatal("no control named %s", qPrintable(name));
+T* teil(QWidget* fenster, const QString& name, int nr = -1) {
+    T* w = fenster->findChild<T*>(nr < 0 ? name : name.arg(nr));
+    if (w == nullptr) qFatal("no control named %s %d", qPrintable(name), nr);
     return w;
 }
 
 inline void klicke(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
-inline void klickeOk(QWidget* d) { klicke(teil<QPushButton>(d, QStringLiteral("cmdOK"))); }
-inline QString inhalt(QWidget* d, const char* name) {
-    return teil<QPlainTextEdit>(d, QLatin1String(name))->toPlainText();
-}
+inline void klickeOk(QWidget* d) { klicke(teil<QPushButton>(d, "cmdOK")); }
+inline QString inhalt(QWidget* d, const char* name) { return teil<QPlainTextEdit>(d, name)->toPlainText(); }
 inline QStringList eintraege(const QComboBox* liste) {
     QStringList l;
     for (int i = 0; i < liste->count(); ++i) l << liste->itemText(i);
@@ -34,13 +35,11 @@ inline QStringList eintraege(const QComboBox* liste) {
 
 // Types each character as a key press with that text; keyClicks refuses anything outside ASCII.
 inline void tippe(QWidget* feld, const QString& text) {
-    for (uint z : text.toUcs4()) {
-        const QString zeichen = QString::fromUcs4(reinterpret_cast<const char32_t*>(&z), 1);
-        QKeyEvent druck(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, zeichen);
-        QApplication::sendEvent(feld, &druck);
-        QKeyEvent los(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, zeichen);
-        QApplication::sendEvent(feld, &los);
-    }
+    for (char32_t z : text.toUcs4())
+        for (QEvent::Type art : {QEvent::KeyPress, QEvent::KeyRelease}) {
+            QKeyEvent taste(art, Qt::Key_unknown, Qt::NoModifier, QString::fromUcs4(&z, 1));
+            QApplication::sendEvent(feld, &taste);
+        }
 }
 
 // Chooses an entry the way the operator does: open the list, click the entry.
@@ -57,10 +56,10 @@ inline void waehle(QComboBox* liste, int eintrag) {
     QTRY_COMPARE(QApplication::activeWindow(), fenster);
 }
 
-// Rows for the two ways the operator leaves a dialog without confirming it.
-inline void wegeHinaus() {
+// Rows for the ways the operator leaves a dialog: confirming it, or without.
+inline void wege(std::initializer_list<const char*> namen = {"ok", "Aktivierungsverlust", "Escape"}) {
     QTest::addColumn<QString>("weg");
-    for (const char* weg : {"Aktivierungsverlust", "Escape"}) QTest::newRow(weg) << QString::fromLatin1(weg);
+    for (const char* weg : namen) QTest::newRow(weg) << QString::fromLatin1(weg);
 }
 
 // Base of each dialog test: the window the dialogs belong to, shown before the first test; what a test leaves
@@ -104,3 +103,6 @@ class DialogTest : public QObject {
 };
 
 }  // namespace ovi::test
+
+using namespace ovi;
+using namespace ovi::test;

@@ -3,13 +3,9 @@
 
 #include "tests/dialoge/dialogtest.h"
 
-using namespace ovi;
-using namespace ovi::test;
-
 namespace {
 
 const QString ein = QStringLiteral("\n          ");
-
 QString kopf(int bonus) {
     return QStringLiteral(
                "Folgende Teilnehmer haben den Weltmeister\nrichtig vorhergesagt und bekommen deshalb "
@@ -27,8 +23,9 @@ class FrmWMAuswertenTest : public DialogTest {
   private slots:
     void init() {
         s_ = Spielstand();
-        const char* namen[6] = {"Anna", "Bernd", "Carla", "Jürgen", "Zoë", "Yvonne"};
-        for (int p = 0; p < 6; ++p) s_.setName(p < 5 ? p : 24, namen[p]);
+        for (auto [p, name] :
+             {std::pair{0, "Anna"}, {1, "Bernd"}, {2, "Carla"}, {3, "Jürgen"}, {4, "Zoë"}, {24, "Yvonne"}})
+            s_.setName(p, name);
     }
 
     // The whole text, then the way the dialog is closed.
