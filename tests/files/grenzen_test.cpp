@@ -17,45 +17,36 @@ constexpr std::size_t block2 = 303, block3 = block2 + 64 * 24, block4 = block3 +
 
 std::string frisch() { return schreibeSpieldatei(ausSpielstand(Spielstand{})); }
 
-void setze16(std::string& b, std::size_t stelle, int wert) {
-    b[stelle] = static_cast<char>(wert & 0xFF);
-    b[stelle + 1] = static_cast<char>((wert >> 8) & 0xFF);
-}
-
-void setze32(std::string& b, std::size_t stelle, std::int64_t wert) {
-    for (int i = 0; i < 4; ++i) b[stelle + i] = static_cast<char>((wert >> (8 * i)) & 0xFF);
+// Little-endian, 2 or 4 bytes wide.
+void setze(std::string& b, std::size_t stelle, std::int64_t wert, int breite = 2) {
+    for (int i = 0; i < breite; ++i) b[stelle + i] = static_cast<char>((wert >> (8 * i)) & 0xFF);
 }
 
 struct Grenze {
     const char* feld;
     std::size_t stelle;
-    bool lang;
     std::int64_t gut, schlecht;
-    const char* block;
 };
 
 const Grenze grenzen[] = {
-    {"Heimmannschaft Spiel 1", block2 + 0, false, 32, 33, "Block 2"},
-    {"Heimmannschaft negativ", block2 + 0, false, 0, -1, "Block 2"},
-    {"Auswärtsmannschaft Spiel 64", block2 + 63 * 24 + 2, false, 32, 33, "Block 2"},
-    {"Heimtore", block2 + 4, false, 9, 10, "Block 2"},
-    {"Auswärtstore negativ", block2 + 6, false, 0, -1, "Block 2"},
-    {"Phase", block2 + 10, false, 5, 6, "Block 2"},
-    {"Wochentag", block2 + 12, false, 6, 7, "Block 2"},
-    {"Ort", block2 + 18, false, 11, 12, "Block 2"},
-    {"Schiedsrichter", block2 + 20, false, 23, 24, "Block 2"},
-    {"Weltmeistertipp oben", block3 + 2, false, 32, 33, "Block 3"},
-    {"Weltmeistertipp unten", block3 + 24 * 6 + 2, false, -1, -2, "Block 3"},
-    {"Regel", block4, false, 0, 4, "Block 4"},
-    {"Regel negativ", block4, false, 0, -1, "Block 4"},
-    {"Punkte Treffer", block4 + 2, false, 9, 10, "Block 4"},
-    {"Punkte Tendenz negativ", block4 + 6, false, 0, -1, "Block 4"},
-    {"Bonuspunkte", block4 + 8, false, 99, 100, "Block 4"},
-    {"Farbe oben", block5, true, 16777215, 16777216, "Block 5"},
-    {"Farbe negativ", block5 + 12, true, 0, -1, "Block 5"},
-    {"erster Tipp", block6, false, 9, 10, "Block 6"},
-    {"letzter Tipp", block6 + 3199 * 2, false, 0, -1, "Block 6"},
+    {"Heimmannschaft Spiel 1", block2 + 0, 32, 33}, {"Heimmannschaft negativ", block2 + 0, 0, -1},
+    {"Auswärtsmannschaft Spiel 64", block2 + 63 * 24 + 2, 32, 33}, {"Heimtore", block2 + 4, 9, 10},
+    {"Auswärtstore negativ", block2 + 6, 0, -1}, {"Phase", block2 + 10, 5, 6}, {"Wochentag", block2 + 12, 6, 7},
+    {"Ort", block2 + 18, 11, 12}, {"Schiedsrichter", block2 + 20, 23, 24}, {"Weltmeistertipp oben", block3 + 2, 32, 33},
+    {"Weltmeistertipp unten", block3 + 24 * 6 + 2, -1, -2}, {"Regel", block4, 0, 4}, {"Regel negativ", block4, 0, -1},
+    {"Punkte Treffer", block4 + 2, 9, 10}, {"Punkte Tendenz negativ", block4 + 6, 0, -1},
+    {"Bonuspunkte", block4 + 8, 99, 100}, {"Farbe oben", block5, 16777215, 16777216},
+    {"Farbe negativ", block5 + 12, 0, -1}, {"erster Tipp", block6, 9, 10}, {"letzter Tipp", block6 + 3199 * 2, 0, -1},
 };
+
+// Block 5 holds the colours as 32-bit numbers, all else is 16 bits.
+int breite(std::size_t stelle) { return stelle >= block5 && stelle < block6 ? 4 : 2; }
+std::string blockVon(std::size_t stelle) {
+    const std::size_t anfang[] = {block2, block3, block4, block5, block6};
+    int n = 1;
+    for (std::size_t a : anfang) n += stelle >= a;
+    return "Block " + std::to_string(n);
+}
 
 }  // namespace
 
@@ -65,7 +56,7 @@ TEST(Spieldatei, JedeGrenzeKnappInnenUndAussen) {
         SCOPED_TRACE(g.feld);
         std::string b = frisch();
         ASSERT_EQ(b.size(), block6 + 6400);
-        auto schreibe = [&](std::int64_t w) { g.lang ? setze32(b, g.stelle, w) : setze16(b, g.stelle, static_cast<int>(w)); };
+        auto schreibe = [&](std::int64_t w) { setze(b, g.stelle, w, breite(g.stelle)); };
         schreibe(g.gut);
         const auto innen = leseSpieldatei(b, s.nationen, "t.gowet");
         ASSERT_TRUE(innen) << innen.fehler;
@@ -74,7 +65,7 @@ TEST(Spieldatei, JedeGrenzeKnappInnenUndAussen) {
         const auto aussen = leseSpieldatei(b, s.nationen, "t.gowet");
         ASSERT_FALSE(aussen);
         EXPECT_EQ(aussen.fehler.rfind("Die Datei „t.gowet“ ist keine gültige Spieldatei: ", 0), 0u) << aussen.fehler;
-        EXPECT_NE(aussen.fehler.find(g.block), std::string::npos) << aussen.fehler;
+        EXPECT_NE(aussen.fehler.find(blockVon(g.stelle)), std::string::npos) << aussen.fehler;
     }
 }
 
@@ -99,24 +90,21 @@ TEST(Spieldatei, SchnittInJedemBlockNenntDenBlock) {
 TEST(Spieldatei, TextLaengeUeberDasEndeHinaus) {
     const Spielstand s;
     std::string b = frisch();
-    setze16(b, block2 + 14, 30000);  // date of match 1 claims more bytes than the file has
+    setze(b, block2 + 14, 30000);  // date of match 1 claims more bytes than the file has
     EXPECT_FALSE(leseSpieldatei(b, s.nationen, "t.gowet"));
-    setze16(b, block2 + 14, -5);
+    setze(b, block2 + 14, -5);
     EXPECT_FALSE(leseSpieldatei(b, s.nationen, "t.gowet"));
 }
 
 TEST(SpielInfo, AnsichtUndSchnitt) {
     SpielInfo info;
     std::string b = schreibeSpielInfo(info);
-    setze16(b, b.size() - 2, 10);
-    EXPECT_TRUE(leseSpielInfo(b, "p.gowet"));
-    setze16(b, b.size() - 2, 11);
-    EXPECT_FALSE(leseSpielInfo(b, "p.gowet"));
-    setze16(b, b.size() - 2, -1);
-    EXPECT_FALSE(leseSpielInfo(b, "p.gowet"));
+    for (const auto& [ansicht, gut] : {std::pair{10, true}, {11, false}, {-1, false}, {0, true}}) {
+        setze(b, b.size() - 2, ansicht);
+        EXPECT_EQ(static_cast<bool>(leseSpielInfo(b, "p.gowet")), gut) << ansicht;
+    }
     const auto kurz = leseSpielInfo(b.substr(0, b.size() - 1), "p.gowet");
     ASSERT_FALSE(kurz);
     EXPECT_NE(kurz.fehler.find("„p.gowet“"), std::string::npos) << kurz.fehler;
-    setze16(b, b.size() - 2, 0);
     EXPECT_TRUE(leseSpielInfo(b + "überzählig", "p.gowet"));
 }

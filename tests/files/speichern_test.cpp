@@ -81,10 +81,16 @@ QStringList alles(const QString& ordner) {
     return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
+// An exception in the middle (say, out of memory) passes on, but still leaves nothing half-written behind.
+std::string wirftMittendrin(QIODevice& ziel, const std::string& bytes) {
+    ziel.write(bytes.data(), static_cast<qint64>(bytes.size() / 2));
+    throw std::runtime_error("Abbruch");
+}
+
 struct Fall {
     const char* name;
     Schreibweg weg;
-    std::string grund;
+    std::string grund;  // empty: the write throws
 };
 
 const std::string neueBytes = schreibeSpieldatei(ausSpielstand(beispiel()));
@@ -97,75 +103,51 @@ const Fall faelle[] = {
     {"Datenträger voll vor dem letzten Byte", vollNach(static_cast<qint64>(neueBytes.size()) - 1),
      "nicht alle Daten geschrieben"},
     {"nach der Hälfte unterbrochen", halbUnterbrochen, "das Schreiben wurde unterbrochen"},
+    {"Ausnahme mittendrin", wirftMittendrin, ""},
 };
 
 }  // namespace
 
+// Over an old file and into a new one: the old bytes stay, nothing else is left in the folder.
 TEST(Speichern, FehlschlagLaesstAlteDateiUnberuehrt) {
     const std::string alt = schreibeSpieldatei(ausSpielstand(Spielstand{}));
     ASSERT_NE(alt, neueBytes);
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.name);
-        QTemporaryDir ordner;
-        const QString pfad = ordner.filePath(QStringLiteral("tipps.gowet"));
-        lege(pfad, alt);
-        EXPECT_EQ(speichereBytes(pfad, neueBytes, f.weg),
-                  "Die Datei „tipps.gowet“ konnte nicht gespeichert werden: " + f.grund + ".");
-        EXPECT_EQ(inhalt(pfad), alt);
-        EXPECT_EQ(alles(ordner.path()), QStringList{QStringLiteral("tipps.gowet")});
+    for (const bool alteDa : {true, false}) {
+        for (const Fall& f : faelle) {
+            SCOPED_TRACE(testing::Message() << f.name << (alteDa ? ", alte Datei da" : ", neue Datei"));
+            QTemporaryDir ordner;
+            const QString pfad = ordner.filePath(QStringLiteral("tipps.gowet"));
+            if (alteDa) lege(pfad, alt);
+            if (f.grund.empty()) {
+                EXPECT_THROW(speichereBytes(pfad, neueBytes, f.weg), std::runtime_error);
+            } else {
+                EXPECT_EQ(speichereBytes(pfad, neueBytes, f.weg),
+                          "Die Datei „tipps.gowet“ konnte nicht gespeichert werden: " + f.grund + ".");
+            }
+            if (alteDa) {
+                EXPECT_EQ(inhalt(pfad), alt);
+            }
+            EXPECT_EQ(alles(ordner.path()), alteDa ? QStringList{QStringLiteral("tipps.gowet")} : QStringList{});
+        }
     }
 }
 
-TEST(Speichern, FehlschlagInNeueDateiHinterlaesstNichts) {
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.name);
-        QTemporaryDir ordner;
-        const QString pfad = ordner.filePath(QStringLiteral("neu.gowet"));
-        EXPECT_EQ(speichereBytes(pfad, neueBytes, f.weg),
-                  "Die Datei „neu.gowet“ konnte nicht gespeichert werden: " + f.grund + ".");
-        EXPECT_EQ(alles(ordner.path()), QStringList{});
-    }
-}
-
-// An exception in the middle (say, out of memory) passes on, but still leaves nothing half-written behind.
-TEST(Speichern, AusnahmeBeimSchreiben) {
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("tipps.gowet"));
-    const std::string alt = schreibeSpieldatei(ausSpielstand(Spielstand{}));
-    lege(pfad, alt);
-    const Schreibweg wirft = [](QIODevice& ziel, const std::string& bytes) -> std::string {
-        ziel.write(bytes.data(), static_cast<qint64>(bytes.size() / 2));
-        throw std::runtime_error("Abbruch");
-    };
-    EXPECT_THROW(speichereBytes(pfad, neueBytes, wirft), std::runtime_error);
-    EXPECT_EQ(inhalt(pfad), alt);
-    EXPECT_EQ(alles(ordner.path()), QStringList{QStringLiteral("tipps.gowet")});
-}
-
+// Saved over a longer file, saved twice, saved again after reading it back: always the same whole bytes.
 TEST(Speichern, GelingtUndErsetztGanz) {
-    QTemporaryDir ordner;
-    const QString pfad = ordner.filePath(QStringLiteral("tipps.gowet"));
-    lege(pfad, std::string(20000, 'x'));  // longer than the new file: nothing of it may remain
-    EXPECT_EQ(speichereBytes(pfad, neueBytes), "");
-    EXPECT_EQ(inhalt(pfad), neueBytes);
-    EXPECT_EQ(alles(ordner.path()), QStringList{QStringLiteral("tipps.gowet")});
-}
-
-TEST(Speichern, ZweimalGleicherStandGleicheBytes) {
     QTemporaryDir ordner;
     const QString a = ordner.filePath(QStringLiteral("a.gowet"));
     const QString b = ordner.filePath(QStringLiteral("b.gowet"));
+    lege(a, std::string(20000, 'x'));  // longer than the new file: nothing of it may remain
     const Spieldatei d = ausSpielstand(beispiel());
     ASSERT_EQ(speichereSpieldatei(a, d), "");
     ASSERT_EQ(speichereSpieldatei(b, d), "");
-    const std::string erstes = inhalt(a);
-    EXPECT_EQ(erstes, neueBytes);
-    EXPECT_EQ(inhalt(b), erstes);
-    // Saved again over itself after reading it back: still the same bytes.
+    EXPECT_EQ(inhalt(a), neueBytes);
+    EXPECT_EQ(inhalt(b), neueBytes);
+    EXPECT_EQ(alles(ordner.path()), (QStringList{QStringLiteral("a.gowet"), QStringLiteral("b.gowet")}));
     const auto g = ladeSpieldatei(a, Spielstand().nationen);
     ASSERT_TRUE(g) << g.fehler;
     ASSERT_EQ(speichereSpieldatei(a, *g.daten), "");
-    EXPECT_EQ(inhalt(a), erstes);
+    EXPECT_EQ(inhalt(a), neueBytes);
 
     SpielInfo info{beispiel().spiele, 4};
     ASSERT_EQ(speichereSpielInfo(a, info), "");
@@ -173,7 +155,6 @@ TEST(Speichern, ZweimalGleicherStandGleicheBytes) {
     EXPECT_EQ(inhalt(a), schreibeSpielInfo(info));
     EXPECT_EQ(inhalt(b), inhalt(a));
 }
-
 TEST(Speichern, OrdnerFehlt) {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("fehlt/spiel.gowet"));

@@ -59,16 +59,10 @@ TEST(Spieldatei, RundreiseUndJedesByte) {
 }
 
 TEST(Spieldatei, WahrheitswerteLesenJedenWertUngleichNull) {
-    Bytes e;
-    e.namen();
-    e.spiel(0, 0, 0, 0, false, 0, 0, "", "", 0, 0, "");
-    e.b[303 + 8] = 1;  // auswerten = 1, not -1
-    for (int m = 1; m < 64; ++m) e.spiel(0, 0, 0, 0, false, 0, 0, "", "", 0, 0, "");
-    for (int p = 0; p < 25; ++p) e.text("").integer(0).integer(p == 3 ? 7 : 0);
-    e.integer(3).integer(3).integer(2).integer(1).integer(0).integer(0);
-    for (int i = 0; i < 4; ++i) e.lang(0);
-    for (int i = 0; i < 3200; ++i) e.integer(0);
-    const auto g = leseSpieldatei(e.b, Spielstand{}.nationen, "b.gowet");
+    std::string b = schreibeSpieldatei(ausSpielstand(Spielstand{}));
+    b[303 + 8] = 1;               // auswerten of match 1 = 1, not -1
+    b[303 + 64 * 24 + 3 * 6 + 4] = 7;  // spieltMit of slot 3
+    const auto g = leseSpieldatei(b, Spielstand{}.nationen, "b.gowet");
     ASSERT_TRUE(g) << g.fehler;
     EXPECT_TRUE(g.daten->spiele[0].auswerten);
     EXPECT_TRUE(g.daten->spieler[3].spieltMit);
