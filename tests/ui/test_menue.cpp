@@ -94,23 +94,18 @@ class TestMenue : public QObject {
         QTest::addColumn<QString>("befehl");
         QTest::addColumn<QList<int>>("spiele");
         // Before every command matches 10 and 63 are flagged: each command replaces them, except "alle 64 Spiele".
-        QTest::newRow("alle 64 Spiele") << "menAlle" << von(0, 63);
-        QTest::newRow("bis Achtelfinale") << "menABAchtel" << von(0, 55);
-        QTest::newRow("bis Viertelfinale") << "menABViertel" << von(0, 59);
-        QTest::newRow("bis Halbfinale") << "menABHalb" << von(0, 61);
-        QTest::newRow("kein Spiel") << "menKein" << QList<int>{};
-        for (int g = 0; g < 8; ++g)
-            QTest::addRow("Gruppe %c", "ABCDEFGH"[g]) << name("menGruppe", g) << von(6 * g, 6 * g + 5);
         QList<int> ersterTag, zweiTage;
         for (int g = 0; g < 8; ++g) ersterTag << 6 * g << 6 * g + 1, zweiTage << von(6 * g, 6 * g + 3);
-        QTest::newRow("erster Spieltag") << "menJeZwei" << ersterTag;
-        QTest::newRow("erste beiden Spieltage") << "menJeVier" << zweiTage;
-        QTest::newRow("komplette Gruppenphase") << "menAlleGruppen" << von(0, 47);
-        QTest::newRow("Achtelfinale") << "menPhase_0" << von(48, 55);
-        QTest::newRow("Viertelfinale") << "menPhase_1" << von(56, 59);
-        QTest::newRow("Halbfinale") << "menPhase_2" << von(60, 61);
-        QTest::newRow("Finale") << "menPhase_3" << von(62, 63);
-        QTest::newRow("komplette K.O.-Phase") << "menKomKOPhase" << von(48, 63);
+        // clang-format off
+        const std::pair<QString, QList<int>> faelle[] = {
+            {"menAlle", von(0, 63)},        {"menABAchtel", von(0, 55)},    {"menABViertel", von(0, 59)},
+            {"menABHalb", von(0, 61)},      {"menKein", {}},                {"menJeZwei", ersterTag},
+            {"menJeVier", zweiTage},        {"menAlleGruppen", von(0, 47)}, {"menPhase_0", von(48, 55)},
+            {"menPhase_1", von(56, 59)},    {"menPhase_2", von(60, 61)},    {"menPhase_3", von(62, 63)},
+            {"menKomKOPhase", von(48, 63)}};
+        // clang-format on
+        for (const auto& [befehl, spiele] : faelle) QTest::newRow(qPrintable(befehl)) << befehl << spiele;
+        for (int g = 0; g < 8; ++g) QTest::addRow("menGruppe_%d", g) << name("menGruppe", g) << von(6 * g, 6 * g + 5);
     }
 
     // The boxes of the shown view (group B) follow at once; nothing is scored.
