@@ -63,18 +63,17 @@ class FrmInfoTest : public DialogTest {
         QTRY_VERIFY(d.isNull());
     }
 
-    void niemandSpieltMit() {
+    // No one plays along: an empty list and no report. A tip that is no team: that report is refused, the old
+    // one stays, the dialog usable.
+    void ohneBericht() {
         Spielstand s;
         s.setName(0, "Anna");
         auto d = oeffne<frmInfo>(s);
         QCOMPARE(liste(d)->count(), 0);
         QCOMPARE(inhalt(d, "txtInfo"), QString());
-    }
-
-    void fehlerhafterTippLaesstDialogBenutzbar() {
-        Spielstand s = s_;
-        s.spieler[2].weltmeisterTipp = 40;  // no team: the report is refused, the old one stays
-        auto d = oeffne<frmInfo>(s);
+        s = s_;
+        s.spieler[2].weltmeisterTipp = 40;
+        d = oeffne<frmInfo>(s);
         QCOMPARE(inhalt(d, "txtInfo"), QString());
         waehle(liste(d), 1);
         QCOMPARE(inhalt(d, "txtInfo"), bericht(s, 4));
