@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <tuple>
 
 #include "testspiel.h"
 
@@ -25,10 +26,11 @@ TEST(Auswertung, EingebauteRegeln) {
     const struct {
         int modus, th, ta, rh, ra, punkte, a3, a2, a1;
         Long farbe;
-    } faelle[] = {{3, 3, 1, 3, 1, 3, 1, 0, 0, rot},   {3, 2, 0, 3, 1, 2, 0, 1, 0, gelb}, {3, 1, 0, 3, 1, 1, 0, 0, 1, gruen},
-                  {3, 3, 1, 1, 3, 0, 0, 0, 0, weiss}, {2, 2, 0, 3, 1, 1, 0, 1, 0, gruen}, {2, 3, 1, 3, 1, 3, 1, 0, 0, rot},
-                  {1, 2, 0, 3, 1, 1, 0, 1, 0, gruen}, {1, 1, 0, 3, 1, 1, 0, 0, 1, gruen}, {1, 0, 0, 0, 0, 2, 1, 0, 0, rot},
-                  {1, 1, 1, 2, 2, 1, 0, 0, 1, gruen}};
+    } faelle[] = {{3, 3, 1, 3, 1, 3, 1, 0, 0, rot},    {3, 2, 0, 3, 1, 2, 0, 1, 0, gelb},
+                  {3, 1, 0, 3, 1, 1, 0, 0, 1, gruen},  {3, 3, 1, 1, 3, 0, 0, 0, 0, weiss},
+                  {2, 2, 0, 3, 1, 1, 0, 1, 0, gruen},  {2, 3, 1, 3, 1, 3, 1, 0, 0, rot},
+                  {1, 2, 0, 3, 1, 1, 0, 1, 0, gruen},  {1, 1, 0, 3, 1, 1, 0, 0, 1, gruen},
+                  {1, 0, 0, 0, 0, 2, 1, 0, 0, rot},    {1, 1, 1, 2, 2, 1, 0, 0, 1, gruen}};
     for (const auto& f : faelle) {
         SCOPED_TRACE(testing::Message() << "Regel " << f.modus << ", " << f.th << ":" << f.ta << " auf " << f.rh << ":"
                                         << f.ra);
@@ -117,10 +119,8 @@ TEST(Auswertung, RegelwechselBehaeltBonusUndFarbeDrei) {
     s.regel.bonus = true;
     s.modusFarbe[3] = rgb(1, 2, 3);
     setzeEingebauteRegel(s, 2);
-    EXPECT_EQ(s.regel.modus, 2);
-    EXPECT_EQ(s.regel.bonuspunkte, 12);
-    EXPECT_TRUE(s.regel.bonus);
-    EXPECT_EQ(s.modusFarbe[3], rgb(1, 2, 3));
+    EXPECT_EQ(std::tuple(s.regel.modus, s.regel.bonuspunkte, s.regel.bonus, s.modusFarbe[3]),
+              std::tuple(2, 12, true, rgb(1, 2, 3)));
     EXPECT_THROW(setzeEingebauteRegel(s, 0), Bereichsfehler);
     EXPECT_THROW(setzeEingebauteRegel(s, 4), Bereichsfehler);
     EXPECT_EQ(s.regel.modus, 2);

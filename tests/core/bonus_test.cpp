@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/auswertung.h"
 #include "testspiel.h"
 
@@ -60,9 +62,8 @@ TEST(Bonus, AntwortNachUnentschiedenemFinale) {
     Spielstand s = finalSpiel(1, 1, true, true);
     ASSERT_EQ(werteKomplettAus(s), Bonusausgang::weltmeisterFrage);
     // Ben scored the group match: his total is set and he leads, though nobody answered yet.
-    EXPECT_EQ(s.auswertung[1].gesamt, 3 + 1);
-    EXPECT_EQ(s.auswertung[1].platz, 0);
-    EXPECT_EQ(s.auswertung[0].gesamt, 1);
+    EXPECT_EQ(std::tuple(s.auswertung[1].gesamt, s.auswertung[1].platz, s.auswertung[0].gesamt),
+              std::tuple(3 + 1, 0, 1));
     for (const char* name : {"unbekannt", "italien", ""}) {
         setWeltmeister(s, name);
         EXPECT_EQ(s.weltmeister, -1) << name;
@@ -70,13 +71,9 @@ TEST(Bonus, AntwortNachUnentschiedenemFinale) {
         for (int p = 0; p < 25; ++p) EXPECT_EQ(s.auswertung[p].wmBonus, 0) << name << " " << p;
     }
     setWeltmeister(s, "Italien");
-    EXPECT_EQ(s.weltmeister, 16);
-    EXPECT_EQ(s.auswertung[0].wmBonus, 10);
-    EXPECT_EQ(s.auswertung[0].gesamt, 11);
-    EXPECT_EQ(s.auswertung[0].platz, 0);
-    EXPECT_EQ(s.auswertung[1].platz, 1);
-    EXPECT_TRUE(s.sieger[0]);
-    EXPECT_FALSE(s.sieger[2]);
+    const Auswertung &anna = s.auswertung[0], &ben = s.auswertung[1];
+    EXPECT_EQ(std::tuple(s.weltmeister, anna.wmBonus, anna.gesamt, anna.platz, ben.platz, s.sieger[0], s.sieger[2]),
+              std::tuple(16, 10, 11, 0, 1, true, false));
 }
 
 TEST(Bonus, SiegerText) {

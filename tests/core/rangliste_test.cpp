@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/auswertung.h"
 #include "testspiel.h"
 
@@ -91,7 +93,6 @@ TEST(Rangliste, Marken) {
         EXPECT_EQ(markenSpalte(k), k);
         EXPECT_EQ(markenVersatz(k), versatz[k]);
     }
-    EXPECT_EQ(untereMarkeOben(25, 300), 9120);
-    EXPECT_EQ(untereMarkeOben(3, 300), 9120 - 22 * 300);
-    EXPECT_EQ(untereMarkeOben(0, 300), 1620);
+    EXPECT_EQ(std::tuple(untereMarkeOben(25, 300), untereMarkeOben(3, 300), untereMarkeOben(0, 300)),
+              std::tuple(9120, 9120 - 22 * 300, 1620));
 }

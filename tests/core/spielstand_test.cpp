@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "core/auswertung.h"
 #include "core/katalog.h"
@@ -66,9 +67,8 @@ TEST(Spielstand, BereichsfehlerAendernNichts) {
 }
 
 TEST(Spielstand, TippNummerierung) {
-    EXPECT_EQ(TippFeld::nummer(2, 10, 1), 1852);
-    EXPECT_EQ(TippFeld::nummer(0, 0, 0), 0);
-    EXPECT_EQ(TippFeld::nummer(24, 63, 1), 3199);
+    EXPECT_EQ(std::tuple(TippFeld::nummer(2, 10, 1), TippFeld::nummer(0, 0, 0), TippFeld::nummer(24, 63, 1)),
+              std::tuple(1852, 0, 3199));
     Spielstand s;
     s.tipps(2, 10, 1) = 7;
     EXPECT_EQ(s.tipps.element(1852), 7);
