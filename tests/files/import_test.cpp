@@ -21,11 +21,8 @@ Spielstand kopie(const std::string& name, std::initializer_list<Tipp> tipps) {
     Spielstand s;
     s.setName(0, name);
     s.setSpieltMit(0, true);
-    s.regel.modus = 1;
+    s.regel = {1, {}, 7, true};
     s.regel.modusPunkte[0] = 3;
-    s.regel.modusPunkte[1] = 1;
-    s.regel.bonuspunkte = 7;
-    s.regel.bonus = true;
     s.spiele[0] = {5, 6, 4, 4, true, 0, 1, "10.06.2006", "15:00 Uhr", 2, 3, "Fremd"};
     for (const Tipp& t : tipps) {
         s.tipps(t.p, t.m, 0) = t.heim;

@@ -47,9 +47,12 @@ Schreibweg vollNach(qint64 platz) {
 // A folder without write permission: the system refuses before a byte is written.
 std::string schreibgeschuetzt(QIODevice&, const std::string&) { return "keine Berechtigung"; }
 
-// Stopped after half the data, e.g. because the program is being closed.
+// Stopped after half the data, e.g. because the program is being closed, or by an exception (say, out of
+// memory), which passes on but still leaves nothing half-written behind.
+template <bool werfen>
 std::string halbUnterbrochen(QIODevice& ziel, const std::string& bytes) {
     ziel.write(bytes.data(), static_cast<qint64>(bytes.size() / 2));
+    if (werfen) throw std::runtime_error("Abbruch");
     return "das Schreiben wurde unterbrochen";
 }
 
@@ -81,12 +84,6 @@ QStringList alles(const QString& ordner) {
     return QDir(ordner).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
-// An exception in the middle (say, out of memory) passes on, but still leaves nothing half-written behind.
-std::string wirftMittendrin(QIODevice& ziel, const std::string& bytes) {
-    ziel.write(bytes.data(), static_cast<qint64>(bytes.size() / 2));
-    throw std::runtime_error("Abbruch");
-}
-
 struct Fall {
     const char* name;
     Schreibweg weg;
@@ -102,8 +99,8 @@ const Fall faelle[] = {
     {"Datenträger voll nach 1000 Bytes", vollNach(1000), "nicht alle Daten geschrieben"},
     {"Datenträger voll vor dem letzten Byte", vollNach(static_cast<qint64>(neueBytes.size()) - 1),
      "nicht alle Daten geschrieben"},
-    {"nach der Hälfte unterbrochen", halbUnterbrochen, "das Schreiben wurde unterbrochen"},
-    {"Ausnahme mittendrin", wirftMittendrin, ""},
+    {"nach der Hälfte unterbrochen", halbUnterbrochen<false>, "das Schreiben wurde unterbrochen"},
+    {"Ausnahme nach der Hälfte", halbUnterbrochen<true>, ""},
 };
 
 }  // namespace
