@@ -47,10 +47,7 @@ class FrmAendernTest : public DialogTest {
         s.spieler[24] = Spieler{"Zoë", -1, true};
         const QStringList vorher = zeilen(s);
         auto d = bearbeite(s);
-        QStringList erwartet(25, QStringLiteral("|0|0"));
-        erwartet[0] = "Anna|31|1", erwartet[1] = "Bernd|0|0", erwartet[2] = "|-1|0";
-        erwartet[7] = "Jürgen|9|0", erwartet[24] = "Zoë|-1|1";
-        QCOMPARE(zeilen(d), erwartet);
+        QCOMPARE(zeilen(d), vorher);
         QCOMPARE(tipp(d, 24)->placeholderText(), QStringLiteral("WM-Tipp"));
         QStringList teams;  // list position is the team number
         for (int t = 0; t < 32; ++t) teams << QString::fromStdString(s.getNation(t));
@@ -69,6 +66,7 @@ class FrmAendernTest : public DialogTest {
         QCOMPARE(zeilen(s), vorher);  // nothing is stored before "ok"
         QVERIFY(verlasse(d, weg));
         QTRY_VERIFY(d.isNull());
+        QStringList erwartet = vorher;
         erwartet[0] = "Anna|31|0", erwartet[1] = "Carla|31|1", erwartet[5] = "Zoë|0|0";
         const bool ok = weg == "ok";
         QCOMPARE(zeilen(s), ok ? erwartet : vorher);
@@ -99,20 +97,17 @@ class FrmAendernTest : public DialogTest {
     // A longer name from the game state stays and may only shrink. One case to a row, all stored by one "ok".
     // Tab goes name, tip, plays along, then the next row's name, selected for typing.
     void namensGrenzenUndTab() {
-        const struct {
-            const char* fall;
-            bool einfuegen;
-            const char *eingabe, *steht;
-        } faelle[] = {{"zwölf Zeichen", false, "ABCDEFGHIJKLMNO", "ABCDEFGHIJKL"},
-                      {"Umlaute zählen einfach", false, "Jürgen Müller-Lüdenscheidt", "Jürgen Mülle"},
-                      {"Euro ja, ł nein", false, "Zoë€ł", "Zoë€"},
-                      {"Œ und Ž aus 0x80..0x9F", false, "Œ Ž š", "Œ Ž š"},
-                      {"Ő nicht", false, "Győző", "Gyz"},
-                      {"außerhalb der BMP", false, "A😀B", "AB"},
-                      {"chinesisch", false, "中文", ""},
-                      {"eingefügt mit Ł", true, "Łukasz", ""},
-                      {"eingefügt zu lang", true, "Lukasz Kowalski", ""},
-                      {"eingefügt", true, "Lukasz", "Lukasz"}};
+        const std::tuple<const char*, bool, const char*, const char*> faelle[] = {
+            {"zwölf Zeichen", false, "ABCDEFGHIJKLMNO", "ABCDEFGHIJKL"},
+            {"Umlaute zählen einfach", false, "Jürgen Müller-Lüdenscheidt", "Jürgen Mülle"},
+            {"Euro ja, ł nein", false, "Zoë€ł", "Zoë€"},
+            {"Œ und Ž aus 0x80..0x9F", false, "Œ Ž š", "Œ Ž š"},
+            {"Ő nicht", false, "Győző", "Gyz"},
+            {"außerhalb der BMP", false, "A😀B", "AB"},
+            {"chinesisch", false, "中文", ""},
+            {"eingefügt mit Ł", true, "Łukasz", ""},
+            {"eingefügt zu lang", true, "Lukasz Kowalski", ""},
+            {"eingefügt", true, "Lukasz", "Lukasz"}};
         Spielstand s;
         s.setName(20, "Maximilian Alexander");
         s.setName(21, "Friederike von Berg");
@@ -122,12 +117,12 @@ class FrmAendernTest : public DialogTest {
         for (QWidget* w : QList<QWidget*>{name(d, 19), tipp(d, 19), mit(d, 19)}) QTest::keyClick(w, Qt::Key_Tab);
         QVERIFY(name(d, 20)->hasFocus());
         QTRY_COMPARE(name(d, 20)->selectedText(), QStringLiteral("Maximilian Alexander"));
-        QStringList soll = {"20: Maximilian Alexander", "21: Friederike von Ber"}, gespeichert;
+        QStringList soll, gespeichert;
         for (int p = 0; p < 10; ++p) {
+            const auto& [fall, einfuegen, eingabe, steht] = faelle[p];
             klicke(name(d, p));
-            const QString eingabe = QString::fromUtf8(faelle[p].eingabe);
-            faelle[p].einfuegen ? name(d, p)->insert(eingabe) : tippe(name(d, p), eingabe);
-            soll << QString::fromUtf8(faelle[p].fall) + ": " + faelle[p].steht;
+            einfuegen ? name(d, p)->insert(QString::fromUtf8(eingabe)) : tippe(name(d, p), QString::fromUtf8(eingabe));
+            soll << QString::fromUtf8(fall) + ": " + steht;
         }
         klicke(name(d, 21));
         QTest::keyClick(name(d, 21), Qt::Key_End);
@@ -135,10 +130,11 @@ class FrmAendernTest : public DialogTest {
         QTest::keyClick(name(d, 21), Qt::Key_Backspace);
         tippe(name(d, 21), QStringLiteral("y"));
         klickeOk(d);
-        for (int p : {20, 21, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9})
-            gespeichert << (p < 10 ? QString::fromUtf8(faelle[p].fall) : QString::number(p)) + ": " +
+        for (int p : {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 20, 21})
+            gespeichert << (p < 10 ? QString::fromUtf8(std::get<0>(faelle[p])) : QString::number(p)) + ": " +
                                QString::fromStdString(s.getName(p));
-        QCOMPARE(gespeichert, soll);
+        QCOMPARE(gespeichert, soll << "20: Maximilian Alexander"
+                                   << "21: Friederike von Ber");
     }
 };
 
