@@ -52,10 +52,10 @@ std::string blockVon(std::size_t stelle) {
 
 TEST(Spieldatei, JedeGrenzeKnappInnenUndAussen) {
     const Spielstand s;
+    ASSERT_EQ(frisch().size(), block6 + 6400);
     for (const Grenze& g : grenzen) {
         SCOPED_TRACE(g.feld);
         std::string b = frisch();
-        ASSERT_EQ(b.size(), block6 + 6400);
         auto schreibe = [&](std::int64_t w) { setze(b, g.stelle, w, breite(g.stelle)); };
         schreibe(g.gut);
         const auto innen = leseSpieldatei(b, s.nationen, "t.gowet");
