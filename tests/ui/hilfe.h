@@ -106,6 +106,14 @@ inline void setzeTipp(Spielstand& s, int p, int m, int heim, int aus) {
     s.tipps(p, m, 1) = static_cast<Integer>(aus);
 }
 
+// The views: groups A to H, Achtelfinale, Viertelfinale, Halbfinale with Finale; their first match and size.
+inline int erstesSpiel(int v) { return v < 8 ? 6 * v : v == 8 ? 48 : v == 9 ? 56 : 60; }
+inline int spieleIn(int v) { return v < 8 ? 6 : v == 8 ? 8 : 4; }
+inline void jedeAnsicht() {
+    QTest::addColumn<int>("ansicht");
+    for (int v = 0; v < 11; ++v) QTest::addRow("Ansicht %d", v) << v;
+}
+
 // Values joined by blanks, to compare many at once.
 inline QString wert(const QString& s) { return s; }
 inline QString wert(const char* s) { return QString::fromUtf8(s); }
