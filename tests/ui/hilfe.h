@@ -137,3 +137,7 @@ inline QColor grund(const QLineEdit* f) { return f->palette().color(QPalette::Ba
 inline QColor grund(const QWidget* w) { return w->palette().color(QPalette::Window); }
 
 }  // namespace ovi::test
+
+// Every window test uses both.
+using namespace ovi;
+using namespace ovi::test;

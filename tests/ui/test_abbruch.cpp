@@ -1,9 +1,6 @@
 // A fault inside a handler: the operation is abandoned, the operator is told, and the window goes on working.
 #include "hilfe.h"
 
-using namespace ovi;
-using namespace ovi::test;
-
 namespace {
 
 using Eingriff = std::function<void(Spielstand&)>;

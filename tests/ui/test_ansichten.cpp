@@ -5,9 +5,6 @@
 
 #include "hilfe.h"
 
-using namespace ovi;
-using namespace ovi::test;
-
 namespace {
 
 // "left+width/top+height", from a widget inside an ancestor ("-" when hidden there) or from twips.

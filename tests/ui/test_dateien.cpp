@@ -10,14 +10,11 @@
 #include "files/spielinfo.h"
 #include "hilfe.h"
 
-using namespace ovi;
-using namespace ovi::test;
-
 namespace {
 
 QByteArray inhalt(const QString& pfad) {
     QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : "";
 }
 
 void schreibe(const QString& pfad, const QByteArray& bytes) {
@@ -123,12 +120,8 @@ class TestDateien : public QObject {
         QTest::addColumn<QByteArray>("bytes");
         const QByteArray gut = QByteArray::fromStdString(schreibeSpieldatei(ausSpielstand(Spielstand{})));
         QTest::newRow("leer") << QByteArray();
-        QTest::newRow("mitten in Block 2 abgeschnitten") << gut.left(500);
         QByteArray b = gut;
-        b[303] = 33;  // home team of match 0
-        QTest::newRow("Team 33") << b;
-        b = gut;
-        b[b.size() - 2] = 10;  // away goals of the last tip
+        b[b.size() - 2] = 10;  // away goals of the last tip: all before it was read well
         QTest::newRow("Tipp 10 Tore") << b;
     }
 

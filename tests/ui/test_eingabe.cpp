@@ -4,9 +4,6 @@
 
 #include "hilfe.h"
 
-using namespace ovi;
-using namespace ovi::test;
-
 namespace {
 
 // Text, background and text colour of a field, and the value the game holds for it.

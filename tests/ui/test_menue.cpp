@@ -6,9 +6,6 @@
 #include "core/zufall.h"
 #include "hilfe.h"
 
-using namespace ovi;
-using namespace ovi::test;
-
 namespace {
 
 // "name caption" per item, a submenu in brackets, "-" for a separator; no item has a shortcut.

@@ -6,9 +6,6 @@
 #include "core/katalog.h"
 #include "hilfe.h"
 
-using namespace ovi;
-using namespace ovi::test;
-
 namespace {
 
 // Slots whose away flag is in front of the home flag, e.g. "01234567".
