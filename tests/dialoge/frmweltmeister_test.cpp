@@ -8,47 +8,35 @@ class FrmWeltmeisterTest : public DialogTest {
 
   private slots:
     // The finalists of the match in slot 63 (an empty list if one is no team, the dialog still usable); "ok"
-    // answers only after a choice, leaving discards the choice.
-    void fragtNachFinalisten_data() {
-        QTest::addColumn<int>("heim");
-        QTest::addColumn<int>("aus");
-        QTest::addColumn<QStringList>("finalisten");
-        QTest::addColumn<int>("eintrag");  // -1: none chosen
-        QTest::addColumn<QString>("weg");
-        QTest::addColumn<QStringList>("antwort");
-        const QStringList efl = {"Elfenbeinküste", "Tschechische Republik"};
-        QTest::newRow("Heim") << 8 << 20 << QStringList{"Argentinien", "Brasilien"} << 0 << "ok"
-                              << QStringList{"Argentinien"};
-        QTest::newRow("Gast") << 9 << 19 << efl << 1 << "ok" << QStringList{"Tschechische Republik"};
-        QTest::newRow("unbekannt") << 32 << 0 << QStringList{"unbekannt", "Deutschland"} << 0 << "ok"
-                                   << QStringList{"unbekannt"};
-        QTest::newRow("Aktivierungsverlust") << 9 << 19 << efl << 1 << "Aktivierungsverlust" << QStringList{};
-        QTest::newRow("Escape") << 9 << 19 << efl << 0 << "Escape" << QStringList{};
-        QTest::newRow("kein Team") << 0 << 50 << QStringList{} << -1 << "Escape" << QStringList{};
-    }
+    // answers only after a choice, leaving discards the choice. One case to a row.
     void fragtNachFinalisten() {
-        QFETCH(int, heim);
-        QFETCH(int, aus);
-        QFETCH(QStringList, finalisten);
-        QFETCH(int, eintrag);
-        QFETCH(QString, weg);
-        QFETCH(QStringList, antwort);
-        Spielstand s;
-        s.spiele[63] = Spiel{.heim = Integer(heim), .aus = Integer(aus)};
-        QStringList antworten;
-        auto d =
-            oeffne<frmWeltmeister>(s, [&antworten](const std::string& t) { antworten << QString::fromStdString(t); });
-        auto* liste = teil<QComboBox>(d, "cmbWeltmeister");  // the question, the list's hint, no choice, the finalists
-        QCOMPARE(QStringList({teil<QLabel>(d, "lblWeltmeister")->text(), liste->placeholderText(),
-                              QString::number(liste->currentIndex())}) +
-                     eintraege(liste),
-                 QStringList({"Wer wurde Weltmeister?", " Weltmeister", "-1"}) + finalisten);
-        klickeOk(d);
-        QVERIFY(d->isVisible() && antworten.isEmpty());
-        if (eintrag >= 0) waehle(liste, eintrag);
-        QVERIFY(verlasse(d, weg));
-        QTRY_VERIFY(d.isNull());
-        QCOMPARE(antworten, antwort);
+        const QStringList efl = {"Elfenbeinküste", "Tschechische Republik"};
+        const std::tuple<const char*, int, int, QStringList, int, const char*, QStringList> faelle[] = {
+            {"Heim", 8, 20, {"Argentinien", "Brasilien"}, 0, "ok", {"Argentinien"}},
+            {"Gast", 9, 19, efl, 1, "ok", {"Tschechische Republik"}},
+            {"unbekannt", 32, 0, {"unbekannt", "Deutschland"}, 0, "ok", {"unbekannt"}},
+            {"Aktivierungsverlust", 9, 19, efl, 1, "Aktivierungsverlust", {}},
+            {"Escape", 9, 19, efl, 0, "Escape", {}},
+            {"kein Team", 0, 50, {}, -1, "Escape", {}}};  // -1: none chosen
+        for (const auto& [fall, heim, aus, finalisten, eintrag, weg, antwort] : faelle) {
+            Spielstand s;
+            s.spiele[63] = Spiel{.heim = Integer(heim), .aus = Integer(aus)};
+            QStringList antworten;
+            auto d = oeffne<frmWeltmeister>(
+                s, [&antworten](const std::string& t) { antworten << QString::fromStdString(t); });
+            // The question, the list's hint, no choice, the finalists.
+            auto* liste = teil<QComboBox>(d, "cmbWeltmeister");
+            const QStringList gezeigt = {fall, teil<QLabel>(d, "lblWeltmeister")->text(), liste->placeholderText(),
+                                         QString::number(liste->currentIndex())};
+            QCOMPARE((gezeigt + eintraege(liste)).join(u'|'),
+                     (QStringList{fall, "Wer wurde Weltmeister?", " Weltmeister", "-1"} + finalisten).join(u'|'));
+            klickeOk(d);
+            QVERIFY2(d->isVisible() && antworten.isEmpty(), fall);
+            if (eintrag >= 0) waehle(liste, eintrag);
+            QVERIFY2(verlasse(d, weg), fall);
+            QTRY_VERIFY2(d.isNull(), fall);
+            QCOMPARE(fall + (u'|' + antworten.join(u'|')), fall + (u'|' + antwort.join(u'|')));
+        }
     }
 };
 

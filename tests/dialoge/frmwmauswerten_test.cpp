@@ -18,50 +18,36 @@ QString kopf(int bonus) {
 class FrmWMAuswertenTest : public DialogTest {
     Q_OBJECT
 
-    Spielstand s_;  // the dialog keeps a reference
-
   private slots:
-    void init() {
-        s_ = Spielstand();
+    // The whole text from the state when the dialog is first shown, not when it is made or shown again; then the
+    // way the dialog is closed. One case to a row.
+    void ganzerText() {
+        Spielstand s;  // the dialog keeps a reference
         for (auto [p, name] :
              {std::pair{0, "Anna"}, {1, "Bernd"}, {2, "Carla"}, {3, "Jürgen"}, {4, "Zoë"}, {24, "Yvonne"}})
-            s_.setName(p, name);
-    }
-
-    // The whole text from the state when the dialog is first shown, not when it is made or shown again; then the
-    // way the dialog is closed.
-    void ganzerText_data() {
-        QTest::addColumn<int>("bonus");
-        QTest::addColumn<QList<int>>("sieger");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("weg");
-        QTest::newRow("niemand") << 10 << QList<int>{} << kopf(10) << "ok";
-        QTest::newRow("zwei") << 15 << QList<int>{1, 3} << kopf(15) + ein + "Bernd" + ein + "Jürgen"
-                              << "Aktivierungsverlust";
-        QTest::newRow("erster und letzter Slot")
-            << 7 << QList<int>{0, 4, 24} << kopf(7) + ein + "Anna" + ein + "Zoë" + ein + "Yvonne"
-            << "Escape";
-        QTest::newRow("leerer Name") << 0 << QList<int>{10} << kopf(0) + ein << "ok";
-    }
-    void ganzerText() {
-        QFETCH(int, bonus);
-        QFETCH(QList<int>, sieger);
-        QFETCH(QString, text);
-        QFETCH(QString, weg);
-        s_.setBonuspunkte(bonus + 5);
-        QPointer<frmWMAuswerten> d = new frmWMAuswerten(s_, &haupt_);
-        for (int p : sieger) d->setWinner(p, true);
-        s_.setBonuspunkte(bonus);
-        d->show();
-        QCOMPARE(inhalt(d, "txtBonuspunkte"), text);
-        d->setWinner(2, true);
-        d->hide();
-        d->show();
-        QCOMPARE(inhalt(d, "txtBonuspunkte"), text);
-        QVERIFY_THROWS_EXCEPTION(Bereichsfehler, d->setWinner(25, true));
-        QVERIFY_THROWS_EXCEPTION(Bereichsfehler, d->setWinner(-1, true));
-        QVERIFY(verlasse(d, weg));
-        QTRY_VERIFY(d.isNull());
+            s.setName(p, name);
+        const std::tuple<const char*, int, QList<int>, QString, const char*> faelle[] = {
+            {"niemand", 10, {}, "", "ok"},
+            {"zwei", 15, {1, 3}, ein + "Bernd" + ein + "Jürgen", "Aktivierungsverlust"},
+            {"erster und letzter Slot", 7, {0, 4, 24}, ein + "Anna" + ein + "Zoë" + ein + "Yvonne", "Escape"},
+            {"leerer Name", 0, {10}, ein, "ok"}};
+        for (const auto& [fall, bonus, sieger, namen, weg] : faelle) {
+            s.setBonuspunkte(bonus + 5);
+            QPointer<frmWMAuswerten> d = new frmWMAuswerten(s, &haupt_);
+            for (int p : sieger) d->setWinner(p, true);
+            s.setBonuspunkte(bonus);
+            d->show();
+            const QString soll = fall + kopf(bonus) + namen;
+            QCOMPARE(fall + inhalt(d, "txtBonuspunkte"), soll);
+            d->setWinner(2, true);
+            d->hide();
+            d->show();
+            QCOMPARE(fall + inhalt(d, "txtBonuspunkte"), soll);
+            QVERIFY_THROWS_EXCEPTION(Bereichsfehler, d->setWinner(25, true));
+            QVERIFY_THROWS_EXCEPTION(Bereichsfehler, d->setWinner(-1, true));
+            QVERIFY2(verlasse(d, weg), fall);
+            QTRY_VERIFY2(d.isNull(), fall);
+        }
     }
 };
 
