@@ -33,18 +33,18 @@ Spieldatei bild(const Spielstand& s) {
 QString label(const QObject* w, const char* name) { return finde<QLabel>(w, QString::fromUtf8(name))->text(); }
 
 // A small game made through the window: two participants, typed tips and results, one tick.
-void richteEin(Fenster& f) {
-    f.s.setName(0, "Jörg");
-    f.s.setName(3, "Lena");
-    f.s.setSpieltMit(0, true), f.s.setSpieltMit(3, true), f.s.setWMTipp(3, 5);
-    f.s.spiele[2].heim = 4, f.s.spiele[2].aus = 9;
-    f.w.starteEinblenden();
-    sichtbar(f.w);
-    tippe(feld(&f.w, "txtHeimErg", 2), '2');
-    tippe(feld(&f.w, "txtHeimTipp", 2), '3');
-    tippe(feld(&f.w, "txtAusTipp", 26), '1');
-    klick(&f.w, QStringLiteral("chkAuswerten_2"));
-}
+struct Kleinspiel : Fenster {
+    Kleinspiel() : Fenster({0, 3}) {
+        s.setName(0, "Jörg"), s.setName(3, "Lena"), s.setWMTipp(3, 5);
+        s.spiele[2].heim = 4, s.spiele[2].aus = 9;
+        w.starteEinblenden();
+        sichtbar(w);
+        tippe(feld(&w, "txtHeimErg", 2), '2');
+        tippe(feld(&w, "txtHeimTipp", 2), '3');
+        tippe(feld(&w, "txtAusTipp", 26), '1');
+        klick(&w, QStringLiteral("chkAuswerten_2"));
+    }
+};
 
 }  // namespace
 
@@ -60,8 +60,7 @@ class TestDateien : public QObject {
 
     // Saved, opened in a second window, saved again: the same game, the same bytes.
     void rundreise() {
-        Fenster f;
-        richteEin(f);
+        Kleinspiel f;
         QVERIFY(f.w.ungespeichert());
         f.tisch.dateien << QStringList{pfad("runde")};
         befehl(&f.w, QStringLiteral("menSpeichern"));
@@ -92,8 +91,7 @@ class TestDateien : public QObject {
         const QString datei = pfad("alt.gowet");
         for (bool ersetzt : {false, true}) {
             schreibe(datei, "alter Inhalt");
-            Fenster f;
-            richteEin(f);
+            Kleinspiel f;
             f.tisch.dateien << QStringList{datei};
             f.tisch.antworten << (ersetzt ? Antwort::ja : Antwort::nein);
             befehl(&f.w, QStringLiteral("menSpeichern"));
@@ -105,8 +103,7 @@ class TestDateien : public QObject {
     }
 
     void abbrechenAendertNichts() {
-        Fenster f;
-        richteEin(f);
+        Kleinspiel f;
         const Spieldatei vorher = bild(f.s);
         for (const char* b : {"menÖffnen", "menSpeichern", "menTipps", "menSpiele"}) befehl(&f.w, QString::fromUtf8(b));
         QCOMPARE(f.tisch.wahlen.size(), 4);
@@ -133,8 +130,7 @@ class TestDateien : public QObject {
         Spielstand gut;
         gut.tipps(0, 0, 0) = 3;  // would fill the untouched 0:0 of match 0
         QVERIFY(speichereSpieldatei(pfad("gut.gowet"), ausSpielstand(gut)).empty());
-        Fenster f;
-        richteEin(f);
+        Kleinspiel f;
         const Spieldatei vorher = bild(f.s);
         f.tisch.dateien << QStringList{datei} << QStringList{pfad("gut.gowet"), datei};
         befehl(&f.w, QStringLiteral("menÖffnen"));
@@ -148,8 +144,7 @@ class TestDateien : public QObject {
 
     // A failed save is reported and keeps the old name and the unsaved mark.
     void speichernScheitert() {
-        Fenster f;
-        richteEin(f);
+        Kleinspiel f;
         f.tisch.dateien << QStringList{pfad("gut.gowet")} << QStringList{pfad("fehlt/nirgends.gowet")};
         befehl(&f.w, QStringLiteral("menSpeichern"));
         tippe(feld(&f.w, "txtHeimTipp", 3), '4');
