@@ -73,8 +73,24 @@ class FrmAendernTest : public DialogTest {
         QCOMPARE(beimAufruf_, ok ? QList<QStringList>{erwartet} : QList<QStringList>{});  // once, after storing
     }
 
-    void layout() {
+    // The layout rules. Typing stops at twelve characters and refuses what Windows-1252 cannot hold; pasted text is
+    // refused whole. A longer name from the game state stays and may only shrink. One case to a row, all stored by one
+    // "ok". Tab goes name, tip, plays along, then the next row's name, selected for typing.
+    void layoutNamensGrenzenUndTab() {
+        const std::tuple<const char*, bool, const char*, const char*> faelle[] = {
+            {"zwölf Zeichen", false, "ABCDEFGHIJKLMNO", "ABCDEFGHIJKL"},
+            {"Umlaute zählen einfach", false, "Jürgen Müller-Lüdenscheidt", "Jürgen Mülle"},
+            {"Euro ja, ł nein", false, "Zoë€ł", "Zoë€"},
+            {"Œ und Ž aus 0x80..0x9F", false, "Œ Ž š", "Œ Ž š"},
+            {"Ő nicht", false, "Győző", "Gyz"},
+            {"außerhalb der BMP", false, "A😀B", "AB"},
+            {"chinesisch", false, "中文", ""},
+            {"eingefügt mit Ł", true, "Łukasz", ""},
+            {"eingefügt zu lang", true, "Lukasz Kowalski", ""},
+            {"eingefügt", true, "Lukasz", "Lukasz"}};
         Spielstand s;
+        s.setName(20, "Maximilian Alexander");
+        s.setName(21, "Friederike von Berg");
         auto d = bearbeite(s);
         const auto nahe = [](int ist, double twips) { return std::abs(ist - twips / 15.0) <= 1.0; };
         const QRect kopf = teil<QLabel>(d, "lblName")->geometry();
@@ -91,27 +107,6 @@ class FrmAendernTest : public DialogTest {
         const QRect ok = teil<QPushButton>(d, "cmdOK")->geometry(), letzte = mit(d, 24)->geometry();
         QVERIFY(nahe(ok.y() - name(d, 24)->y(), 200) && nahe(ok.x() - letzte.right() - 1, 300));
         QVERIFY(d->rect().contains(ok));
-    }
-
-    // Typing stops at twelve characters and refuses what Windows-1252 cannot hold; pasted text is refused whole.
-    // A longer name from the game state stays and may only shrink. One case to a row, all stored by one "ok".
-    // Tab goes name, tip, plays along, then the next row's name, selected for typing.
-    void namensGrenzenUndTab() {
-        const std::tuple<const char*, bool, const char*, const char*> faelle[] = {
-            {"zwölf Zeichen", false, "ABCDEFGHIJKLMNO", "ABCDEFGHIJKL"},
-            {"Umlaute zählen einfach", false, "Jürgen Müller-Lüdenscheidt", "Jürgen Mülle"},
-            {"Euro ja, ł nein", false, "Zoë€ł", "Zoë€"},
-            {"Œ und Ž aus 0x80..0x9F", false, "Œ Ž š", "Œ Ž š"},
-            {"Ő nicht", false, "Győző", "Gyz"},
-            {"außerhalb der BMP", false, "A😀B", "AB"},
-            {"chinesisch", false, "中文", ""},
-            {"eingefügt mit Ł", true, "Łukasz", ""},
-            {"eingefügt zu lang", true, "Lukasz Kowalski", ""},
-            {"eingefügt", true, "Lukasz", "Lukasz"}};
-        Spielstand s;
-        s.setName(20, "Maximilian Alexander");
-        s.setName(21, "Friederike von Berg");
-        auto d = bearbeite(s);
         QVERIFY(QTest::qWaitForWindowActive(d));
         name(d, 19)->setFocus();
         for (QWidget* w : QList<QWidget*>{name(d, 19), tipp(d, 19), mit(d, 19)}) QTest::keyClick(w, Qt::Key_Tab);
