@@ -9,6 +9,7 @@
 #include <QTest>
 #include <cmath>
 #include <functional>
+#include <numeric>
 
 #include "ui/dienste.h"
 #include "ui/frmhaupt.h"
@@ -125,8 +126,8 @@ QString zeile(const T&... t) {
 }
 
 inline QList<int> von(int a, int b) {
-    QList<int> l;
-    for (int m = a; m <= b; ++m) l << m;
+    QList<int> l(b - a + 1);
+    std::iota(l.begin(), l.end(), a);
     return l;
 }
 

@@ -134,8 +134,9 @@ class TestAnsichten : public QObject {
                  "0,Gruppe A,Gruppe B,Gruppe C,Gruppe D,Gruppe E,Gruppe F,Gruppe G,Gruppe H,"
                  "Achtelfinale,Viertelfinale,Halbfinale, Finale");
         auto* sortierung = finde<QComboBox>(&f.w, QStringLiteral("cmbSortierung"));
-        QCOMPARE(zeile(sortierung->currentIndex(), sortierung->placeholderText(), sortierung->count()),
-                 "-1 Sortierung 7");
+        QCOMPARE(zeile(sortierung->currentIndex(), sortierung->placeholderText(), sortierung->count(),
+                       finde<QTimer>(&f.w, QStringLiteral("tmrWechsel"))->isActive()),
+                 "-1 Sortierung 7 0");
         // Tips start at 0, away tips bold, places numbered 1 to 25: the names of those that do not.
         int r = 0;
         QStringList falsch =
