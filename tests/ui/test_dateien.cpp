@@ -177,9 +177,7 @@ class TestDateien : public QObject {
     // Match information replaces the plan and the view, keeps the tips, and names the next save.
     void spielInformationen() {
         SpielInfo info;
-        info.spiele[50].heim = 12;
-        info.spiele[50].datum = "24.06.2006";
-        info.ansicht = 8;
+        info.spiele[50].heim = 12, info.spiele[50].datum = "24.06.2006", info.ansicht = 8;
         QVERIFY(speichereSpielInfo(pfad("plan.gowet"), info).empty());
         Fenster f;
         f.s.tipps(0, 50, 0) = 2;
@@ -197,33 +195,29 @@ class TestDateien : public QObject {
     }
 
     void beenden_data() {
-        QTest::addColumn<bool>("geaendert");
-        QTest::addColumn<int>("antwort");
-        QTest::addColumn<QString>("speicherziel");
-        QTest::addColumn<bool>("geschlossen");
-        QTest::newRow("nichts geändert") << false << -1 << QString() << true;
-        QTest::newRow("Abbrechen") << true << int(Antwort::abbrechen) << QString() << false;
-        QTest::newRow("Nein") << true << int(Antwort::nein) << QString() << true;
-        QTest::newRow("Ja") << true << int(Antwort::ja) << QStringLiteral("ende.gowet") << true;
-        QTest::newRow("Ja, Speichern abgebrochen") << true << int(Antwort::ja) << QString() << false;
+        QTest::addColumn<int>("antwort");  // -1: nothing changed, nothing asked
+        QTest::addColumn<bool>("speichert");
+        QTest::addColumn<QString>("danach");  // closed, still visible, file written
+        QTest::newRow("nichts geändert") << -1 << false << "1 0 0";
+        QTest::newRow("Abbrechen") << int(Antwort::abbrechen) << false << "0 1 0";
+        QTest::newRow("Nein") << int(Antwort::nein) << false << "1 0 0";
+        QTest::newRow("Ja") << int(Antwort::ja) << true << "1 0 1";
+        QTest::newRow("Ja, Speichern abgebrochen") << int(Antwort::ja) << false << "0 1 0";
     }
 
     void beenden() {
-        QFETCH(bool, geaendert);
         QFETCH(int, antwort);
-        QFETCH(QString, speicherziel);
-        QFETCH(bool, geschlossen);
+        QFETCH(bool, speichert);
+        QFETCH(QString, danach);
         Fenster f;
         sichtbar(f.w);
-        if (geaendert) tippe(feld(&f.w, "txtHeimErg", 0), '1');
         QSignalSpy ende(&f.w, &frmHaupt::beendet);
-        if (antwort >= 0) f.tisch.antworten << Antwort(antwort);
-        if (!speicherziel.isEmpty()) f.tisch.dateien << QStringList{ordner_->filePath(speicherziel)};
+        if (antwort >= 0) tippe(feld(&f.w, "txtHeimErg", 0), '1'), f.tisch.antworten << Antwort(antwort);
+        if (speichert) f.tisch.dateien << QStringList{pfad("ende.gowet")};
         befehl(&f.w, QStringLiteral("menBeenden"));
         QCOMPARE(f.tisch.fragen,
-                 geaendert ? QStringList{"ovi kuvela|Sollen die Änderungen gespeichert werden?"} : QStringList{});
-        QCOMPARE(zeile(ende.count(), f.w.isVisible(), QFile::exists(pfad("ende.gowet"))),
-                 zeile(geschlossen, !geschlossen, !speicherziel.isEmpty()));
+                 antwort >= 0 ? QStringList{"ovi kuvela|Sollen die Änderungen gespeichert werden?"} : QStringList{});
+        QCOMPARE(zeile(ende.count(), f.w.isVisible(), QFile::exists(pfad("ende.gowet"))), danach);
     }
 
   private:
