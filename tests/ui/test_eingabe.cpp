@@ -4,15 +4,6 @@
 
 #include "hilfe.h"
 
-namespace {
-
-// Text, background and text colour of a field, and the value the game holds for it.
-QString zustand(const QLineEdit* f, int imSpiel) {
-    return zeile("'" + f->text() + "'", grund(f).name(), f->palette().color(QPalette::Text).name(), imSpiel);
-}
-
-}  // namespace
-
 class TestEingabe : public QObject {
     Q_OBJECT
 
@@ -88,12 +79,16 @@ class TestEingabe : public QObject {
         QLineEdit* tipp = feld(&f_->w, "txtHeimTipp", 21);
         QStringList gesehen;
         for (QLineEdit* f : {tipp, feld(&f_->w, "txtAusErg", 4)}) {
-            auto wert = [&] { return f == tipp ? int(f_->s.tipps(2, 5, 0)) : int(f_->s.spiele[4].ergAus); };
-            gesehen << zustand(f, wert());
+            // Text, background and text colour of the field, and the value the game holds for it.
+            auto zustand = [&] {
+                return zeile("'" + f->text() + "'", grund(f).name(), f->palette().color(QPalette::Text).name(),
+                             f == tipp ? f_->s.tipps(2, 5, 0) : f_->s.spiele[4].ergAus);
+            };
+            gesehen << zustand();
             f->setFocus(Qt::TabFocusReason);
-            gesehen << zustand(f, wert());
+            gesehen << zustand();
             feld(&f_->w, "txtHeimTipp", 0)->setFocus(Qt::TabFocusReason);
-            gesehen << zustand(f, wert());
+            gesehen << zustand();
         }
         QCOMPARE(gesehen, QStringList({"'2' #ffffff #404040 2", "'' #ff0000 #ffffff 2", "'2' #ffffff #404040 2",
                                        "'3' #404040 #ffffff 3", "'' #ff0000 #ffffff 3", "'3' #404040 #ffffff 3"}));

@@ -20,20 +20,6 @@ QString gliedere(const QMenu* m) {
     return l.join(QStringLiteral(", "));
 }
 
-QList<int> markierteSpiele(const Spielstand& s) {
-    QList<int> l;
-    for (int m = 0; m < 64; ++m)
-        if (s.spiele[m].auswerten) l << m;
-    return l;
-}
-
-QStringList haken(const QObject* w) {
-    QStringList l;
-    for (const char* n : {"men321", "men3Punkte", "men2Punkte", "menEigeneRegel"})
-        if (finde<QAction>(w, QString::fromUtf8(n))->isChecked()) l << QString::fromUtf8(n);
-    return l;
-}
-
 }  // namespace
 
 class TestMenue : public QObject {
@@ -77,7 +63,10 @@ class TestMenue : public QObject {
             // The own-rule dialog is not modal in tests; close it before the next command.
             for (QWidget* fenster : QApplication::topLevelWidgets())
                 if (fenster != &f.w) fenster->close();
-            gesehen << zeile(b, haken(&f.w).join(','), finde<QLabel>(&f.w, QStringLiteral("lblModusE"))->text(),
+            QStringList haken;
+            for (const char* n : {"men321", "men3Punkte", "men2Punkte", "menEigeneRegel"})
+                if (finde<QAction>(&f.w, QString::fromUtf8(n))->isChecked()) haken << QString::fromUtf8(n);
+            gesehen << zeile(b, haken.join(','), finde<QLabel>(&f.w, QStringLiteral("lblModusE"))->text(),
                              f.s.auswertung[0].gesamt);
         }
         QCOMPARE(gesehen,
@@ -114,7 +103,10 @@ class TestMenue : public QObject {
         waehleAnsicht(&f.w, 1);
         const auto punkteVorher = f.s.auswertung;
         ovi::test::befehl(&f.w, befehl);
-        QCOMPARE(markierteSpiele(f.s), spiele);
+        QList<int> markiert;
+        for (int m = 0; m < 64; ++m)
+            if (f.s.spiele[m].auswerten) markiert << m;
+        QCOMPARE(markiert, spiele);
         QString angehakt, soll;
         for (int sl = 0; sl < 6; ++sl) {
             angehakt += finde<QCheckBox>(&f.w, "chkAuswerten", sl)->isChecked() ? '1' : '0';
