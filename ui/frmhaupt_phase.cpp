@@ -22,14 +22,13 @@ void frmHaupt::cmbPhase_Click(int index) {
     leseRaster();
     if (index < 0 || index >= katalog::anzahlAnsichten) return;
     ansicht_ = index;
-    // Between the wide and the narrow layout every tip field and counter moves: one repaint for all of it.
-    const Stillhalten still((index == 8) != schmal_ ? fraSpiele : nullptr);
     zeigePhase(index);
     zeigeTendenz();
 }
 
 bool frmHaupt::zeigePhase(int v) {
     if (v < 0 || v >= katalog::anzahlAnsichten) return false;
+    // Between the wide and the narrow layout every tip field and counter moves: one repaint for all of it.
     const Stillhalten still((v == 8) != schmal_ ? fraSpiele : nullptr);
     ordnePhaseAn(v);
     fuelleRaster();
