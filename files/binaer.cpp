@@ -98,6 +98,21 @@ std::string Leser::bloss(const char* feld, int laenge) {
     return cp1252::nachUtf8(roh);
 }
 
+std::string Leser::druckbar(const std::string& was, int laenge) {
+    const std::size_t anfang = pos_;
+    std::string utf8 = bloss("", laenge);
+    for (std::size_t i = anfang; ok() && i < pos_; ++i) {
+        const auto b = static_cast<unsigned char>(bytes_[i]);
+        // Below the blank, DEL, and the five bytes the code page leaves undefined.
+        if (b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) {
+            static constexpr char hex[] = "0123456789ABCDEF";
+            melde(was + " enthält das Steuerzeichen 0x" + hex[b >> 4] + hex[b & 0xF]);
+            return {};
+        }
+    }
+    return utf8;
+}
+
 std::string Leser::text(const char* feld) {
     if (!nimm(2, feld)) return {};
     const std::size_t n =

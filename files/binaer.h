@@ -35,6 +35,8 @@ class Leser {
     Long lang(const char* feld, Long von, Long bis);
     std::string text(const char* feld);
     std::string bloss(const char* feld, int laenge);
+    // Bare text that must be printable: a control byte shows that the bytes are no text at all.
+    std::string druckbar(const std::string& was, int laenge);
     Spiel spiel();
 
     bool ok() const { return fehler_.empty(); }

@@ -4,46 +4,21 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "files/dateifehler.h"
+
 namespace ovi {
 
 namespace {
 
 std::string dateiName(const QString& pfad) { return QFileInfo(pfad).fileName().toStdString(); }
 
-// Without a translator Qt explains in English: the cause comes in German, Qt's words behind it.
-std::string grund(const QFileDevice& f) {
-    std::string ursache;
-    switch (f.error()) {
-        case QFileDevice::PermissionsError:
-            ursache = "keine Berechtigung";
-            break;
-        case QFileDevice::OpenError:
-            ursache = "kein Zugriff auf die Datei oder ihren Ordner";
-            break;
-        case QFileDevice::WriteError:
-        case QFileDevice::ResourceError:
-            ursache = "Schreibfehler, vielleicht ist der Datenträger voll";
-            break;
-        case QFileDevice::RenameError:
-            ursache = "die alte Datei lässt sich nicht ersetzen";
-            break;
-        case QFileDevice::ReadError:
-            ursache = "Lesefehler";
-            break;
-        default:
-            ursache = "Dateifehler";
-    }
-    return ursache + " (" + f.errorString().toStdString() + ")";
-}
-
 }  // namespace
 
 std::string ladeBytes(const QString& pfad, std::string& bytes) {
+    const std::string vorne = "Die Datei „" + dateiName(pfad) + "“ kann nicht geöffnet werden: ";
+    if (std::string warum = leseHindernis(pfad); !warum.empty()) return vorne + warum + ".";
     QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly)) {
-        const std::string warum = f.exists() ? grund(f) : std::string("sie ist nicht vorhanden");
-        return "Die Datei „" + dateiName(pfad) + "“ kann nicht geöffnet werden: " + warum + ".";
-    }
+    if (!f.open(QIODevice::ReadOnly)) return vorne + grund(f) + ".";
     // Asking for the limit itself would allocate all 16 MB for every small file.
     const qint64 groesse = f.size();
     const QByteArray inhalt = f.read(groesse > 0 && groesse < groessteDatei ? groesse : groessteDatei);
@@ -54,16 +29,27 @@ std::string ladeBytes(const QString& pfad, std::string& bytes) {
 }
 
 std::string schreibeAlles(QIODevice& ziel, const std::string& bytes) {
-    if (ziel.write(bytes.data(), static_cast<qint64>(bytes.size())) == static_cast<qint64>(bytes.size())) return {};
+    // A write may take only part (the last free page); asking again for the rest brings out the cause.
+    const auto gesamt = static_cast<qint64>(bytes.size());
+    qint64 fertig = 0;
+    while (fertig < gesamt) {
+        const qint64 neu = ziel.write(bytes.data() + fertig, gesamt - fertig);
+        if (neu <= 0) break;
+        fertig += neu;
+    }
+    if (fertig == gesamt) return {};
     auto* datei = qobject_cast<QFileDevice*>(&ziel);
     return datei && datei->error() != QFileDevice::NoError ? grund(*datei)
                                                            : std::string("nicht alle Daten geschrieben");
 }
 
 std::string speichereBytes(const QString& pfad, const std::string& bytes, const Schreibweg& weg) {
-    QSaveFile f(pfad);
     const std::string vorne = "Die Datei „" + dateiName(pfad) + "“ konnte nicht gespeichert werden: ";
-    if (!f.open(QIODevice::WriteOnly)) return vorne + grund(f) + ".";
+    if (std::string warum = schreibHindernis(pfad); !warum.empty()) return vorne + warum + ".";
+    QSaveFile f(pfad);
+    // Unbuffered, so a full disk fails the write here: buffered, the real write would happen in commit(),
+    // which in Qt 6.4 renames the cut file over the old one all the same.
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return vorne + grund(f) + ".";
     if (std::string warum = weg(f, bytes); !warum.empty()) {
         // Drops the temporary file; the old one was never touched.
         f.cancelWriting();

@@ -1,8 +1,6 @@
 #include "spieldatei.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "core/utf8.h"
 #include "files/binaer.h"
@@ -47,8 +45,10 @@ Gelesen<Spieldatei> leseSpieldatei(std::string_view bytes, const Nationen& gehal
     binaer::Leser r(bytes);
     Spieldatei d;
     r.setzeStelle("Block 1 (Mannschaften)");
-    // The names carry no length: each is as long as the one held now.
-    for (int k = 0; k < katalog::anzahlNationen && r.ok(); ++k) d.nationen[k] = r.bloss("", zeichenAnzahl(gehalten[k]));
+    // The names carry no length: each is as long as the one held now. Names are printable text; control bytes
+    // here (a file of zeros, say) mean the file is something else.
+    for (int k = 0; k < katalog::anzahlNationen && r.ok(); ++k)
+        d.nationen[k] = r.druckbar("der Name von Mannschaft " + std::to_string(k + 1), zeichenAnzahl(gehalten[k]));
     for (int m = 0; m < katalog::anzahlSpiele && r.ok(); ++m) {
         r.setzeStelle("Block 2 (Spiele), Spiel " + std::to_string(m + 1));
         d.spiele[m] = r.spiel();

@@ -1,8 +1,9 @@
+#include "files/spieldatei.h"
+
 #include <gtest/gtest.h>
 
 #include "bytes.h"
 #include "files/cp1252.h"
-#include "files/spieldatei.h"
 #include "files/spielinfo.h"
 
 using namespace ovi;
@@ -64,13 +65,44 @@ TEST(Spieldatei, RundreiseUndJedesByte) {
 
 TEST(Spieldatei, WahrheitswerteLesenJedenWertUngleichNull) {
     std::string b = schreibeSpieldatei(ausSpielstand(Spielstand{}));
-    b[303 + 8] = 1;               // auswerten of match 1 = 1, not -1
+    b[303 + 8] = 1;                    // auswerten of match 1 = 1, not -1
     b[303 + 64 * 24 + 3 * 6 + 4] = 7;  // spieltMit of slot 3
     const auto g = leseSpieldatei(b, Spielstand{}.nationen, "b.gowet");
     ASSERT_TRUE(g) << g.fehler;
     EXPECT_TRUE(g.daten->spiele[0].auswerten);
     EXPECT_TRUE(g.daten->spieler[3].spieltMit);
     EXPECT_EQ(schreibeSpieldatei(*g.daten).substr(303 + 8, 2), "\xFF\xFF");
+}
+
+// Block 1 must be text: a file of zeros, or a name with a control byte, is no game. Other letters of the same
+// lengths are just other names.
+TEST(Spieldatei, MannschaftsnamenSindDruckbar) {
+    const Nationen gehalten = Spielstand{}.nationen;
+    const std::string vorne = "Die Datei „n.gowet“ ist keine gültige Spieldatei: Block 1 (Mannschaften): ";
+    const struct {
+        int team;
+        std::string name;  // UTF-8, as long in the code page as the held one
+        std::string fehler;
+    } faelle[] = {
+        {0, "DEUTSCHLAND", ""},
+        {1, "Cos€‚ Ricÿ", ""},
+        {0, std::string("Deutsch\0and", 11), "der Name von Mannschaft 1 enthält das Steuerzeichen 0x00"},
+        {32, "unbe\tannt", "der Name von Mannschaft 33 enthält das Steuerzeichen 0x09"},
+        {2, "Pole\x7F", "der Name von Mannschaft 3 enthält das Steuerzeichen 0x7F"},
+        {2, "Pol\xC2\x81n", "der Name von Mannschaft 3 enthält das Steuerzeichen 0x81"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        Spieldatei d = ausSpielstand(Spielstand{});
+        d.nationen[f.team] = f.name;
+        const auto g = leseSpieldatei(schreibeSpieldatei(d), gehalten, "n.gowet");
+        EXPECT_EQ(g.fehler, f.fehler.empty() ? "" : vorne + f.fehler + ".");
+        if (g) {
+            EXPECT_EQ(g.daten->nationen[f.team], f.name);
+        }
+    }
+    EXPECT_EQ(leseSpieldatei(std::string(8417, '\0'), gehalten, "n.gowet").fehler,
+              vorne + "der Name von Mannschaft 1 enthält das Steuerzeichen 0x00.");
 }
 
 TEST(SpielInfo, RundreiseUndAnsicht) {

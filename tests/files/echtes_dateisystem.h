@@ -1,0 +1,78 @@
+// Real file systems for the saving and reading tests: a small tmpfs that can be filled to the last byte, and
+// acting as an ordinary user so that file modes count when the tests run as root.
+#pragma once
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace ovi::test {
+
+// A tmpfs of 64 KiB mounted in a folder of its own; only root may mount. `fehlt` says why there is none.
+class KleinePlatte {
+  public:
+    KleinePlatte() {
+        if (::geteuid() != 0) {
+            fehlt = "nur als root: der Test hängt ein kleines tmpfs ein";
+            return;
+        }
+        if (::mount("tmpfs", QFile::encodeName(ordner_.path()).constData(), "tmpfs", 0, "size=64k,mode=0777") != 0) {
+            fehlt = std::string("kein tmpfs einhängbar: ") + std::strerror(errno);
+            return;
+        }
+        eingehaengt_ = true;
+    }
+    ~KleinePlatte() {
+        if (eingehaengt_) ::umount2(QFile::encodeName(ordner_.path()).constData(), MNT_DETACH);
+    }
+    KleinePlatte(const KleinePlatte&) = delete;
+    KleinePlatte& operator=(const KleinePlatte&) = delete;
+
+    QString pfad(const QString& name) const { return ordner_.filePath(name); }
+
+    // Fills the disk with the file "fueller" until exactly `frei` bytes (whole pages) are left.
+    bool fuelle(qint64 frei) {
+        QFile f(pfad(QStringLiteral("fueller")));
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
+        const QByteArray seite(4096, 'F');
+        while (f.write(seite) > 0) {
+        }
+        return f.resize(f.size() - frei);
+    }
+
+    std::string fehlt;
+
+  private:
+    QTemporaryDir ordner_;
+    bool eingehaengt_ = false;
+};
+
+// Within its scope the process acts as "nobody" when it runs as root, so file modes and search permissions hold;
+// the saved user id stays root to switch back.
+class AlsGast {
+  public:
+    AlsGast() {
+        if (::geteuid() != 0 || ::setresgid(65534, 65534, 0) != 0) return;
+        gewechselt_ = ::setresuid(65534, 65534, 0) == 0;
+        if (!gewechselt_) zurueck();
+    }
+    ~AlsGast() {
+        if (gewechselt_ && ::setresuid(0, 0, 0) == 0) zurueck();
+    }
+    AlsGast(const AlsGast&) = delete;
+    AlsGast& operator=(const AlsGast&) = delete;
+
+  private:
+    static void zurueck() {
+        if (::setresgid(0, 0, 0) != 0) std::abort();  // a test must never go on with the wrong group
+    }
+    bool gewechselt_ = false;
+};
+
+}  // namespace ovi::test
