@@ -79,8 +79,8 @@ bool frmHaupt::menSpeichern_Click() {
     const Spieldatei bild = dateiBild(s_);
     const std::string fehler = speichereSpieldatei(pfad, bild);
     if (!fehler.empty()) {
-        dienste_.meldung(this, QStringLiteral("Speichern"),
-                         QStringLiteral("Die Datei konnte nicht gespeichert werden.\n%1").arg(aus(fehler)));
+        // The text names the file and the cause in one sentence.
+        dienste_.meldung(this, QStringLiteral("Speichern"), aus(fehler));
         return false;
     }
     dateiName_ = pfad;

@@ -1,4 +1,6 @@
 // File commands through the real menu items, with the file chooser and the questions answered by the test.
+#include <sys/stat.h>
+
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -9,6 +11,7 @@
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 #include "hilfe.h"
+#include "tests/files/echtes_dateisystem.h"
 
 namespace {
 
@@ -115,18 +118,25 @@ class TestDateien : public QObject {
 
     void kaputteDateien_data() {
         QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("pipe");  // a pipe instead of a file: opening it would wait for a writer
         const QByteArray gut = QByteArray::fromStdString(schreibeSpieldatei(ausSpielstand(Spielstand{})));
-        QTest::newRow("leer") << QByteArray();
+        QTest::newRow("leer") << QByteArray() << false;
         QByteArray b = gut;
         b[b.size() - 2] = 10;  // away goals of the last tip: all before it was read well
-        QTest::newRow("Tipp 10 Tore") << b;
+        QTest::newRow("Tipp 10 Tore") << b << false;
+        QTest::newRow("Nullen") << QByteArray(gut.size(), '\0') << false;
+        QTest::newRow("Pipe") << QByteArray() << true;
     }
 
     // A bad file, opened or imported after a good one, is reported with its name and changes nothing at all.
     void kaputteDateien() {
         QFETCH(QByteArray, bytes);
+        QFETCH(bool, pipe);
         const QString datei = pfad("kaputt.gowet");
-        schreibe(datei, bytes);
+        if (pipe)
+            QCOMPARE(::mkfifo(QFile::encodeName(datei).constData(), 0600), 0);
+        else
+            schreibe(datei, bytes);
         Spielstand gut;
         gut.tipps(0, 0, 0) = 3;  // would fill the untouched 0:0 of match 0
         QVERIFY(speichereSpieldatei(pfad("gut.gowet"), ausSpielstand(gut)).empty());
@@ -142,17 +152,38 @@ class TestDateien : public QObject {
         QCOMPARE(feld(&f.w, "txtHeimTipp", 2)->text(), QStringLiteral("3"));
     }
 
-    // A failed save is reported and keeps the old name and the unsaved mark.
+    // A failed save says once why, and keeps the old name and the unsaved mark.
     void speichernScheitert() {
         Kleinspiel f;
         f.tisch.dateien << QStringList{pfad("gut.gowet")} << QStringList{pfad("fehlt/nirgends.gowet")};
         befehl(&f.w, QStringLiteral("menSpeichern"));
         tippe(feld(&f.w, "txtHeimTipp", 3), '4');
         befehl(&f.w, QStringLiteral("menSpeichern"));
-        QCOMPARE(f.tisch.meldungen.size(), 1);
-        QVERIFY(f.tisch.meldungen.first().startsWith("Speichern|Die Datei konnte nicht gespeichert werden.\n"));
+        QCOMPARE(f.tisch.meldungen, QStringList{"Speichern|Die Datei „nirgends.gowet“ konnte nicht gespeichert werden: "
+                                                "der Ordner „" +
+                                                pfad("fehlt") + "“ ist nicht vorhanden."});
         QCOMPARE(zeile(f.w.dateiName(), label(&f.w, "lblDateiE"), f.w.ungespeichert()),
                  zeile(pfad("gut.gowet"), "gut.gowet", 1));
+    }
+
+    // On a full disk the saved game keeps every byte, and the window says why and still counts as unsaved.
+    void speichernAufVollePlatte() {
+        ovi::test::KleinePlatte platte;
+        if (!platte.fehlt.empty()) QSKIP(platte.fehlt.c_str());
+        const QString datei = platte.pfad(QStringLiteral("spiel.gowet"));
+        Kleinspiel f;
+        f.tisch.dateien << QStringList{datei} << QStringList{datei};
+        befehl(&f.w, QStringLiteral("menSpeichern"));
+        const QByteArray alt = inhalt(datei);
+        QVERIFY(platte.fuelle(0));
+        tippe(feld(&f.w, "txtHeimTipp", 3), '4');
+        f.tisch.antworten << Antwort::ja;
+        befehl(&f.w, QStringLiteral("menSpeichern"));
+        QCOMPARE(f.tisch.meldungen,
+                 QStringList{
+                     "Speichern|Die Datei „spiel.gowet“ konnte nicht gespeichert werden: der Datenträger ist voll."});
+        QVERIFY(inhalt(datei) == alt && !alt.isEmpty());
+        QVERIFY(f.w.ungespeichert());
     }
 
     // Which tip wins is the file tests' matter; here every chosen file is passed on, and the window shows the tips
