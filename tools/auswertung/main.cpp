@@ -1,6 +1,7 @@
 // ovikuvela-auswertung: evaluates a game file as opening it in the window does and prints the ranking,
 // a participant's report or the schedule.
 #include <QString>
+#include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <optional>
@@ -9,6 +10,7 @@
 #include "core/auswertung.h"
 #include "core/bericht.h"
 #include "core/rangliste.h"
+#include "files/dateifehler.h"
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 
@@ -52,7 +54,7 @@ struct Optionen {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int lauf(int argc, char** argv) {
     Optionen o;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
@@ -124,7 +126,8 @@ int main(int argc, char** argv) {
             if (o.weltmeister)
                 setWeltmeister(s, *o.weltmeister);
             else
-                std::cerr << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
+                std::cerr
+                    << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
         }
         if (o.sortierung != 0) sortiereTabelle(s, o.sortierung);
         if (o.bericht) {
@@ -138,4 +141,18 @@ int main(int argc, char** argv) {
         return 1;
     }
     return 0;
+}
+
+// Output to a full disk or /dev/full fails only when it is written: then the run has failed too. The whole output
+// waits in one buffer, so the write at the end sees the failure and its cause.
+int main(int argc, char** argv) {
+    static char puffer[1 << 20];
+    std::setvbuf(stdout, puffer, _IOFBF, sizeof puffer);
+    const int rc = lauf(argc, argv);
+    errno = 0;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout.flush()) return rc;
+    const std::string ursache = systemUrsache(errno);
+    std::cerr << "ovikuvela-auswertung: Die Ausgabe konnte nicht geschrieben werden"
+              << (ursache.empty() ? "" : ": " + ursache) << ".\n";
+    return rc == 0 ? 1 : rc;
 }
