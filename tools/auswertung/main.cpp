@@ -126,8 +126,7 @@ int lauf(int argc, char** argv) {
             if (o.weltmeister)
                 setWeltmeister(s, *o.weltmeister);
             else
-                std::cerr
-                    << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
+                std::cerr << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
         }
         if (o.sortierung != 0) sortiereTabelle(s, o.sortierung);
         if (o.bericht) {
