@@ -46,6 +46,12 @@ class KleinePlatte {
         return f.resize(f.size() - frei);
     }
 
+    // Mounts the disk again, read-only.
+    bool schreibschuetze() {
+        return ::mount(nullptr, QFile::encodeName(ordner_.path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
+                       nullptr) == 0;
+    }
+
     std::string fehlt;
 
   private:
@@ -67,6 +73,9 @@ class AlsGast {
     }
     AlsGast(const AlsGast&) = delete;
     AlsGast& operator=(const AlsGast&) = delete;
+
+    // False when root could not switch: file modes would not count then.
+    bool wirkt() const { return gewechselt_ || ::geteuid() != 0; }
 
   private:
     static void zurueck() {
