@@ -13,8 +13,11 @@ WeiterDialog::WeiterDialog(const QList<Weiterfrage>& fragen, QWidget* eltern) : 
     setObjectName(QStringLiteral("dlgWeiter"));
     setWindowTitle(QStringLiteral("Elfmeterschießen"));
     auto* spalte = new QVBoxLayout(this);
-    auto* text = new QLabel(
-        QStringLiteral("Diese K.-o.-Spiele endeten unentschieden.\nWer kam im Elfmeterschießen weiter?"), this);
+    auto* text = new QLabel(fragen.size() == 1 ? QStringLiteral("Dieses K.-o.-Spiel endete unentschieden.\n"
+                                                                "Wer kam im Elfmeterschießen weiter?")
+                                               : QStringLiteral("Diese K.-o.-Spiele endeten unentschieden.\n"
+                                                                "Wer kam jeweils im Elfmeterschießen weiter?"),
+                            this);
     spalte->addWidget(text);
     auto* formular = new QFormLayout;
     for (const Weiterfrage& f : fragen) {
