@@ -1,12 +1,10 @@
 // The tournament after the group stage in the window: pairings from typed results, the question after drawn
 // knock-out matches, and the group tables.
-#include <QComboBox>
 #include <QGroupBox>
 
 #include "files/spielinfo.h"
 #include "hilfe.h"
 #include "ui/dialoge/frmgruppen.h"
-#include "ui/weiterfrage.h"
 
 namespace {
 
@@ -131,17 +129,6 @@ class TestKoPhase : public QObject {
         // Asked again next time, with the side that already went through offered first.
         befehl(&t.w, QStringLiteral("menKOPaarungen"));
         QCOMPARE(t.gefragt.value(1).value(0).vorschlag, antwort.value(0, 0) == 1 ? 1 : -1);
-    }
-
-    void dialogNachUnentschieden() {
-        WeiterDialog d({{"Achtelfinale: Schweiz – Ukraine", "Schweiz", "Ukraine", -1},
-                        {"Viertelfinale: Deutschland – Argentinien", "Deutschland", "Argentinien", 0}},
-                       nullptr);
-        auto* zweite = finde<QComboBox>(&d, QStringLiteral("cmbWeiter_1"));
-        QCOMPARE(zweite->currentText(), QStringLiteral("Deutschland"));
-        QCOMPARE(d.antworten(), (QList<int>{-1, 0}));
-        finde<QComboBox>(&d, QStringLiteral("cmbWeiter_0"))->setCurrentIndex(2);
-        QCOMPARE(d.antworten(), (QList<int>{1, 0}));
     }
 
     // The tables are filled anew whenever the window is shown, with what is typed in the grid.

