@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "ui/weiterfrage.h"
+
 namespace ovi {
 
 namespace {
@@ -77,6 +79,11 @@ void melde(QWidget* eltern, const QString& titel, const QString& text) {
     box.exec();
 }
 
+void informiere(QWidget* eltern, const QString& titel, const QString& text) {
+    QMessageBox box(QMessageBox::Information, titel, text, QMessageBox::Ok, eltern);
+    box.exec();
+}
+
 }  // namespace
 
 Dienste mitStandard(Dienste d) {
@@ -84,7 +91,9 @@ Dienste mitStandard(Dienste d) {
     if (!d.oeffnenMehrere) d.oeffnenMehrere = oeffneMehrere;
     if (!d.speichern) d.speichern = speichere;
     if (!d.frage) d.frage = frageNach;
+    if (!d.hinweis) d.hinweis = d.meldung ? d.meldung : informiere;
     if (!d.meldung) d.meldung = melde;
+    if (!d.weiter) d.weiter = frageWeiter;
     return d;
 }
 

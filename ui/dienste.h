@@ -17,6 +17,13 @@ struct Dateiwahl {
     QString vorschlag;  // preset file name
 };
 
+// A knock-out match that ended level: which side went through on penalties?
+struct Weiterfrage {
+    QString spiel;  // "Achtelfinale: Schweiz – Ukraine"
+    QString heim, aus;
+    int vorschlag = -1;  // side offered at first: 0 home, 1 away, -1 none
+};
+
 enum class Knoepfe { okAbbrechen, jaNein, jaNeinAbbrechen };
 enum class Antwort { ok, ja, nein, abbrechen };
 
@@ -28,6 +35,10 @@ struct Dienste {
     std::function<QString(QWidget*, const Dateiwahl&)> speichern;
     std::function<Antwort(QWidget*, const QString& titel, const QString& text, Knoepfe)> frage;
     std::function<void(QWidget*, const QString& titel, const QString& text)> meldung;
+    // One answer per question: 0 home, 1 away, -1 not answered; empty when cancelled.
+    std::function<QList<int>(QWidget*, const QList<Weiterfrage>&)> weiter;
+    // A notice that is no warning; left empty, it goes where `meldung` goes when that was handed in.
+    std::function<void(QWidget*, const QString& titel, const QString& text)> hinweis;
 };
 
 // Fills every function left empty with the desktop's dialogs.

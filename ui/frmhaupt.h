@@ -144,6 +144,10 @@ class frmHaupt : public QMainWindow {
     void zeigeBonusSieger();
     void frageWeltmeister();
 
+    // The tournament beyond the group stage (frmhaupt_turnier.cpp).
+    void menKOPaarungen_Click();
+    void menGruppentabellen_Click();
+
     // Every handler runs through here: a fault abandons it with a message.
     void sicher(const std::function<void()>& body);
 

@@ -98,9 +98,13 @@ void frmHaupt::baueMenue() {
     befehl(bearbeiten, QStringLiteral("menÄndern"), QStringLiteral("Spielerdaten ändern"),
            [this] { menAendern_Click(); });
     befehl(bearbeiten, QStringLiteral("menNull"), QStringLiteral("alles auf Null setzen"), [this] { menNull_Click(); });
+    befehl(bearbeiten, QStringLiteral("menKOPaarungen"), QStringLiteral("K.-o.-Paarungen aus Ergebnissen"),
+           [this] { menKOPaarungen_Click(); });
 
     QMenu* ansicht = untermenue(leiste, "menAnsicht", "&Ansicht");
     befehl(ansicht, QStringLiteral("menInfo"), QStringLiteral("Spielerinformationen"), [this] { menInfo_Click(); });
+    befehl(ansicht, QStringLiteral("menGruppentabellen"), QStringLiteral("Gruppentabellen"),
+           [this] { menGruppentabellen_Click(); });
 }
 
 void frmHaupt::setzeRegelHaken(QAction* gewaehlt) {

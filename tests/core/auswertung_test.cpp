@@ -12,9 +12,9 @@ using namespace ovi::test;
 
 // The first test that applies wins: exact, goal difference, tendency, miss.
 TEST(Auswertung, TrefferKategorie) {
-    const int faelle[][5] = {{3, 1, 3, 1, 0}, {0, 0, 0, 0, 0}, {2, 0, 3, 1, 1}, {0, 2, 1, 3, 1}, {1, 0, 3, 1, 2},
-                             {1, 1, 2, 2, 2}, {0, 0, 3, 3, 2}, {3, 1, 1, 3, 3}, {1, 1, 2, 1, 3}, {2, 1, 1, 1, 3},
-                             {0, 3, 0, 1, 2}, {4, 1, 3, 0, 1}};
+    const int faelle[][5] = {{3, 1, 3, 1, 0}, {0, 0, 0, 0, 0}, {2, 0, 3, 1, 1}, {0, 2, 1, 3, 1},
+                             {1, 0, 3, 1, 2}, {1, 1, 2, 2, 2}, {0, 0, 3, 3, 2}, {3, 1, 1, 3, 3},
+                             {1, 1, 2, 1, 3}, {2, 1, 1, 1, 3}, {0, 3, 0, 1, 2}, {4, 1, 3, 0, 1}};
     for (const auto& f : faelle) {
         EXPECT_EQ(trefferKategorie(f[0], f[1], f[2], f[3]), f[4]) << f[0] << ":" << f[1] << " " << f[2] << ":" << f[3];
     }
@@ -26,11 +26,11 @@ TEST(Auswertung, EingebauteRegeln) {
     const struct {
         int modus, th, ta, rh, ra, punkte, a3, a2, a1;
         Long farbe;
-    } faelle[] = {{3, 3, 1, 3, 1, 3, 1, 0, 0, rot},    {3, 2, 0, 3, 1, 2, 0, 1, 0, gelb},
-                  {3, 1, 0, 3, 1, 1, 0, 0, 1, gruen},  {3, 3, 1, 1, 3, 0, 0, 0, 0, weiss},
-                  {2, 2, 0, 3, 1, 1, 0, 1, 0, gruen},  {2, 3, 1, 3, 1, 3, 1, 0, 0, rot},
-                  {1, 2, 0, 3, 1, 1, 0, 1, 0, gruen},  {1, 1, 0, 3, 1, 1, 0, 0, 1, gruen},
-                  {1, 0, 0, 0, 0, 2, 1, 0, 0, rot},    {1, 1, 1, 2, 2, 1, 0, 0, 1, gruen}};
+    } faelle[] = {{3, 3, 1, 3, 1, 3, 1, 0, 0, rot},   {3, 2, 0, 3, 1, 2, 0, 1, 0, gelb},
+                  {3, 1, 0, 3, 1, 1, 0, 0, 1, gruen}, {3, 3, 1, 1, 3, 0, 0, 0, 0, weiss},
+                  {2, 2, 0, 3, 1, 1, 0, 1, 0, gruen}, {2, 3, 1, 3, 1, 3, 1, 0, 0, rot},
+                  {1, 2, 0, 3, 1, 1, 0, 1, 0, gruen}, {1, 1, 0, 3, 1, 1, 0, 0, 1, gruen},
+                  {1, 0, 0, 0, 0, 2, 1, 0, 0, rot},   {1, 1, 1, 2, 2, 1, 0, 0, 1, gruen}};
     for (const auto& f : faelle) {
         SCOPED_TRACE(testing::Message() << "Regel " << f.modus << ", " << f.th << ":" << f.ta << " auf " << f.rh << ":"
                                         << f.ra);

@@ -30,8 +30,11 @@ Spielstand kleinesSpiel() {
     mitspieler(s, 0, "Bert", 24);
     mitspieler(s, 1, "Anna", 16);
     // match, teams, result, flagged, Anna's tip
-    const int spiele[][8] = {{0, 0, 1, 4, 2, 1, 4, 2},  {6, 4, 5, 1, 0, 1, 0, 1},     {20, 12, 13, 3, 1, 0, 3, 1},
-                             {50, 10, 9, 2, 0, 1, 3, 1}, {63, 16, 24, 1, 1, 1, 0, 0}};
+    const int spiele[][8] = {{0, 0, 1, 4, 2, 1, 4, 2},
+                             {6, 4, 5, 1, 0, 1, 0, 1},
+                             {20, 12, 13, 3, 1, 0, 3, 1},
+                             {50, 10, 9, 2, 0, 1, 3, 1},
+                             {63, 16, 24, 1, 1, 1, 0, 0}};
     for (const auto& g : spiele) {
         setzeSpiel(s, g[0], g[1], g[2], g[3], g[4], g[5] != 0);
         setzeTipp(s, 1, g[0], g[6], g[7]);
@@ -68,10 +71,10 @@ TEST(Bericht, OhneTrefferUndOhneTipp) {
     setzeEingebauteRegel(s, 1);
     werteKomplettAus(s);
     const std::string t = spielerInfo(s, 0);
-    for (const char* teil : {"  Weltmeister-Tipp: kein Tipp\r\n",
-                             "  Die richtigen Tipps [0x]\r\n  [jeweils 2 Punkte]\r\n  -\r\n\r\n",
-                             "  Spiele mit richtiger Sieghöhe [0x]\r\n  [jeweils 1 Punkte]\r\n  -\r\n\r\n",
-                             "  Spiele mit richtiger Tendenz [0x]\r\n  [jeweils 1 Punkt(e)]\r\n  -\r\n\r\n\r\n"}) {
+    for (const char* teil :
+         {"  Weltmeister-Tipp: kein Tipp\r\n", "  Die richtigen Tipps [0x]\r\n  [jeweils 2 Punkte]\r\n  -\r\n\r\n",
+          "  Spiele mit richtiger Sieghöhe [0x]\r\n  [jeweils 1 Punkte]\r\n  -\r\n\r\n",
+          "  Spiele mit richtiger Tendenz [0x]\r\n  [jeweils 1 Punkt(e)]\r\n  -\r\n\r\n\r\n"}) {
         EXPECT_NE(t.find(teil), std::string::npos) << teil;
     }
     s.setWMTipp(0, 33);

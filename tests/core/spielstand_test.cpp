@@ -49,10 +49,10 @@ TEST(Spielstand, BereichsfehlerAendernNichts) {
     s.setName(2, "Anna");
     const Spielstand vorher = s;
     const std::function<void()> zugriffe[] = {
-        [&] { s.getName(25); },         [&] { s.getName(-1); },        [&] { s.setName(25, "x"); },
-        [&] { s.getModusPunkte(3); },   [&] { s.setModusPunkte(3, 1); }, [&] { s.getModusFarbe(4); },
-        [&] { s.getNation(33); },       [&] { s.getNation(-1); },      [&] { s.getPaarung(64, 0); },
-        [&] { s.getPaarung(0, 2); },    [&] { s.tipps(25, 0, 0); },    [&] { s.tipps(0, 64, 0); },
+        [&] { s.getName(25); },       [&] { s.getName(-1); },          [&] { s.setName(25, "x"); },
+        [&] { s.getModusPunkte(3); }, [&] { s.setModusPunkte(3, 1); }, [&] { s.getModusFarbe(4); },
+        [&] { s.getNation(33); },     [&] { s.getNation(-1); },        [&] { s.getPaarung(64, 0); },
+        [&] { s.getPaarung(0, 2); },  [&] { s.tipps(25, 0, 0); },      [&] { s.tipps(0, 64, 0); },
         [&] { s.tipps(0, 0, 2); }};
     for (std::size_t i = 0; i < std::size(zugriffe); ++i) EXPECT_THROW(zugriffe[i](), Bereichsfehler) << i;
     EXPECT_THROW(s.setWMTipp(0, 40000), Ueberlauffehler);
@@ -72,12 +72,25 @@ TEST(Spielstand, TippNummerierung) {
 }
 
 TEST(Katalog, NummerierungUndRegelnamen) {
-    for (const auto& [spiel, abschnitt] : {std::pair{0, 0}, {5, 0}, {6, 1}, {42, 7}, {47, 7}, {48, 8}, {55, 8}, {56, 9},
-                                           {59, 9}, {60, 10}, {61, 10}, {62, 11}, {63, 12}, {64, 0}, {-1, 0}}) {
+    for (const auto& [spiel, abschnitt] : {std::pair{0, 0},
+                                           {5, 0},
+                                           {6, 1},
+                                           {42, 7},
+                                           {47, 7},
+                                           {48, 8},
+                                           {55, 8},
+                                           {56, 9},
+                                           {59, 9},
+                                           {60, 10},
+                                           {61, 10},
+                                           {62, 11},
+                                           {63, 12},
+                                           {64, 0},
+                                           {-1, 0}}) {
         EXPECT_EQ(abschnittVonSpiel(spiel), abschnitt) << spiel;
     }
-    for (const auto& [v, erstes, letzte] : {std::tuple{0, 0, 5}, {7, 42, 5}, {8, 48, 7}, {9, 56, 3}, {10, 60, 3},
-                                            {12, 60, 3}, {13, 0, 0}}) {
+    for (const auto& [v, erstes, letzte] :
+         {std::tuple{0, 0, 5}, {7, 42, 5}, {8, 48, 7}, {9, 56, 3}, {10, 60, 3}, {12, 60, 3}, {13, 0, 0}}) {
         EXPECT_EQ(std::pair(ersteSpielNr(v), letzteZeile(v)), std::pair(erstes, letzte)) << v;
     }
     int laenge = 0;

@@ -46,8 +46,9 @@ class TestMenue : public QObject {
                 "Gruppenphase, -, menKOPhase K.O.-Phase [menPhase_0 Achtelfinale, menPhase_1 Viertelfinale, "
                 "menPhase_2 Halbfinale, menPhase_3 Finale], menKomKOPhase komplette K.O.-Phase], menModus Modus "
                 "[men321 3-2-1-Regel, men3Punkte 3-Punkte-Regel, men2Punkte 2-Punkte-Regel, -, menEigeneRegel Eigene "
-                "Regel erstellen/verwenden], menÄndern Spielerdaten ändern, menNull alles auf Null setzen",
-                "menAnsicht &Ansicht: menInfo Spielerinformationen",
+                "Regel erstellen/verwenden], menÄndern Spielerdaten ändern, menNull alles auf Null setzen, "
+                "menKOPaarungen K.-o.-Paarungen aus Ergebnissen",
+                "menAnsicht &Ansicht: menInfo Spielerinformationen, menGruppentabellen Gruppentabellen",
             }));
     }
 

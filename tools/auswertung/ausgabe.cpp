@@ -40,6 +40,8 @@ std::string alsText(const Tabelle& t) {
             z += zeile[i];
             if (i + 1 < zeile.size()) z.append(static_cast<std::size_t>(breite[i] - zeichenAnzahl(zeile[i]) + 2), ' ');
         }
+        // An empty last column leaves no blanks behind.
+        z.erase(z.find_last_not_of(' ') + 1);
         aus += z + "\n";
     }
     return aus;

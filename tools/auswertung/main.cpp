@@ -13,6 +13,7 @@
 #include "files/dateifehler.h"
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
+#include "gruppen.h"
 
 using namespace ovi;
 
@@ -23,6 +24,7 @@ constexpr const char* hilfe =
     "  ovikuvela-auswertung [--csv] [--sortierung K] [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --bericht SLOT [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --spielplan [--spielinfo] [--csv] DATEI\n"
+    "  ovikuvela-auswertung --gruppen [--spielinfo] [--csv] DATEI\n"
     "\n"
     "  --csv             Tabelle als CSV (Semikolon, UTF-8) statt ausgerichtet\n"
     "  --sortierung K    danach nach Schlüssel K sortieren: 0 Gesamtpunkte, 1 Gruppenphase, 2 K.O.-Phase,\n"
@@ -30,6 +32,8 @@ constexpr const char* hilfe =
     "  --weltmeister T   Weltmeister nach einem unentschiedenen Finale (Mannschaftsname)\n"
     "  --bericht SLOT    Bericht des Teilnehmers in Platz SLOT (0..24) statt der Tabelle\n"
     "  --spielplan       die 64 Spiele als Tabelle; mit --spielinfo ist DATEI eine Spiel-Informationsdatei\n"
+    "  --gruppen         die acht Gruppentabellen aus den gewerteten Gruppenspielen; \"Los\": gleichauf nach\n"
+    "                    allen Regeln von 2006, es entscheidet das Los\n"
     "  --help            diese Hilfe\n";
 
 int benutzung(const std::string& text) {
@@ -45,7 +49,7 @@ std::optional<int> zahl(const std::string& text, int von, int bis) {
 }
 
 struct Optionen {
-    bool csv = false, spielplan = false, spielinfo = false;
+    bool csv = false, spielplan = false, spielinfo = false, gruppen = false;
     int sortierung = 0;
     std::optional<int> bericht;
     std::optional<std::string> weltmeister;
@@ -69,6 +73,8 @@ int lauf(int argc, char** argv) {
             o.csv = true;
         } else if (a == "--spielplan") {
             o.spielplan = true;
+        } else if (a == "--gruppen") {
+            o.gruppen = true;
         } else if (a == "--spielinfo") {
             o.spielinfo = true;
         } else if (a == "--sortierung") {
@@ -92,7 +98,8 @@ int lauf(int argc, char** argv) {
         }
     }
     if (o.datei.empty()) return benutzung("keine Datei angegeben");
-    if (o.spielinfo && !o.spielplan) return benutzung("--spielinfo gehört zu --spielplan");
+    if (o.gruppen && (o.spielplan || o.bericht)) return benutzung("--gruppen steht ohne --spielplan und --bericht");
+    if (o.spielinfo && !o.spielplan && !o.gruppen) return benutzung("--spielinfo gehört zu --spielplan oder --gruppen");
 
     Spielstand s;
     if (o.weltmeister) {
@@ -122,11 +129,17 @@ int lauf(int argc, char** argv) {
             std::cout << (o.csv ? werkzeug::alsCsv(t) : werkzeug::alsText(t));
             return 0;
         }
+        if (o.gruppen) {
+            const auto t = werkzeug::gruppentabellen(s, !o.csv);
+            std::cout << (o.csv ? werkzeug::alsCsv(t) : werkzeug::alsText(t));
+            return 0;
+        }
         if (werteKomplettAus(s) == Bonusausgang::weltmeisterFrage) {
             if (o.weltmeister)
                 setWeltmeister(s, *o.weltmeister);
             else
-                std::cerr << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
+                std::cerr
+                    << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
         }
         if (o.sortierung != 0) sortiereTabelle(s, o.sortierung);
         if (o.bericht) {

@@ -32,6 +32,13 @@ int main(int argc, char** argv) {
         if (fehler.empty())
             fehler = ovi::speichereSpieldatei(ziel + "/wm2006-ergebnisse.gowet",
                                               ovi::ausSpielstand(ovi::turnier::demoSpiel(partien)));
+        for (const auto& stufe : ovi::turnier::stufen) {
+            if (!fehler.empty()) break;
+            ovi::SpielInfo info;
+            info.spiele = ovi::turnier::stufenSpiele(partien, stufe);
+            info.ansicht = static_cast<ovi::Integer>(stufe.ansicht);
+            fehler = ovi::speichereSpielInfo(ziel + "/" + QString::fromUtf8(stufe.datei), info);
+        }
         if (!fehler.empty()) {
             std::cerr << fehler << "\n";
             return 1;

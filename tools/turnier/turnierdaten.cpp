@@ -73,6 +73,7 @@ std::vector<Partie> leseCsv(const std::string& text) {
         p.stadt = f[7];
         p.toreHeim = std::stoi(f[9]);
         p.toreAus = std::stoi(f[10]);
+        if (f.size() > 12) p.elfmeter = f[12];
         team(p.heim, nr + 1);
         team(p.aus, nr + 1);
         partien.push_back(p);
@@ -98,6 +99,22 @@ Spiel ergebnisEintrag(const Partie& p) {
     s.ergAus = static_cast<Integer>(p.toreAus);
     s.auswerten = true;
     return s;
+}
+
+Spiele stufenSpiele(const std::vector<Partie>& partien, const Stufe& stufe) {
+    Spiele spiele;
+    for (const Partie& p : partien) {
+        if (p.nr < stufe.ergebnisseBis) {
+            spiele[p.nr] = ergebnisEintrag(p);
+        } else if (p.nr < stufe.paarungenBis) {
+            spiele[p.nr] = spielplanEintrag(p);
+            spiele[p.nr].heim = static_cast<Integer>(team(p.heim, p.nr + 2));
+            spiele[p.nr].aus = static_cast<Integer>(team(p.aus, p.nr + 2));
+        } else {
+            spiele[p.nr] = spielplanEintrag(p);
+        }
+    }
+    return spiele;
 }
 
 namespace {
