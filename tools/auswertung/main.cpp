@@ -9,6 +9,7 @@
 #include "core/auswertung.h"
 #include "core/bericht.h"
 #include "core/rangliste.h"
+#include "core/version.h"
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 
@@ -28,7 +29,8 @@ constexpr const char* hilfe =
     "  --weltmeister T   Weltmeister nach einem unentschiedenen Finale (Mannschaftsname)\n"
     "  --bericht SLOT    Bericht des Teilnehmers in Platz SLOT (0..24) statt der Tabelle\n"
     "  --spielplan       die 64 Spiele als Tabelle; mit --spielinfo ist DATEI eine Spiel-Informationsdatei\n"
-    "  --help            diese Hilfe\n";
+    "  --help            diese Hilfe\n"
+    "  --version         die Version\n";
 
 int benutzung(const std::string& text) {
     std::cerr << "ovikuvela-auswertung: " << text << "\n\n" << hilfe;
@@ -62,6 +64,9 @@ int main(int argc, char** argv) {
         };
         if (a == "--help" || a == "-h") {
             std::cout << hilfe;
+            return 0;
+        } else if (a == "--version") {
+            std::cout << "ovikuvela-auswertung " << version << "\n";
             return 0;
         } else if (a == "--csv") {
             o.csv = true;
@@ -124,7 +129,8 @@ int main(int argc, char** argv) {
             if (o.weltmeister)
                 setWeltmeister(s, *o.weltmeister);
             else
-                std::cerr << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
+                std::cerr
+                    << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
         }
         if (o.sortierung != 0) sortiereTabelle(s, o.sortierung);
         if (o.bericht) {
