@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine, builds, and then starts the program, runs the tests, the benchmarks or the fuzzers.
-#   bash tools/schnellstart.sh starten | testen | leistung | fuzzen [sekunden]
+# Sets up a fresh Debian 12 machine, builds, and then starts the program, runs the tests, the benchmarks or the fuzzers,
+# or makes the Debian package.
+#   bash tools/schnellstart.sh starten | testen | leistung | fuzzen [sekunden] | paket
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PAKETE=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libfontconfig-dev libgtest-dev libgmock-dev
-        libbenchmark-dev fonts-dejavu-core xvfb xauth openbox xdotool x11-utils imagemagick)
+        libbenchmark-dev fonts-dejavu-core xvfb xauth openbox xdotool x11-utils imagemagick
+        desktop-file-utils appstream libxml2-utils shared-mime-info man-db lintian dpkg-dev file)
 # Only the fuzzing needs clang and its libFuzzer runtime.
 FUZZPAKETE=(clang libclang-rt-14-dev)
 
@@ -54,8 +56,13 @@ fuzzen)
     installiere
     exec bash tools/fuzzen.sh "${2:-600}"
     ;;
+paket)
+    installiere
+    baue build-paket -DCMAKE_BUILD_TYPE=Release -DOVI_TESTS=OFF -DOVI_BENCH=OFF
+    cpack --config build-paket/CPackConfig.cmake -B build-paket
+    ;;
 *)
-    echo "Aufruf: bash tools/schnellstart.sh starten|testen|leistung|fuzzen [sekunden]" >&2
+    echo "Aufruf: bash tools/schnellstart.sh starten|testen|leistung|fuzzen [sekunden]|paket" >&2
     exit 2
     ;;
 esac

@@ -60,6 +60,8 @@ class frmHaupt : public QMainWindow {
     void passeAnBildschirm(int hoehePx);
     // True when the game differs from what was last saved or opened (takes the grid over first).
     bool ungespeichert();
+    // Opens a game file as "Öffnen" does once its chooser has answered (the file named on the command line).
+    void oeffne(const QString& pfad);
 
   signals:
     void beendet();
@@ -122,6 +124,7 @@ class frmHaupt : public QMainWindow {
 
     // File commands (frmhaupt_datei.cpp).
     void menOeffnen_Click();
+    void oeffneDatei(const QString& pfad);
     bool menSpeichern_Click();
     void menTipps_Click();
     void menSpiele_Click();

@@ -40,6 +40,14 @@ void frmHaupt::menOeffnen_Click() {
     const QString pfad =
         dienste_.oeffnen(this, {QStringLiteral("Wählen Sie den gespeicherten Spielstand!"), startOrdner(), {}});
     if (pfad.isEmpty()) return;
+    oeffneDatei(pfad);
+}
+
+void frmHaupt::oeffne(const QString& pfad) {
+    sicher([&] { oeffneDatei(pfad); });
+}
+
+void frmHaupt::oeffneDatei(const QString& pfad) {
     const Gelesen<Spieldatei> gelesen = ladeSpieldatei(pfad, s_.nationen);
     if (!gelesen) {
         dienste_.meldung(this, QStringLiteral("Öffnen"), aus(gelesen.fehler));

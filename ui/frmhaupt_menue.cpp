@@ -1,6 +1,8 @@
-// The menu bar: "&Datei", "&Bearbeiten", "&Ansicht" with their submenus; no item has a shortcut key.
+// The menu bar: "&Datei", "&Bearbeiten", "&Ansicht" with their submenus, and the keys every desktop program answers.
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
 
 #include "ui/frmhaupt.h"
 
@@ -105,6 +107,16 @@ void frmHaupt::baueMenue() {
     befehl(ansicht, QStringLiteral("menInfo"), QStringLiteral("Spielerinformationen"), [this] { menInfo_Click(); });
     befehl(ansicht, QStringLiteral("menGruppentabellen"), QStringLiteral("Gruppentabellen"),
            [this] { menGruppentabellen_Click(); });
+
+    // The usual keys, beside the captions and access keys, which stay as they are.
+    const std::pair<const char*, QKeySequence> tasten[] = {{"menÖffnen", QKeySequence(Qt::CTRL | Qt::Key_O)},
+                                                           {"menSpeichern", QKeySequence(Qt::CTRL | Qt::Key_S)},
+                                                           {"menBeenden", QKeySequence(Qt::CTRL | Qt::Key_Q)}};
+    for (const auto& [name, taste] : tasten) findChild<QAction*>(QString::fromUtf8(name))->setShortcut(taste);
+    // The button's text carries no key of its own; the shortcut clicks it, so a disabled button stays deaf.
+    auto* auswerten = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    auswerten->setObjectName(QStringLiteral("tasteAuswerten"));
+    connect(auswerten, &QShortcut::activated, cmdAuswerten, &QPushButton::click);
 }
 
 void frmHaupt::setzeRegelHaken(QAction* gewaehlt) {

@@ -3,27 +3,84 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
+#include <cstdio>
 #include <thread>
 
+#include "core/version.h"
 #include "ui/frmhaupt.h"
 
 namespace ovi {
 
+namespace {
+
+void benenne() {
+    QCoreApplication::setApplicationName(QStringLiteral("ovikuvela"));
+    QCoreApplication::setApplicationVersion(QString::fromUtf8(version));
+}
+
+// Qt's own texts (file dialogs, context menus, the command line help) in German like the rest of the program.
+void deutsch(QTranslator& qtTexte) {
+    if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTexte);
+}
+
+void beschreibe(QCommandLineParser& aufruf) {
+    aufruf.setApplicationDescription(QStringLiteral("ovi kuvela – Das Tippspiel zur Fußball-Weltmeisterschaft 2006"));
+    aufruf.addHelpOption();
+    aufruf.addVersionOption();
+    aufruf.addPositionalArgument(QStringLiteral("DATEI"),
+                                 QStringLiteral("Spielstand (.gowet), der beim Start geöffnet wird"),
+                                 QStringLiteral("[DATEI]"));
+}
+
+// --help and --version answer on a terminal without a display, so they are looked for before any window system.
+bool nurText(int argc, char** argv) {
+    QStringList argumente;
+    for (int i = 0; i < argc; ++i) argumente << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser vorab;
+    beschreibe(vorab);
+    vorab.parse(argumente);
+    return vorab.isSet(QStringLiteral("help")) || vorab.isSet(QStringLiteral("version")) ||
+           vorab.optionNames().contains(QStringLiteral("help-all"));
+}
+
+}  // namespace
+
 int laufe(int argc, char** argv, const std::function<void(frmHaupt&)>& vorDemZeigen) {
+    if (nurText(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        benenne();
+        QTranslator qtTexte;
+        deutsch(qtTexte);
+        QCommandLineParser aufruf;
+        beschreibe(aufruf);
+        aufruf.process(app);  // prints and ends the program
+        return 0;
+    }
     // Reading the font configuration is a good part of the start and the window's first text waits for it;
     // the other core does it while Qt connects to the display. Joined before any widget asks for a font.
     std::thread schriften([] { FcInit(); });
     QApplication app(argc, argv);
     schriften.join();
-    QApplication::setApplicationName(QStringLiteral("ovikuvela"));
+    benenne();
     QApplication::setStyle(QStringLiteral("Fusion"));
-    // Qt's own texts (file dialogs, context menus) in German like the rest of the program.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/bilder/ovikuvela.svg")));
     QTranslator qtTexte;
-    if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTexte);
+    deutsch(qtTexte);
+    QCommandLineParser aufruf;
+    beschreibe(aufruf);
+    aufruf.process(app);  // a wrong option ends the program with the reason
+    const QStringList dateien = aufruf.positionalArguments();
+    if (dateien.size() > 1) {
+        std::fputs("ovikuvela: Es kann nur eine Datei geöffnet werden.\n", stderr);
+        return 1;
+    }
     // Modeless dialogs must not keep the program alive once the main window has agreed to close.
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -31,6 +88,8 @@ int laufe(int argc, char** argv, const std::function<void(frmHaupt&)>& vorDemZei
     QObject::connect(&fenster, &frmHaupt::beendet, &app, &QApplication::quit, Qt::QueuedConnection);
     if (vorDemZeigen) vorDemZeigen(fenster);
     fenster.show();
+    // A file handed over by the desktop or the shell opens as through "Öffnen", message included.
+    if (!dateien.isEmpty()) fenster.oeffne(QFileInfo(dateien.first()).absoluteFilePath());
     return QApplication::exec();
 }
 

@@ -8,12 +8,12 @@
 
 namespace {
 
-// "name caption" per item, a submenu in brackets, "-" for a separator; no item has a shortcut.
+// "name caption" per item, its key in parentheses, a submenu in brackets, "-" for a separator.
 QString gliedere(const QMenu* m) {
     QStringList l;
     for (const QAction* a : m->actions()) {
         QString z = a->isSeparator() ? QStringLiteral("-") : a->objectName() + QLatin1Char(' ') + a->text();
-        if (!a->shortcut().isEmpty()) z += QStringLiteral(" !Kürzel");
+        if (!a->shortcut().isEmpty()) z += QStringLiteral(" (") + a->shortcut().toString() + QLatin1Char(')');
         if (a->menu()) z += QStringLiteral(" [") + gliedere(a->menu()) + QLatin1Char(']');
         l << z;
     }
@@ -35,8 +35,8 @@ class TestMenue : public QObject {
         QCOMPARE(
             zeilen,
             QStringList({
-                "menDatei &Datei: menÖffnen Öffnen, menImportieren Importieren [menTipps Tipps, menSpiele "
-                "Spiel-Informationen], menSpeichern Speichern, -, menBeenden Beenden",
+                "menDatei &Datei: menÖffnen Öffnen (Ctrl+O), menImportieren Importieren [menTipps Tipps, menSpiele "
+                "Spiel-Informationen], menSpeichern Speichern (Ctrl+S), -, menBeenden Beenden (Ctrl+Q)",
                 "menBearbeiten &Bearbeiten: menAuswahl auszuwertende Spiele wählen [menAlle alle 64 Spiele, "
                 "menAllesBis alle bis einschließlich [menABAchtel Achtelfinale, menABViertel Viertelfinale, "
                 "menABHalb Halbfinale], menKein kein Spiel, -, menGruppen Gruppe [menGruppe_0 Gruppe A, menGruppe_1 "

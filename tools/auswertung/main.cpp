@@ -11,6 +11,7 @@
 #include "core/bericht.h"
 #include "core/rangliste.h"
 #include "files/dateifehler.h"
+#include "core/version.h"
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 #include "gruppen.h"
@@ -34,7 +35,8 @@ constexpr const char* hilfe =
     "  --spielplan       die 64 Spiele als Tabelle; mit --spielinfo ist DATEI eine Spiel-Informationsdatei\n"
     "  --gruppen         die acht Gruppentabellen aus den gewerteten Gruppenspielen; \"Los\": gleichauf nach\n"
     "                    allen Regeln von 2006, es entscheidet das Los\n"
-    "  --help            diese Hilfe\n";
+    "  --help            diese Hilfe\n"
+    "  --version         die Version\n";
 
 int benutzung(const std::string& text) {
     std::cerr << "ovikuvela-auswertung: " << text << "\n\n" << hilfe;
@@ -68,6 +70,9 @@ int lauf(int argc, char** argv) {
         };
         if (a == "--help" || a == "-h") {
             std::cout << hilfe;
+            return 0;
+        } else if (a == "--version") {
+            std::cout << "ovikuvela-auswertung " << version << "\n";
             return 0;
         } else if (a == "--csv") {
             o.csv = true;
