@@ -63,6 +63,8 @@ std::string schreibeAlles(QIODevice& ziel, const std::string& bytes) {
 std::string speichereBytes(const QString& pfad, const std::string& bytes, const Schreibweg& weg) {
     QSaveFile f(pfad);
     const std::string vorne = "Die Datei „" + dateiName(pfad) + "“ konnte nicht gespeichert werden: ";
+    // Qt calls this a write error, which would send the operator looking for a full disk.
+    if (QFileInfo(pfad).isDir()) return vorne + "an ihrer Stelle steht ein Ordner.";
     if (!f.open(QIODevice::WriteOnly)) return vorne + grund(f) + ".";
     if (std::string warum = weg(f, bytes); !warum.empty()) {
         // Drops the temporary file; the old one was never touched.
