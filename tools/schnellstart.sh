@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 PAKETE=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libfontconfig-dev libgtest-dev libgmock-dev
-        libbenchmark-dev fonts-dejavu-core xvfb xauth openbox xdotool x11-utils imagemagick)
+        libbenchmark-dev fonts-dejavu-core xvfb xauth openbox xdotool x11-utils imagemagick poppler-utils)
 # Only the fuzzing needs clang and its libFuzzer runtime.
 FUZZPAKETE=(clang libclang-rt-14-dev)
 

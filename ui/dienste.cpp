@@ -4,6 +4,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "dienste_druck.h"
+
 namespace ovi {
 
 namespace {
@@ -11,7 +13,7 @@ namespace {
 void richteEin(QFileDialog& dlg, const Dateiwahl& w) {
     dlg.setWindowTitle(w.titel);
     if (!w.ordner.isEmpty()) dlg.setDirectory(w.ordner);
-    dlg.setNameFilters({gowetFilter, alleFilter});
+    dlg.setNameFilters({w.filter.isEmpty() ? gowetFilter : w.filter, alleFilter});
     if (!w.vorschlag.isEmpty()) dlg.selectFile(w.vorschlag);
 }
 
@@ -36,7 +38,7 @@ QString speichere(QWidget* eltern, const Dateiwahl& w) {
     richteEin(dlg, w);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setDefaultSuffix(QStringLiteral("gowet"));
+    dlg.setDefaultSuffix(w.endung.isEmpty() ? QStringLiteral("gowet") : w.endung);
     // The window asks before overwriting, after it has added the suffix.
     dlg.setOption(QFileDialog::DontConfirmOverwrite);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
@@ -85,6 +87,8 @@ Dienste mitStandard(Dienste d) {
     if (!d.speichern) d.speichern = speichere;
     if (!d.frage) d.frage = frageNach;
     if (!d.meldung) d.meldung = melde;
+    if (!d.ankreuzen) d.ankreuzen = kreuzeAn;
+    if (!d.drucken) d.drucken = druckeMitVorschau;
     return d;
 }
 

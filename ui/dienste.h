@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace ovi {
@@ -15,6 +17,8 @@ struct Dateiwahl {
     QString titel;
     QString ordner;     // folder the chooser opens in; empty: the current one
     QString vorschlag;  // preset file name
+    QString filter{};   // empty: game files
+    QString endung{};   // added by the chooser when none is typed; empty: "gowet"
 };
 
 enum class Knoepfe { okAbbrechen, jaNein, jaNeinAbbrechen };
@@ -28,6 +32,12 @@ struct Dienste {
     std::function<QString(QWidget*, const Dateiwahl&)> speichern;
     std::function<Antwort(QWidget*, const QString& titel, const QString& text, Knoepfe)> frage;
     std::function<void(QWidget*, const QString& titel, const QString& text)> meldung;
+    // Tick boxes to choose from; no result: cancelled.
+    std::function<std::optional<QList<bool>>(QWidget*, const QString& titel, const QStringList& punkte,
+                                             const QList<bool>& vorgabe)>
+        ankreuzen;
+    // The printer dialog with a preview; malen paints the pages onto the printer it is handed.
+    std::function<void(QWidget*, const std::function<void(QPrinter*)>& malen)> drucken;
 };
 
 // Fills every function left empty with the desktop's dialogs.

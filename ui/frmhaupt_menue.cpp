@@ -1,4 +1,4 @@
-// The menu bar: "&Datei", "&Bearbeiten", "&Ansicht" with their submenus; no item has a shortcut key.
+// The menu bar: "&Datei", "&Bearbeiten", "&Ansicht" with their submenus; only "Drucken…" has a shortcut key.
 #include <QMenu>
 #include <QMenuBar>
 
@@ -41,6 +41,7 @@ void frmHaupt::baueMenue() {
     befehl(importieren, QStringLiteral("menSpiele"), QStringLiteral("Spiel-Informationen"),
            [this] { menSpiele_Click(); });
     befehl(datei, QStringLiteral("menSpeichern"), QStringLiteral("Speichern"), [this] { menSpeichern_Click(); });
+    baueDruckMenue(datei);
     strich(datei, "menStrich_01");
     befehl(datei, QStringLiteral("menBeenden"), QStringLiteral("Beenden"), [this] { menBeenden_Click(); });
 

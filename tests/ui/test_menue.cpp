@@ -8,7 +8,7 @@
 
 namespace {
 
-// "name caption" per item, a submenu in brackets, "-" for a separator; no item has a shortcut.
+// "name caption" per item, a submenu in brackets, "-" for a separator, a shortcut marked.
 QString gliedere(const QMenu* m) {
     QStringList l;
     for (const QAction* a : m->actions()) {
@@ -36,7 +36,8 @@ class TestMenue : public QObject {
             zeilen,
             QStringList({
                 "menDatei &Datei: menÖffnen Öffnen, menImportieren Importieren [menTipps Tipps, menSpiele "
-                "Spiel-Informationen], menSpeichern Speichern, -, menBeenden Beenden",
+                "Spiel-Informationen], menSpeichern Speichern, menDrucken Drucken… !Kürzel, menExportieren Exportieren "
+                "[menAlsPDF Als PDF…, menAlsHTML Als HTML…], -, menBeenden Beenden",
                 "menBearbeiten &Bearbeiten: menAuswahl auszuwertende Spiele wählen [menAlle alle 64 Spiele, "
                 "menAllesBis alle bis einschließlich [menABAchtel Achtelfinale, menABViertel Viertelfinale, "
                 "menABHalb Halbfinale], menKein kein Spiel, -, menGruppen Gruppe [menGruppe_0 Gruppe A, menGruppe_1 "
