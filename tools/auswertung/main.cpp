@@ -1,5 +1,7 @@
 // ovikuvela-auswertung: evaluates a game file as opening it in the window does and prints the ranking,
 // a participant's report or the schedule.
+#include <QDateTime>
+#include <QFileInfo>
 #include <QString>
 #include <cstdio>
 #include <iostream>
@@ -9,6 +11,7 @@
 #include "core/auswertung.h"
 #include "core/bericht.h"
 #include "core/rangliste.h"
+#include "core/tabellenhtml.h"
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 
@@ -21,6 +24,7 @@ constexpr const char* hilfe =
     "  ovikuvela-auswertung [--csv] [--sortierung K] [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --bericht SLOT [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --spielplan [--spielinfo] [--csv] DATEI\n"
+    "  ovikuvela-auswertung --html [--berichte] [--sortierung K] [--weltmeister TEAM] DATEI\n"
     "\n"
     "  --csv             Tabelle als CSV (Semikolon, UTF-8) statt ausgerichtet\n"
     "  --sortierung K    danach nach Schlüssel K sortieren: 0 Gesamtpunkte, 1 Gruppenphase, 2 K.O.-Phase,\n"
@@ -28,6 +32,8 @@ constexpr const char* hilfe =
     "  --weltmeister T   Weltmeister nach einem unentschiedenen Finale (Mannschaftsname)\n"
     "  --bericht SLOT    Bericht des Teilnehmers in Platz SLOT (0..24) statt der Tabelle\n"
     "  --spielplan       die 64 Spiele als Tabelle; mit --spielinfo ist DATEI eine Spiel-Informationsdatei\n"
+    "  --html            Tabelle und Tippübersicht als HTML-Seite (UTF-8, alles in einer Datei)\n"
+    "  --berichte        mit --html: dazu die Berichte aller Teilnehmer\n"
     "  --help            diese Hilfe\n";
 
 int benutzung(const std::string& text) {
@@ -43,7 +49,7 @@ std::optional<int> zahl(const std::string& text, int von, int bis) {
 }
 
 struct Optionen {
-    bool csv = false, spielplan = false, spielinfo = false;
+    bool csv = false, spielplan = false, spielinfo = false, html = false, berichte = false;
     int sortierung = 0;
     std::optional<int> bericht;
     std::optional<std::string> weltmeister;
@@ -67,6 +73,10 @@ int main(int argc, char** argv) {
             o.csv = true;
         } else if (a == "--spielplan") {
             o.spielplan = true;
+        } else if (a == "--html") {
+            o.html = true;
+        } else if (a == "--berichte") {
+            o.berichte = true;
         } else if (a == "--spielinfo") {
             o.spielinfo = true;
         } else if (a == "--sortierung") {
@@ -91,6 +101,7 @@ int main(int argc, char** argv) {
     }
     if (o.datei.empty()) return benutzung("keine Datei angegeben");
     if (o.spielinfo && !o.spielplan) return benutzung("--spielinfo gehört zu --spielplan");
+    if (o.berichte && !o.html) return benutzung("--berichte gehört zu --html");
 
     Spielstand s;
     if (o.weltmeister) {
@@ -124,11 +135,18 @@ int main(int argc, char** argv) {
             if (o.weltmeister)
                 setWeltmeister(s, *o.weltmeister);
             else
-                std::cerr << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
+                std::cerr
+                    << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
         }
         if (o.sortierung != 0) sortiereTabelle(s, o.sortierung);
         if (o.bericht) {
             std::cout << spielerInfo(s, *o.bericht);
+            return 0;
+        }
+        if (o.html) {
+            const QString stand = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'"));
+            std::cout << alsHtml(baueTabellendokument(s, QFileInfo(pfad).fileName().toStdString(), stand.toStdString(),
+                                                      {true, true, o.berichte}));
             return 0;
         }
         const auto t = werkzeug::rangliste(s);
