@@ -23,18 +23,20 @@ th,td{border:1px solid #999;padding:.2em .4em}
 .tipps th.s{text-align:left;position:sticky;left:0;background:#fff}
 .tipps th.t{font-weight:normal;vertical-align:bottom}
 .tipps th.t span{writing-mode:vertical-rl;transform:rotate(180deg)}
-.tipps td small{display:block;font-size:.75em}
+.tipps td small{font-size:.75em}
 .legende span{display:inline-block;border:1px solid #999;padding:.1em .5em;margin:.1em .3em .1em 0}
 .figur svg{max-width:100%;height:auto}
 pre{overflow-x:auto;font-size:.85em;tab-size:8;background:#ffffc0;padding:.5em}
 .fuss{margin-top:2em;font-size:.8em;color:#555}
-@media (max-width:40em){body{margin:.4em}.rang th span{writing-mode:vertical-rl;transform:rotate(180deg)}}
 )";
+// Last, since simpler renderers (Qt's rich text among them) drop every rule after it.
+constexpr const char* schmal =
+    "@media (max-width:40em){body{margin:.4em}.rang th span{writing-mode:vertical-rl;transform:rotate(180deg)}}\n";
 
 std::string klassen(const Tabellendokument& d) {
     std::string css;
     for (std::size_t k = 0; k < 4; ++k)
-        css += ".k" + std::to_string(k) + "{background:" + htmlFarbe(d.farben[k]) +
+        css += ".k" + std::to_string(k) + "{background-color:" + htmlFarbe(d.farben[k]) +
                ";color:" + htmlFarbe(schriftAuf(d.farben[k])) + "}\n";
     return css;
 }
@@ -69,7 +71,7 @@ void zusatz(std::string& h, const Zusatzteil& z) {
 void legende(std::string& h, const Tabellendokument& d) {
     h += "<p class=\"legende\">";
     for (std::size_t k = 0; k < 4; ++k)
-        h += "<span class=\"k" + std::to_string(k) + "\">" + htmlText(d.legende[k]) + "</span>";
+        h += "<span class=\"k" + std::to_string(k) + "\">" + htmlText(d.legende[k]) + "</span> ";
     h += "</p>\n";
 }
 
@@ -86,7 +88,7 @@ void uebersicht(std::string& h, const Tabellendokument& d) {
     for (const Uebersichtszeile& z : d.uebersicht) {
         h += "<tr><th class=\"s\">" + htmlText(z.heim) + " – " + htmlText(z.aus) + "</th><td>" + z.ergebnis + "</td>";
         for (const Tippzelle& c : z.zellen)
-            h += "<td class=\"k" + std::to_string(c.kategorie) + "\">" + htmlText(c.tipp) + "<small>" +
+            h += "<td class=\"k" + std::to_string(c.kategorie) + "\">" + htmlText(c.tipp) + "<br><small>" +
                  (c.punkte.empty() ? "&nbsp;" : htmlText(c.punkte)) + "</small></td>";
         h += "</tr>\n";
     }
@@ -147,7 +149,8 @@ std::string alsHtml(const Tabellendokument& d) {
     std::string h =
         "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
-        htmlText(d.titel) + " – Tabelle</title>\n<style>\n" + stil + klassen(d) + "</style>\n</head>\n<body>\n";
+        htmlText(d.titel) + " – Tabelle</title>\n<style>\n" + stil + klassen(d) + schmal +
+        "</style>\n</head>\n<body>\n";
     kopf(h, d);
     if (d.wahl.tabelle) rangliste(h, d);
     for (const Zusatzteil& z : d.zusatz) zusatz(h, z);
