@@ -20,7 +20,7 @@ struct Dokumentwahl {
 // A part brought in from elsewhere (a figure, a list): shown after the ranking.
 struct Zusatzteil {
     std::string titel;
-    std::string svg;                  // whole <svg> element, inline in HTML, painted as vector on paper
+    std::string svg;                  // an <svg> element: inline in HTML as it is, a vector figure on paper
     std::vector<std::string> zeilen;  // plain text lines below the figure
 };
 
@@ -55,7 +55,7 @@ struct Tabellendokument {
     std::vector<Uebersichtszeile> uebersicht;
     std::vector<std::string> summen;     // points per overview column
     std::array<Long, 4> farben{};        // highlight per hit category
-    std::array<std::string, 4> legende;  // "richtiges Ergebnis: 3 Punkte"
+    std::array<std::string, 4> legende;  // "richtiger Tipp: 3 Punkte"
 
     std::vector<std::string> berichtNamen;
     std::vector<std::string> berichte;  // report texts, LF line ends

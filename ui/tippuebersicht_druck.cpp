@@ -29,7 +29,7 @@ void Maler::uebersicht() {
         y_ += mm(6);
         return;
     }
-    const QFont sf = schrift(7.5), kf = schrift(7.5);
+    const QFont sf = schrift(7.5), &kf = sf;
     const double spiel = mm(40), erg = mm(10);
     const double n = static_cast<double>(d_.teilnehmer.size());
     const double w = std::min(mm(16), (breite_ - spiel - erg) / std::max(1.0, n));
