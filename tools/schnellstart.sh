@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 PAKETE=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev libfontconfig-dev libgtest-dev libgmock-dev
         libbenchmark-dev fonts-dejavu-core xvfb xauth openbox xdotool x11-utils imagemagick
-        desktop-file-utils appstream libxml2-utils shared-mime-info man-db lintian dpkg-dev file)
+        desktop-file-utils appstream libxml2-utils shared-mime-info man-db lintian dpkg-dev file poppler-utils)
 # Only the fuzzing needs clang and its libFuzzer runtime.
 FUZZPAKETE=(clang libclang-rt-14-dev)
 

@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "ui/weiterfrage.h"
+#include "dienste_druck.h"
 
 namespace ovi {
 
@@ -13,7 +14,7 @@ namespace {
 void richteEin(QFileDialog& dlg, const Dateiwahl& w) {
     dlg.setWindowTitle(w.titel);
     if (!w.ordner.isEmpty()) dlg.setDirectory(w.ordner);
-    dlg.setNameFilters({gowetFilter, alleFilter});
+    dlg.setNameFilters({w.filter.isEmpty() ? gowetFilter : w.filter, alleFilter});
     if (!w.vorschlag.isEmpty()) dlg.selectFile(w.vorschlag);
 }
 
@@ -38,7 +39,7 @@ QString speichere(QWidget* eltern, const Dateiwahl& w) {
     richteEin(dlg, w);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setFileMode(QFileDialog::AnyFile);
-    dlg.setDefaultSuffix(QStringLiteral("gowet"));
+    dlg.setDefaultSuffix(w.endung.isEmpty() ? QStringLiteral("gowet") : w.endung);
     // The window asks before overwriting, after it has added the suffix.
     dlg.setOption(QFileDialog::DontConfirmOverwrite);
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
@@ -94,6 +95,8 @@ Dienste mitStandard(Dienste d) {
     if (!d.hinweis) d.hinweis = d.meldung ? d.meldung : informiere;
     if (!d.meldung) d.meldung = melde;
     if (!d.weiter) d.weiter = frageWeiter;
+    if (!d.ankreuzen) d.ankreuzen = kreuzeAn;
+    if (!d.drucken) d.drucken = druckeMitVorschau;
     return d;
 }
 

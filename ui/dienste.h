@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
+class QPrinter;
 class QWidget;
 
 namespace ovi {
@@ -15,6 +17,8 @@ struct Dateiwahl {
     QString titel;
     QString ordner;     // folder the chooser opens in; empty: the current one
     QString vorschlag;  // preset file name
+    QString filter{};   // empty: game files
+    QString endung{};   // added by the chooser when none is typed; empty: "gowet"
 };
 
 // A knock-out match that ended level: which side went through on penalties?
@@ -39,6 +43,12 @@ struct Dienste {
     std::function<QList<int>(QWidget*, const QList<Weiterfrage>&)> weiter;
     // A notice that is no warning; left empty, it goes where `meldung` goes when that was handed in.
     std::function<void(QWidget*, const QString& titel, const QString& text)> hinweis;
+    // Tick boxes to choose from; no result: cancelled.
+    std::function<std::optional<QList<bool>>(QWidget*, const QString& titel, const QStringList& punkte,
+                                             const QList<bool>& vorgabe)>
+        ankreuzen;
+    // The printer dialog with a preview; malen paints the pages onto the printer it is handed.
+    std::function<void(QWidget*, const std::function<void(QPrinter*)>& malen)> drucken;
 };
 
 // Fills every function left empty with the desktop's dialogs.

@@ -11,10 +11,12 @@
 #include <QMainWindow>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "core/auswertung.h"
 #include "core/spielstand.h"
+#include "core/tabellendokument.h"
 #include "core/zufall.h"
 #include "files/spieldatei.h"
 #include "ui/bilder.h"
@@ -28,6 +30,7 @@ class QGroupBox;
 class QKeyEvent;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QTimer;
 class QValidator;
@@ -150,6 +153,13 @@ class frmHaupt : public QMainWindow {
     // The tournament beyond the group stage (frmhaupt_turnier.cpp).
     void menKOPaarungen_Click();
     void menGruppentabellen_Click();
+    // Print and export (frmhaupt_export.cpp).
+    void baueDruckMenue(QMenu* datei);
+    std::optional<Tabellendokument> tabellendokument(const QString& titel);
+    void menDrucken_Click();
+    void exportiere(const QString& art, const QString& endung, const QString& filter,
+                    const std::function<std::string(const Tabellendokument&)>& erzeuge);
+    Dokumentwahl dokumentWahl_;
 
     // Every handler runs through here: a fault abandons it with a message.
     void sicher(const std::function<void()>& body);

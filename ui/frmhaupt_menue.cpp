@@ -43,6 +43,7 @@ void frmHaupt::baueMenue() {
     befehl(importieren, QStringLiteral("menSpiele"), QStringLiteral("Spiel-Informationen"),
            [this] { menSpiele_Click(); });
     befehl(datei, QStringLiteral("menSpeichern"), QStringLiteral("Speichern"), [this] { menSpeichern_Click(); });
+    baueDruckMenue(datei);
     strich(datei, "menStrich_01");
     befehl(datei, QStringLiteral("menBeenden"), QStringLiteral("Beenden"), [this] { menBeenden_Click(); });
 

@@ -23,6 +23,8 @@ struct Schreibtisch {
     QList<Dateiwahl> wahlen;
     QStringList fragen;
     QStringList meldungen;
+    QList<QList<bool>> kreuze;             // next tick choices; none left stands for "cancelled"
+    std::function<void(QPrinter*)> druck;  // what the print preview would paint
 
     QStringList naechste(const Dateiwahl& w) {
         wahlen << w;
@@ -41,6 +43,13 @@ struct Schreibtisch {
         d.meldung = [this](QWidget*, const QString& titel, const QString& text) {
             meldungen << titel + QLatin1Char('|') + text;
         };
+        d.ankreuzen = [this](QWidget*, const QString& titel, const QStringList& punkte,
+                             const QList<bool>&) -> std::optional<QList<bool>> {
+            fragen << titel + QLatin1Char('|') + punkte.join(QStringLiteral(", "));
+            if (kreuze.isEmpty()) return std::nullopt;
+            return kreuze.takeFirst();
+        };
+        d.drucken = [this](QWidget*, const std::function<void(QPrinter*)>& malen) { druck = malen; };
         return d;
     }
 };

@@ -36,7 +36,8 @@ class TestMenue : public QObject {
             zeilen,
             QStringList({
                 "menDatei &Datei: menÖffnen Öffnen (Ctrl+O), menImportieren Importieren [menTipps Tipps, menSpiele "
-                "Spiel-Informationen], menSpeichern Speichern (Ctrl+S), -, menBeenden Beenden (Ctrl+Q)",
+                "Spiel-Informationen], menSpeichern Speichern (Ctrl+S), menDrucken Drucken… (Ctrl+P), menExportieren "
+                "Exportieren [menAlsPDF Als PDF…, menAlsHTML Als HTML…], -, menBeenden Beenden (Ctrl+Q)",
                 "menBearbeiten &Bearbeiten: menAuswahl auszuwertende Spiele wählen [menAlle alle 64 Spiele, "
                 "menAllesBis alle bis einschließlich [menABAchtel Achtelfinale, menABViertel Viertelfinale, "
                 "menABHalb Halbfinale], menKein kein Spiel, -, menGruppen Gruppe [menGruppe_0 Gruppe A, menGruppe_1 "

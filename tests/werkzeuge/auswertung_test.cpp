@@ -1,9 +1,12 @@
 // ovikuvela-auswertung run as a process on small games written by the test.
+#include "core/auswertung.h"
+
 #include <gtest/gtest.h>
 
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "core/tabellenhtml.h"
 #include "files/spieldatei.h"
 
 using namespace ovi;
@@ -48,7 +51,8 @@ Spielstand kleinesSpiel(bool finale) {
     tipp(s, 2, 0, 0, 3), tipp(s, 2, 48, 1, 1);
     tipp(s, 3, 0, 2, 1), tipp(s, 3, 48, 1, 1);  // does not play along
     if (finale) {
-        s.spiele[63] = {team(s, "Italien"), team(s, "Frankreich"), 1, 1, true, 5, 6, "09.07.2006", "20:00 Uhr", 0, 0, ""};
+        s.spiele[63] = {team(s, "Italien"), team(s, "Frankreich"), 1, 1, true, 5, 6,
+                        "09.07.2006",       "20:00 Uhr",           0, 0, ""};
         tipp(s, 1, 63, 1, 1);
         s.setWMTipp(0, team(s, "Italien"));
         s.setWMTipp(1, team(s, "Frankreich"));
@@ -80,11 +84,14 @@ TEST_F(Werkzeug, CsvInTabellenOrdnungUndNachSortierung) {
         std::string aus;
     } faelle[] = {
         {{"--csv", f},
-         kopf + "1;Anna;3;3;0;0;3;0;0\n2;\"Bo;b\";3;2;1;0;0;2;1\n3;\"Cem \"\"C\"\"\";3;0;3;0;3;0;0\n4;Emil;1;0;1;0;0;0;1\n"},
+         kopf + "1;Anna;3;3;0;0;3;0;0\n2;\"Bo;b\";3;2;1;0;0;2;1\n3;\"Cem "
+                "\"\"C\"\"\";3;0;3;0;3;0;0\n4;Emil;1;0;1;0;0;0;1\n"},
         {{"--csv", "--sortierung", "2", f},
-         kopf + "1;\"Cem \"\"C\"\"\";3;0;3;0;3;0;0\n2;\"Bo;b\";3;2;1;0;0;2;1\n3;Emil;1;0;1;0;0;0;1\n4;Anna;3;3;0;0;3;0;0\n"},
+         kopf + "1;\"Cem "
+                "\"\"C\"\"\";3;0;3;0;3;0;0\n2;\"Bo;b\";3;2;1;0;0;2;1\n3;Emil;1;0;1;0;0;0;1\n4;Anna;3;3;0;0;3;0;0\n"},
         {{"--csv", "--sortierung", "6", f},
-         kopf + "1;\"Bo;b\";3;2;1;0;0;2;1\n2;Emil;1;0;1;0;0;0;1\n3;Anna;3;3;0;0;3;0;0\n4;\"Cem \"\"C\"\"\";3;0;3;0;3;0;0\n"},
+         kopf + "1;\"Bo;b\";3;2;1;0;0;2;1\n2;Emil;1;0;1;0;0;0;1\n3;Anna;3;3;0;0;3;0;0\n4;\"Cem "
+                "\"\"C\"\"\";3;0;3;0;3;0;0\n"},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.argumente.join(" ").toStdString());
@@ -99,7 +106,8 @@ TEST_F(Werkzeug, TextTabelleIstAusgerichtet) {
     const Lauf l = starte({datei(kleinesSpiel(false))});
     ASSERT_EQ(l.rc, 0) << l.fehler;
     EXPECT_EQ(l.aus,
-              "Platz  Name     Gesamtpunkte  Gruppenphase  K.O.-Phase  Bonuspunkte  richtige Tipps  Sieghöhe  richtige Tendenz\n"
+              "Platz  Name     Gesamtpunkte  Gruppenphase  K.O.-Phase  Bonuspunkte  richtige Tipps  Sieghöhe  richtige "
+              "Tendenz\n"
               "1      Anna     3             3             0           0            3               0         0\n"
               "2      Bo;b     3             2             1           0            0               2         1\n"
               "3      Cem \"C\"  3             0             3           0            3               0         0\n"
@@ -111,13 +119,15 @@ TEST_F(Werkzeug, UnentschiedenesFinaleBrauchtDenWeltmeister) {
     const Lauf ohne = starte({"--csv", f});
     EXPECT_EQ(ohne.rc, 0);
     EXPECT_NE(ohne.fehler.find("--weltmeister"), std::string::npos) << ohne.fehler;
-    EXPECT_EQ(ohne.aus, kopf + "1;\"Bo;b\";6;2;4;0;3;2;1\n2;Anna;4;3;1;0;3;0;1\n3;\"Cem \"\"C\"\"\";4;0;4;0;3;0;1\n"
-                               "4;Emil;2;0;2;0;0;0;2\n");
+    EXPECT_EQ(ohne.aus, kopf +
+                            "1;\"Bo;b\";6;2;4;0;3;2;1\n2;Anna;4;3;1;0;3;0;1\n3;\"Cem \"\"C\"\"\";4;0;4;0;3;0;1\n"
+                            "4;Emil;2;0;2;0;0;0;2\n");
     const Lauf mit = starte({"--csv", "--weltmeister", "Italien", f});
     EXPECT_EQ(mit.rc, 0);
     EXPECT_EQ(mit.fehler, "");
-    EXPECT_EQ(mit.aus, kopf + "1;Anna;14;3;1;10;3;0;1\n2;\"Bo;b\";6;2;4;0;3;2;1\n3;\"Cem \"\"C\"\"\";4;0;4;0;3;0;1\n"
-                              "4;Emil;2;0;2;0;0;0;2\n");
+    EXPECT_EQ(mit.aus, kopf +
+                           "1;Anna;14;3;1;10;3;0;1\n2;\"Bo;b\";6;2;4;0;3;2;1\n3;\"Cem \"\"C\"\"\";4;0;4;0;3;0;1\n"
+                           "4;Emil;2;0;2;0;0;0;2\n");
 }
 
 TEST_F(Werkzeug, BerichtUndSpielplan) {
@@ -130,8 +140,29 @@ TEST_F(Werkzeug, BerichtUndSpielplan) {
     EXPECT_EQ(plan.rc, 0) << plan.fehler;
     EXPECT_EQ(plan.aus.substr(0, plan.aus.find('\n', plan.aus.find('\n') + 1) + 1),
               "Nr;Phase;Heim;Aus;Wochentag;Datum;Anstoß;Ort;Stadion;Schiedsrichter;Quote;Ergebnis;auswerten\n"
-              "0;Gruppenphase;Deutschland;Costa Rica;Freitag;09.06.2006;18:00 Uhr;München;FIFA WM-Stadion München;noch nicht bekannt gegeben;;2:1;ja\n");
+              "0;Gruppenphase;Deutschland;Costa Rica;Freitag;09.06.2006;18:00 Uhr;München;FIFA WM-Stadion München;noch "
+              "nicht bekannt gegeben;;2:1;ja\n");
     EXPECT_EQ(std::count(plan.aus.begin(), plan.aus.end(), '\n'), 65);
+}
+
+// The page the window would export from the same file, with the tool's date and time.
+TEST_F(Werkzeug, HtmlSeiteWieImFenster) {
+    const QString f = datei(kleinesSpiel(true));
+    Spielstand s;
+    const auto g = ladeSpieldatei(f, s.nationen);
+    ASSERT_TRUE(g) << g.fehler;
+    uebernehme(s, *g.daten);
+    werteKomplettAus(s);
+    setWeltmeister(s, "Italien");
+    for (const bool berichte : {false, true}) {
+        QStringList argumente = {"--html", "--weltmeister", "Italien", f};
+        if (berichte) argumente.prepend("--berichte");
+        const Lauf l = starte(argumente);
+        ASSERT_EQ(l.rc, 0) << l.fehler;
+        const std::size_t von = l.aus.find("<p>Stand: ") + 10;
+        const std::string stand = l.aus.substr(von, l.aus.find("</p>", von) - von);
+        EXPECT_EQ(l.aus, alsHtml(baueTabellendokument(s, "klein.gowet", stand, {true, true, berichte})));
+    }
 }
 
 TEST_F(Werkzeug, FehlerUndBenutzung) {
@@ -156,6 +187,7 @@ TEST_F(Werkzeug, FehlerUndBenutzung) {
         {{"--weltmeister", "Atlantis", gut}, 2, "Atlantis"},
         {{"--unbekannt", gut}, 2, "--unbekannt"},
         {{gut, gut}, 2, "Aufruf:"},
+        {{"--berichte", gut}, 2, "--berichte gehört zu --html"},
     };
     for (const auto& fall : faelle) {
         SCOPED_TRACE(fall.argumente.join(" ").toStdString());

@@ -1,5 +1,7 @@
 // ovikuvela-auswertung: evaluates a game file as opening it in the window does and prints the ranking,
 // a participant's report or the schedule.
+#include <QDateTime>
+#include <QFileInfo>
 #include <QString>
 #include <cerrno>
 #include <cstdio>
@@ -10,8 +12,9 @@
 #include "core/auswertung.h"
 #include "core/bericht.h"
 #include "core/rangliste.h"
-#include "files/dateifehler.h"
+#include "core/tabellenhtml.h"
 #include "core/version.h"
+#include "files/dateifehler.h"
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 #include "gruppen.h"
@@ -26,6 +29,7 @@ constexpr const char* hilfe =
     "  ovikuvela-auswertung --bericht SLOT [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --spielplan [--spielinfo] [--csv] DATEI\n"
     "  ovikuvela-auswertung --gruppen [--spielinfo] [--csv] DATEI\n"
+    "  ovikuvela-auswertung --html [--berichte] [--sortierung K] [--weltmeister TEAM] DATEI\n"
     "\n"
     "  --csv             Tabelle als CSV (Semikolon, UTF-8) statt ausgerichtet\n"
     "  --sortierung K    danach nach Schlüssel K sortieren: 0 Gesamtpunkte, 1 Gruppenphase, 2 K.O.-Phase,\n"
@@ -35,6 +39,8 @@ constexpr const char* hilfe =
     "  --spielplan       die 64 Spiele als Tabelle; mit --spielinfo ist DATEI eine Spiel-Informationsdatei\n"
     "  --gruppen         die acht Gruppentabellen aus den gewerteten Gruppenspielen; \"Los\": gleichauf nach\n"
     "                    allen Regeln von 2006, es entscheidet das Los\n"
+    "  --html            Tabelle und Tippübersicht als HTML-Seite (UTF-8, alles in einer Datei)\n"
+    "  --berichte        mit --html: dazu die Berichte aller Teilnehmer\n"
     "  --help            diese Hilfe\n"
     "  --version         die Version\n";
 
@@ -51,7 +57,7 @@ std::optional<int> zahl(const std::string& text, int von, int bis) {
 }
 
 struct Optionen {
-    bool csv = false, spielplan = false, spielinfo = false, gruppen = false;
+    bool csv = false, spielplan = false, spielinfo = false, gruppen = false, html = false, berichte = false;
     int sortierung = 0;
     std::optional<int> bericht;
     std::optional<std::string> weltmeister;
@@ -80,6 +86,10 @@ int lauf(int argc, char** argv) {
             o.spielplan = true;
         } else if (a == "--gruppen") {
             o.gruppen = true;
+        } else if (a == "--html") {
+            o.html = true;
+        } else if (a == "--berichte") {
+            o.berichte = true;
         } else if (a == "--spielinfo") {
             o.spielinfo = true;
         } else if (a == "--sortierung") {
@@ -105,6 +115,7 @@ int lauf(int argc, char** argv) {
     if (o.datei.empty()) return benutzung("keine Datei angegeben");
     if (o.gruppen && (o.spielplan || o.bericht)) return benutzung("--gruppen steht ohne --spielplan und --bericht");
     if (o.spielinfo && !o.spielplan && !o.gruppen) return benutzung("--spielinfo gehört zu --spielplan oder --gruppen");
+    if (o.berichte && !o.html) return benutzung("--berichte gehört zu --html");
 
     Spielstand s;
     if (o.weltmeister) {
@@ -149,6 +160,12 @@ int lauf(int argc, char** argv) {
         if (o.sortierung != 0) sortiereTabelle(s, o.sortierung);
         if (o.bericht) {
             std::cout << spielerInfo(s, *o.bericht);
+            return 0;
+        }
+        if (o.html) {
+            const QString stand = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'"));
+            std::cout << alsHtml(baueTabellendokument(s, QFileInfo(pfad).fileName().toStdString(), stand.toStdString(),
+                                                      {true, true, o.berichte}));
             return 0;
         }
         const auto t = werkzeug::rangliste(s);

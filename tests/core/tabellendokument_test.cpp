@@ -1,0 +1,120 @@
+#include "core/tabellendokument.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "core/auswertung.h"
+#include "core/bericht.h"
+#include "core/tabellenhtml.h"
+#include "testspiel.h"
+
+using namespace ovi;
+using namespace ovi::test;
+
+namespace {
+
+std::string lies(const std::string& name) {
+    std::ifstream f(std::string(OVI_TESTDATEN) + "/" + name, std::ios::binary);
+    std::stringstream inhalt;
+    inhalt << f.rdbuf();
+    return inhalt.str();
+}
+
+// Three play along (one with markup in the name), one does not; the Achtelfinale match was played
+// before the group match 20, so the group match is the last one counted.
+Spielstand kleinesSpiel() {
+    Spielstand s;
+    s.regel.bonus = true;
+    s.regel.bonuspunkte = 5;
+    s.modusFarbe[3] = rgb(255, 255, 255);
+    mitspieler(s, 0, "Bert", 24);
+    mitspieler(s, 1, "Anna & <Co>", 16);
+    mitspieler(s, 2, "Cem", 0);
+    s.setName(3, "Dora");
+    setzeSpiel(s, 0, 0, 1, 4, 2);
+    setzeSpiel(s, 20, 12, 13, 3, 1);
+    setzeSpiel(s, 50, 10, 9, 2, 0);
+    setzeSpiel(s, 30, 24, 25, 1, 1, false);
+    s.spiele[20].datum = "19.06.2006", s.spiele[20].zeit = "21:00 Uhr";
+    s.spiele[50].datum = "19.06.2006", s.spiele[50].zeit = "17:00 Uhr";
+    // tips of Bert, Anna, Cem per counted match
+    const int tipps[3][3][2] = {{{4, 2}, {1, 0}, {0, 2}}, {{3, 1}, {2, 0}, {1, 0}}, {{1, 1}, {3, 1}, {2, 0}}};
+    const int spiele[3] = {0, 20, 50};
+    for (int p = 0; p < 3; ++p)
+        for (int i = 0; i < 3; ++i) setzeTipp(s, p, spiele[i], tipps[p][i][0], tipps[p][i][1]);
+    return s;
+}
+
+}  // namespace
+
+TEST(Tabellendokument, GanzeSeiteEinesKleinenSpiels) {
+    Spielstand s = kleinesSpiel();
+    werteKomplettAus(s);
+    Tabellendokument d = baueTabellendokument(s, "", "07.12.2026, 11:48 Uhr");
+    d.zusatz.push_back({"Verlauf",
+                        "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 10 10\"></svg>",
+                        {"1. Spieltag: Anna & <Co>"}});
+    EXPECT_EQ(alsHtml(d), lies("tabelle_klein.html"));
+}
+
+TEST(Tabellendokument, KopfJeRegelUndBonus) {
+    struct Fall {
+        int modus;
+        bool bonus, finaleGewertet;
+        std::vector<std::string> kopf;
+    };
+    const Fall faelle[] = {
+        {3,
+         false,
+         false,
+         {"3-2-1-Regel: richtiger Tipp 3, richtige Sieghöhe 2, richtige Tendenz 1", "aus",
+          "1 Spiel, zuletzt Deutschland – Costa Rica 4:2 am 09.06.2006"}},
+        {1,
+         true,
+         false,
+         {"2-Punkte-Regel: richtiger Tipp 2, richtige Sieghöhe 1, richtige Tendenz 1",
+          "1 Punkt für den richtigen Weltmeister-Tipp; Weltmeister: noch offen",
+          "1 Spiel, zuletzt Deutschland – Costa Rica 4:2 am 09.06.2006"}},
+        {0,
+         true,
+         true,
+         {"Eigene Regel: richtiger Tipp 7, richtige Sieghöhe 0, richtige Tendenz 4",
+          "1 Punkt für den richtigen Weltmeister-Tipp; Weltmeister: Frankreich",
+          "2 Spiele, zuletzt Italien – Frankreich 0:2 am 09.07.2006"}},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.modus);
+        Spielstand s;
+        if (f.modus) setzeEingebauteRegel(s, f.modus);
+        s.regel.modus = static_cast<Integer>(f.modus);
+        if (!f.modus) s.regel.modusPunkte = {}, s.setModusPunkte(0, 7), s.setModusPunkte(2, 4);
+        s.setBonus(f.bonus), s.setBonuspunkte(1);
+        mitspieler(s, 0, "Bert");
+        setzeSpiel(s, 0, 0, 1, 4, 2);
+        s.spiele[0].datum = "09.06.2006";
+        setzeSpiel(s, 63, 16, 24, 0, 2, f.finaleGewertet);
+        s.spiele[63].datum = "09.07.2006";
+        werteKomplettAus(s);
+        std::vector<std::string> kopf;
+        for (const Kopfangabe& k : kopfAngaben(s)) kopf.push_back(k.wert);
+        EXPECT_EQ(kopf, f.kopf);
+    }
+    EXPECT_EQ(kopfAngaben(Spielstand{})[2].wert, "kein Spiel");
+}
+
+TEST(Tabellendokument, BerichteAufWunschInRangfolge) {
+    Spielstand s = kleinesSpiel();
+    werteKomplettAus(s);
+    const std::string ohne = alsHtml(baueTabellendokument(s, "a.gowet", "jetzt", {true, true, false}));
+    EXPECT_EQ(ohne.find("<h2>Berichte</h2>"), std::string::npos);
+    const Tabellendokument d = baueTabellendokument(s, "a.gowet", "jetzt", {false, false, true});
+    EXPECT_EQ(d.berichtNamen, (std::vector<std::string>{"Cem", "Anna & <Co>", "Bert"}));
+    const std::string html = alsHtml(d);
+    EXPECT_EQ(html.find("<h2>Tabelle</h2>"), std::string::npos);
+    EXPECT_EQ(html.find("<h2>Tippübersicht</h2>"), std::string::npos);
+    std::string bericht = spielerInfo(s, 1);
+    std::erase(bericht, '\r');
+    EXPECT_NE(html.find("<h3>Anna &amp; &lt;Co&gt;</h3>\n<pre>" + htmlText(bericht) + "</pre>\n"), std::string::npos);
+}
