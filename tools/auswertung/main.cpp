@@ -9,8 +9,10 @@
 #include "core/auswertung.h"
 #include "core/bericht.h"
 #include "core/rangliste.h"
+#include "core/verlauf.h"
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
+#include "verlauf.h"
 
 using namespace ovi;
 
@@ -21,6 +23,7 @@ constexpr const char* hilfe =
     "  ovikuvela-auswertung [--csv] [--sortierung K] [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --bericht SLOT [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --spielplan [--spielinfo] [--csv] DATEI\n"
+    "  ovikuvela-auswertung --verlauf [--csv] [--weltmeister TEAM] DATEI\n"
     "\n"
     "  --csv             Tabelle als CSV (Semikolon, UTF-8) statt ausgerichtet\n"
     "  --sortierung K    danach nach Schlüssel K sortieren: 0 Gesamtpunkte, 1 Gruppenphase, 2 K.O.-Phase,\n"
@@ -28,6 +31,7 @@ constexpr const char* hilfe =
     "  --weltmeister T   Weltmeister nach einem unentschiedenen Finale (Mannschaftsname)\n"
     "  --bericht SLOT    Bericht des Teilnehmers in Platz SLOT (0..24) statt der Tabelle\n"
     "  --spielplan       die 64 Spiele als Tabelle; mit --spielinfo ist DATEI eine Spiel-Informationsdatei\n"
+    "  --verlauf         Punkte und Platz jedes Teilnehmers nach jedem Spieltag\n"
     "  --help            diese Hilfe\n";
 
 int benutzung(const std::string& text) {
@@ -43,7 +47,7 @@ std::optional<int> zahl(const std::string& text, int von, int bis) {
 }
 
 struct Optionen {
-    bool csv = false, spielplan = false, spielinfo = false;
+    bool csv = false, spielplan = false, spielinfo = false, verlauf = false;
     int sortierung = 0;
     std::optional<int> bericht;
     std::optional<std::string> weltmeister;
@@ -67,6 +71,8 @@ int main(int argc, char** argv) {
             o.csv = true;
         } else if (a == "--spielplan") {
             o.spielplan = true;
+        } else if (a == "--verlauf") {
+            o.verlauf = true;
         } else if (a == "--spielinfo") {
             o.spielinfo = true;
         } else if (a == "--sortierung") {
@@ -124,7 +130,13 @@ int main(int argc, char** argv) {
             if (o.weltmeister)
                 setWeltmeister(s, *o.weltmeister);
             else
-                std::cerr << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
+                std::cerr
+                    << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
+        }
+        if (o.verlauf) {
+            const auto t = werkzeug::verlauf(berechneVerlauf(s));
+            std::cout << (o.csv ? werkzeug::alsCsv(t) : werkzeug::alsText(t));
+            return 0;
         }
         if (o.sortierung != 0) sortiereTabelle(s, o.sortierung);
         if (o.bericht) {
