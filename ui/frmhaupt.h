@@ -35,6 +35,7 @@ class QValidator;
 namespace ovi {
 
 class frmSpielInfo;
+class frmVerlauf;
 
 class frmHaupt : public QMainWindow {
     Q_OBJECT
@@ -63,6 +64,8 @@ class frmHaupt : public QMainWindow {
 
   signals:
     void beendet();
+    // Table, grid and records are up to date after an evaluation.
+    void ausgewertet();
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -143,6 +146,7 @@ class frmHaupt : public QMainWindow {
     void imgInfo_Click(int s);
     void zeigeBonusSieger();
     void frageWeltmeister();
+    void menVerlauf_Click();  // frmhaupt_verlauf.cpp
 
     // Every handler runs through here: a fault abandons it with a message.
     void sicher(const std::function<void()>& body);
@@ -163,6 +167,7 @@ class frmHaupt : public QMainWindow {
     QHash<const QObject*, Ort> orte_;
     QAction* regelHaken_ = nullptr;
     frmSpielInfo* spielInfo_ = nullptr;
+    frmVerlauf* verlauf_ = nullptr;
     QValidator* ziffer_ = nullptr;  // shared by all entry fields
 
     // Match area.

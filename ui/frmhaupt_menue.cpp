@@ -101,6 +101,7 @@ void frmHaupt::baueMenue() {
 
     QMenu* ansicht = untermenue(leiste, "menAnsicht", "&Ansicht");
     befehl(ansicht, QStringLiteral("menInfo"), QStringLiteral("Spielerinformationen"), [this] { menInfo_Click(); });
+    befehl(ansicht, QStringLiteral("menVerlauf"), QStringLiteral("Verlauf"), [this] { menVerlauf_Click(); });
 }
 
 void frmHaupt::setzeRegelHaken(QAction* gewaehlt) {

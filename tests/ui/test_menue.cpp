@@ -47,7 +47,7 @@ class TestMenue : public QObject {
                 "menPhase_2 Halbfinale, menPhase_3 Finale], menKomKOPhase komplette K.O.-Phase], menModus Modus "
                 "[men321 3-2-1-Regel, men3Punkte 3-Punkte-Regel, men2Punkte 2-Punkte-Regel, -, menEigeneRegel Eigene "
                 "Regel erstellen/verwenden], menÄndern Spielerdaten ändern, menNull alles auf Null setzen",
-                "menAnsicht &Ansicht: menInfo Spielerinformationen",
+                "menAnsicht &Ansicht: menInfo Spielerinformationen, menVerlauf Verlauf",
             }));
     }
 
