@@ -156,8 +156,7 @@ std::string alsSvg(const Diagramm& d, int hervorgehoben) {
     for (const Diagramm::Marke& m : d.achse) s += linie(f.links, m.y, f.links + f.breite, m.y);
     for (const Punkt& p : erste) s += linie(p.x, f.oben, p.x, unten);
     s += "</g>\n<g fill=\"#404040\">\n";
-    s += "<text x=\"" + zahl(f.links - 8) + "\" y=\"" + zahl(f.oben - 8) + "\" text-anchor=\"end\">" +
-         (d.art == Kurve::platz ? "Platz" : "Punkte") + "</text>\n";
+    s += "<text x=\"4\" y=\"" + zahl(f.oben - 8) + "\">" + (d.art == Kurve::platz ? "Platz" : "Punkte") + "</text>\n";
     for (const Diagramm::Marke& m : d.achse)
         s += "<text x=\"" + zahl(f.links - 8) + "\" y=\"" + zahl(m.y + 4) + "\" text-anchor=\"end\">" +
              std::to_string(std::lround(m.wert)) + "</text>\n";
@@ -220,18 +219,21 @@ int getroffen(const Diagramm& d, Punkt p, double toleranz) {
 std::string tagessiegerHtml(const Verlauf& v) {
     std::string h =
         "<table class=\"tagessieger\" cellspacing=\"0\" cellpadding=\"3\">\n"
-        "<tr><th>Spieltag</th><th>Datum</th><th>Tagessieger</th><th>Punkte</th></tr>\n";
+        "<tr><th align=\"left\">Spieltag</th><th align=\"left\">Datum</th><th align=\"left\">Tagessieger</th>"
+        "<th align=\"left\">Punkte</th><th align=\"left\">Weltmeister-Bonus</th></tr>\n";
     for (std::size_t t = 0; t < v.tage.size(); ++t) {
-        std::string namen;
+        std::string namen, bonus;
         int punkte = 0;
-        for (int slot : v.sieger[t]) {
-            const auto i = static_cast<std::size_t>(std::find(v.teilnehmer.begin(), v.teilnehmer.end(), slot) -
-                                                    v.teilnehmer.begin());
-            namen += (namen.empty() ? "" : ", ") + xml(v.namen[i]);
-            punkte = v.stand[t][i].tagespunkte;
+        for (std::size_t i = 0; i < v.teilnehmer.size(); ++i) {
+            const Tagesstand& st = v.stand[t][i];
+            if (std::find(v.sieger[t].begin(), v.sieger[t].end(), v.teilnehmer[i]) != v.sieger[t].end()) {
+                namen += (namen.empty() ? "" : ", ") + xml(v.namen[i]);
+                punkte = st.tagespunkte;
+            }
+            if (st.bonus) bonus += (bonus.empty() ? "" : ", ") + xml(v.namen[i]) + " +" + std::to_string(st.bonus);
         }
         h += "<tr><td>" + std::to_string(t + 1) + "</td><td>" + (v.tage[t].datum ? datumText(v.tage[t].datum) : "") +
-             "</td><td>" + namen + "</td><td>" + std::to_string(punkte) + "</td></tr>\n";
+             "</td><td>" + namen + "</td><td>" + std::to_string(punkte) + "</td><td>" + bonus + "</td></tr>\n";
     }
     return h + "</table>\n";
 }

@@ -56,7 +56,7 @@ void VerlaufBild::leaveEvent(QEvent*) { hebeHervor(-1); }
 frmVerlauf::frmVerlauf(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     setObjectName(QStringLiteral("frmVerlauf"));
     setWindowTitle(QStringLiteral("Verlauf"));
-    resize(900, 680);
+    resize(860, 620);
 
     optPlatz = new QRadioButton(QStringLiteral("Platz"), this);
     optPlatz->setObjectName(QStringLiteral("optPlatz"));
@@ -104,10 +104,12 @@ void frmVerlauf::zeigeAuswahl(int slot) {
     }
     const auto i = static_cast<std::size_t>(it - v_.teilnehmer.begin());
     const Tagesstand& st = v_.stand.back()[i];
-    lblAuswahl->setText(QStringLiteral("%1: Platz %2, %3 Punkte")
-                            .arg(QString::fromStdString(v_.namen[i]))
-                            .arg(st.platz)
-                            .arg(st.gesamt));
+    int bonus = 0;
+    for (const auto& tag : v_.stand) bonus += tag[i].bonus;
+    QString text =
+        QStringLiteral("%1: Platz %2, %3 Punkte").arg(QString::fromStdString(v_.namen[i])).arg(st.platz).arg(st.gesamt);
+    if (bonus) text += QStringLiteral(" (davon %1 Bonus)").arg(bonus);
+    lblAuswahl->setText(text);
 }
 
 }  // namespace ovi

@@ -115,10 +115,11 @@ TEST(VerlaufSvg, TrefferAufLinieUndLegende) {
 TEST(VerlaufSvg, TagessiegerAlsHtml) {
     EXPECT_EQ(tagessiegerHtml(berechneVerlauf(rennen())),
               "<table class=\"tagessieger\" cellspacing=\"0\" cellpadding=\"3\">\n"
-              "<tr><th>Spieltag</th><th>Datum</th><th>Tagessieger</th><th>Punkte</th></tr>\n"
-              "<tr><td>1</td><td>09.06.2006</td><td>Ben</td><td>5</td></tr>\n"
-              "<tr><td>2</td><td>24.06.2006</td><td>Anna, Cem &amp; Co</td><td>3</td></tr>\n"
-              "<tr><td>3</td><td>09.07.2006</td><td>Ben</td><td>3</td></tr>\n"
+              "<tr><th align=\"left\">Spieltag</th><th align=\"left\">Datum</th><th align=\"left\">Tagessieger</th>"
+              "<th align=\"left\">Punkte</th><th align=\"left\">Weltmeister-Bonus</th></tr>\n"
+              "<tr><td>1</td><td>09.06.2006</td><td>Ben</td><td>5</td><td></td></tr>\n"
+              "<tr><td>2</td><td>24.06.2006</td><td>Anna, Cem &amp; Co</td><td>3</td><td></td></tr>\n"
+              "<tr><td>3</td><td>09.07.2006</td><td>Ben</td><td>3</td><td>Ben +10</td></tr>\n"
               "</table>\n");
     Spielstand leer = rennen();
     for (Spiel& sp : leer.spiele) sp.auswerten = false;
