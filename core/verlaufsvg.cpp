@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "utf8.h"
 
@@ -14,10 +14,11 @@ namespace {
 constexpr double schrift = 12;
 constexpr double zeichenBreite = 7;  // rough width of a character at 12 px, for the legend's width
 
+// Always a decimal point: the window runs under the user's locale, where printf would write a comma.
 std::string zahl(double w) {
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f", w);
-    return text;
+    const auto ende = std::to_chars(text, text + sizeof text, w, std::chars_format::fixed, 1).ptr;
+    return std::string(text, ende);
 }
 
 std::string xml(const std::string& t) {

@@ -3,7 +3,6 @@
 
 #include <QProcess>
 #include <QTemporaryDir>
-#include <map>
 #include <sstream>
 
 #include "../core/verlaufspiel.h"
@@ -61,10 +60,7 @@ TEST(WerkzeugVerlauf, BeispielspielEndetMitDerTabelle) {
     const auto tabelle = csv(starte({"--csv", "--weltmeister", "Italien", beispiel}));
     ASSERT_EQ(verlauf.size(), 1u + 25 * 6);
     ASSERT_EQ(tabelle.size(), 1u + 6);
-    std::map<std::string, int> zeilenJeTag;
-    for (std::size_t z = 1; z < verlauf.size(); ++z) ++zeilenJeTag[verlauf[z][0] + " " + verlauf[z][1]];
-    EXPECT_EQ(zeilenJeTag.size(), 25u);
-    for (const auto& [tag, anzahl] : zeilenJeTag) EXPECT_EQ(anzahl, 6) << tag;
+    for (std::size_t z = 1; z < verlauf.size(); ++z) EXPECT_EQ(verlauf[z][0], std::to_string((z + 5) / 6)) << z;
     for (std::size_t r = 1; r <= 6; ++r) {
         const auto& v = verlauf[verlauf.size() - 7 + r];
         EXPECT_EQ(
