@@ -12,7 +12,7 @@ namespace ovi {
 namespace {
 
 constexpr double schrift = 12;
-constexpr double zeichenBreite = 7;  // rough width of a character at 12 px, for the legend's width
+constexpr double zeichenBreite = 7.5;  // rough width of a character at 12 px, for the legend's width
 
 // Always a decimal point: the window runs under the user's locale, where printf would write a comma.
 std::string zahl(double w) {
