@@ -38,6 +38,7 @@ class QValidator;
 namespace ovi {
 
 class frmSpielInfo;
+class frmVerlauf;
 
 class frmHaupt : public QMainWindow {
     Q_OBJECT
@@ -68,6 +69,8 @@ class frmHaupt : public QMainWindow {
 
   signals:
     void beendet();
+    // Table, grid and records are up to date after an evaluation.
+    void ausgewertet();
 
   protected:
     void closeEvent(QCloseEvent* e) override;
@@ -149,6 +152,7 @@ class frmHaupt : public QMainWindow {
     void imgInfo_Click(int s);
     void zeigeBonusSieger();
     void frageWeltmeister();
+    void menVerlauf_Click();  // frmhaupt_verlauf.cpp
 
     // The tournament beyond the group stage (frmhaupt_turnier.cpp).
     void menKOPaarungen_Click();
@@ -180,6 +184,7 @@ class frmHaupt : public QMainWindow {
     QHash<const QObject*, Ort> orte_;
     QAction* regelHaken_ = nullptr;
     frmSpielInfo* spielInfo_ = nullptr;
+    frmVerlauf* verlauf_ = nullptr;
     QValidator* ziffer_ = nullptr;  // shared by all entry fields
 
     // Match area.

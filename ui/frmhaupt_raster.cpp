@@ -138,6 +138,7 @@ void frmHaupt::nachBewertung(Bonusausgang ausgang) {
     fuelleRaster();
     if (ausgang == Bonusausgang::bonusVergeben) zeigeBonusSieger();
     if (ausgang == Bonusausgang::weltmeisterFrage) frageWeltmeister();
+    emit ausgewertet();
 }
 
 }  // namespace ovi

@@ -49,7 +49,7 @@ class TestMenue : public QObject {
                 "[men321 3-2-1-Regel, men3Punkte 3-Punkte-Regel, men2Punkte 2-Punkte-Regel, -, menEigeneRegel Eigene "
                 "Regel erstellen/verwenden], menÄndern Spielerdaten ändern, menNull alles auf Null setzen, "
                 "menKOPaarungen K.-o.-Paarungen aus Ergebnissen",
-                "menAnsicht &Ansicht: menInfo Spielerinformationen, menGruppentabellen Gruppentabellen",
+                "menAnsicht &Ansicht: menInfo Spielerinformationen, menGruppentabellen Gruppentabellen, menVerlauf Verlauf",
             }));
     }
 

@@ -13,11 +13,13 @@
 #include "core/bericht.h"
 #include "core/rangliste.h"
 #include "core/tabellenhtml.h"
+#include "core/verlauf.h"
 #include "core/version.h"
 #include "files/dateifehler.h"
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 #include "gruppen.h"
+#include "verlauf.h"
 
 using namespace ovi;
 
@@ -30,6 +32,7 @@ constexpr const char* hilfe =
     "  ovikuvela-auswertung --spielplan [--spielinfo] [--csv] DATEI\n"
     "  ovikuvela-auswertung --gruppen [--spielinfo] [--csv] DATEI\n"
     "  ovikuvela-auswertung --html [--berichte] [--sortierung K] [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --verlauf [--csv] [--weltmeister TEAM] DATEI\n"
     "\n"
     "  --csv             Tabelle als CSV (Semikolon, UTF-8) statt ausgerichtet\n"
     "  --sortierung K    danach nach Schlüssel K sortieren: 0 Gesamtpunkte, 1 Gruppenphase, 2 K.O.-Phase,\n"
@@ -41,6 +44,7 @@ constexpr const char* hilfe =
     "                    allen Regeln von 2006, es entscheidet das Los\n"
     "  --html            Tabelle und Tippübersicht als HTML-Seite (UTF-8, alles in einer Datei)\n"
     "  --berichte        mit --html: dazu die Berichte aller Teilnehmer\n"
+    "  --verlauf         Punkte und Platz jedes Teilnehmers nach jedem Spieltag\n"
     "  --help            diese Hilfe\n"
     "  --version         die Version\n";
 
@@ -57,7 +61,8 @@ std::optional<int> zahl(const std::string& text, int von, int bis) {
 }
 
 struct Optionen {
-    bool csv = false, spielplan = false, spielinfo = false, gruppen = false, html = false, berichte = false;
+    bool csv = false, spielplan = false, spielinfo = false, gruppen = false, html = false, berichte = false,
+         verlauf = false;
     int sortierung = 0;
     std::optional<int> bericht;
     std::optional<std::string> weltmeister;
@@ -90,6 +95,8 @@ int lauf(int argc, char** argv) {
             o.html = true;
         } else if (a == "--berichte") {
             o.berichte = true;
+        } else if (a == "--verlauf") {
+            o.verlauf = true;
         } else if (a == "--spielinfo") {
             o.spielinfo = true;
         } else if (a == "--sortierung") {
@@ -156,6 +163,11 @@ int lauf(int argc, char** argv) {
             else
                 std::cerr
                     << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
+        }
+        if (o.verlauf) {
+            const auto t = werkzeug::verlauf(berechneVerlauf(s));
+            std::cout << (o.csv ? werkzeug::alsCsv(t) : werkzeug::alsText(t));
+            return 0;
         }
         if (o.sortierung != 0) sortiereTabelle(s, o.sortierung);
         if (o.bericht) {

@@ -1,0 +1,49 @@
+// "Ansicht > Verlauf": the chart window opened from the menu, its switch, hover and how it follows evaluations.
+#include <QRadioButton>
+#include <QSvgRenderer>
+#include <QTextBrowser>
+
+#include "../core/verlaufspiel.h"
+#include "hilfe.h"
+#include "ui/frmverlauf.h"
+
+using namespace ovi;
+using namespace ovi::test;
+
+class TestVerlauf : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void fensterFolgtDerAuswertung() {
+        Fenster f;
+        f.s = rennen();
+        f.w.starteEinblenden();
+        befehl(&f.w, QStringLiteral("menVerlauf"));
+        auto* fenster = finde(&f.w, "frmVerlauf");
+        QVERIFY(fenster->isVisible() && fenster->isWindow() && !fenster->isModal());
+        QCOMPARE(fenster->windowTitle(), QStringLiteral("Verlauf"));
+        auto* bild = finde<VerlaufBild>(fenster, "picVerlauf");
+        QCOMPARE(bild->diagramm().linien.size(), 3u);
+        finde<QRadioButton>(fenster, "optPunkte")->click();
+        QCOMPARE(bild->diagramm().art, Kurve::punkte);
+        QCOMPARE(finde<QTextBrowser>(fenster, "txtTagessieger")->toPlainText().count(QStringLiteral("Anna, Cem & Co")),
+                 1);
+
+        // The pointer on Anna's line picks her out; leaving the line lets go.
+        const Punkt p = bild->diagramm().linien[1].punkte[1];
+        QTest::mouseMove(bild, QPoint(qRound(p.x), qRound(p.y)));
+        QCOMPARE(bild->hervorgehoben(), 0);
+        QCOMPARE(finde<QLabel>(fenster, "lblAuswahl")->text(), QStringLiteral("Anna: Platz 2, 9 Punkte"));
+        QVERIFY(QSvgRenderer(QByteArray::fromStdString(alsSvg(bild->diagramm(), 0))).isValid());
+        QTest::mouseMove(bild, QPoint(2, 2));
+        QCOMPARE(bild->hervorgehoben(), -1);
+
+        // Without the final the next evaluation leaves two match days.
+        f.s.spiele[63].auswerten = false;
+        f.w.starteEinblenden();
+        QCOMPARE(bild->diagramm().tagText, (std::vector<std::string>{"09.06.", "24.06."}));
+    }
+};
+
+QTEST_MAIN(TestVerlauf)
+#include "test_verlauf.moc"

@@ -1,0 +1,12 @@
+// The standings per match day as a table of the command-line tool.
+#pragma once
+
+#include "ausgabe.h"
+#include "core/verlauf.h"
+
+namespace ovi::werkzeug {
+
+// One row per match day and participant, within a day in the order of the places.
+Tabelle verlauf(const Verlauf& v);
+
+}  // namespace ovi::werkzeug
