@@ -5,6 +5,8 @@
 #include "auswertung.h"
 #include "bericht.h"
 #include "rangliste.h"
+#include "verlauf.h"
+#include "verlaufsvg.h"
 
 namespace ovi {
 
@@ -110,6 +112,12 @@ Tabellendokument baueTabellendokument(const Spielstand& s, const std::string& da
         const Tabellenzeile& z = zeilen.at(static_cast<std::size_t>(r));
         d.zeilen.push_back(
             {zahl(r + 1), z.spieler.substr(2), z.gesamt, z.gruppe, z.ko, z.bonus, z.richtige, z.sieghoehe, z.tendenz});
+    }
+    // The race behind the ranking: places per match day and each day's winners, once a match counts.
+    if (wahl.tabelle) {
+        const Verlauf v = berechneVerlauf(s);
+        if (!v.tage.empty() && !v.teilnehmer.empty())
+            d.zusatz.push_back({"Verlauf der Plätze", alsSvg(diagramm(v, Kurve::platz, 720, 400)), tagessiegerZeilen(v)});
     }
 
     const std::vector<int> slots = mitspielerInRangfolge(s);

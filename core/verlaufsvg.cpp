@@ -217,31 +217,55 @@ int getroffen(const Diagramm& d, Punkt p, double toleranz) {
     return bester;
 }
 
+namespace {
+
+// Who won day t, with how many points, and who got the champion bonus that day.
+struct Tagessieger {
+    std::string namen, bonus;
+    int punkte = 0;
+};
+
+Tagessieger tagessieger(const Verlauf& v, std::size_t t, std::string (*maske)(const std::string&)) {
+    Tagessieger z;
+    for (std::size_t i = 0; i < v.teilnehmer.size(); ++i) {
+        const Tagesstand& st = v.stand[t][i];
+        if (std::find(v.sieger[t].begin(), v.sieger[t].end(), v.teilnehmer[i]) != v.sieger[t].end()) {
+            z.namen += (z.namen.empty() ? "" : ", ") + maske(v.namen[i]);
+            z.punkte = st.tagespunkte;
+        }
+        if (st.bonus) z.bonus += (z.bonus.empty() ? "" : ", ") + maske(v.namen[i]) + " +" + std::to_string(st.bonus);
+    }
+    return z;
+}
+
+std::string roh(const std::string& t) { return t; }
+
+}  // namespace
+
 std::string tagessiegerHtml(const Verlauf& v) {
     std::string h =
         "<table class=\"tagessieger\" cellspacing=\"0\" cellpadding=\"3\">\n"
         "<tr><th align=\"left\">Spieltag</th><th align=\"left\">Datum</th><th align=\"left\">Tagessieger</th>"
         "<th align=\"left\">Punkte</th><th align=\"left\">Weltmeister-Bonus</th></tr>\n";
     for (std::size_t t = 0; t < v.tage.size(); ++t) {
-        std::string namen, bonus;
-        int punkte = 0;
-        for (std::size_t i = 0; i < v.teilnehmer.size(); ++i) {
-            const Tagesstand& st = v.stand[t][i];
-            if (std::find(v.sieger[t].begin(), v.sieger[t].end(), v.teilnehmer[i]) != v.sieger[t].end()) {
-                namen += (namen.empty() ? "" : ", ") + xml(v.namen[i]);
-                punkte = st.tagespunkte;
-            }
-            if (st.bonus) bonus += (bonus.empty() ? "" : ", ") + xml(v.namen[i]) + " +" + std::to_string(st.bonus);
-        }
+        const Tagessieger z = tagessieger(v, t, xml);
         h += "<tr><td>" + std::to_string(t + 1) + "</td><td>" + (v.tage[t].datum ? datumText(v.tage[t].datum) : "") +
-             "</td><td>" + namen + "</td><td>" + std::to_string(punkte) + "</td><td>" + bonus + "</td></tr>\n";
+             "</td><td>" + z.namen + "</td><td>" + std::to_string(z.punkte) + "</td><td>" + z.bonus + "</td></tr>\n";
     }
     return h + "</table>\n";
 }
 
-VerlaufFuerTabelle verlaufFuerTabelle(const Spielstand& s, double breite, double hoehe) {
-    const Verlauf v = berechneVerlauf(s);
-    return {alsSvg(diagramm(v, Kurve::platz, breite, hoehe)), tagessiegerHtml(v)};
+std::vector<std::string> tagessiegerZeilen(const Verlauf& v) {
+    std::vector<std::string> zeilen;
+    for (std::size_t t = 0; t < v.tage.size(); ++t) {
+        const Tagessieger z = tagessieger(v, t, roh);
+        std::string zeile = std::to_string(t + 1) + ". Spieltag";
+        if (v.tage[t].datum) zeile += ", " + datumText(v.tage[t].datum);
+        zeile += ": " + z.namen + " (" + std::to_string(z.punkte) + (z.punkte == 1 ? " Punkt)" : " Punkte)");
+        if (!z.bonus.empty()) zeile += "; Weltmeister-Bonus: " + z.bonus;
+        zeilen.push_back(zeile);
+    }
+    return zeilen;
 }
 
 }  // namespace ovi

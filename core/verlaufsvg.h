@@ -54,11 +54,7 @@ int getroffen(const Diagramm& d, Punkt p, double toleranz = 5);
 // The day's winners of every match day as an HTML table.
 std::string tagessiegerHtml(const Verlauf& v);
 
-// What the standings document takes over: the place chart and the table of the day's winners.
-struct VerlaufFuerTabelle {
-    std::string svg;
-    std::string tagessiegerHtml;
-};
-VerlaufFuerTabelle verlaufFuerTabelle(const Spielstand& s, double breite = 720, double hoehe = 400);
+// The day's winners as plain lines for paper: "3. Spieltag, 24.06.2006: Anna, Cem (3 Punkte)".
+std::vector<std::string> tagessiegerZeilen(const Verlauf& v);
 
 }  // namespace ovi

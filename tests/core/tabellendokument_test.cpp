@@ -53,9 +53,10 @@ TEST(Tabellendokument, GanzeSeiteEinesKleinenSpiels) {
     Spielstand s = kleinesSpiel();
     werteKomplettAus(s);
     Tabellendokument d = baueTabellendokument(s, "", "07.12.2026, 11:48 Uhr");
-    d.zusatz.push_back({"Verlauf",
-                        "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 10 10\"></svg>",
-                        {"1. Spieltag: Anna & <Co>"}});
+    // The race chart has tests of its own; here a small figure stands in for it, its winners' lines stay.
+    ASSERT_EQ(d.zusatz.size(), 1u);
+    d.zusatz[0].svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 10 10\"></svg>";
+    d.zusatz.push_back({"Anhang", "", {"Anna & <Co>"}});
     EXPECT_EQ(alsHtml(d), lies("tabelle_klein.html"));
 }
 

@@ -88,7 +88,7 @@ TEST(VerlaufSvg, TrefferAufLinieUndLegende) {
     }
 }
 
-TEST(VerlaufSvg, TagessiegerAlsHtml) {
+TEST(VerlaufSvg, TagessiegerAlsHtmlUndZeilen) {
     EXPECT_EQ(tagessiegerHtml(berechneVerlauf(rennen())),
               "<table class=\"tagessieger\" cellspacing=\"0\" cellpadding=\"3\">\n"
               "<tr><th align=\"left\">Spieltag</th><th align=\"left\">Datum</th><th align=\"left\">Tagessieger</th>"
@@ -99,7 +99,11 @@ TEST(VerlaufSvg, TagessiegerAlsHtml) {
               "</table>\n");
     Spielstand leer = rennen();
     for (Spiel& sp : leer.spiele) sp.auswerten = false;
-    const VerlaufFuerTabelle t = verlaufFuerTabelle(leer);
-    EXPECT_NE(t.svg.find("Noch kein Spiel ausgewertet"), std::string::npos);
-    EXPECT_EQ(t.tagessiegerHtml.find("<td>"), std::string::npos);
+    EXPECT_NE(alsSvg(diagramm(berechneVerlauf(leer), Kurve::platz, 720, 400)).find("Noch kein Spiel ausgewertet"),
+              std::string::npos);
+    EXPECT_EQ(tagessiegerZeilen(berechneVerlauf(leer)), std::vector<std::string>{});
+    EXPECT_EQ(tagessiegerZeilen(berechneVerlauf(rennen())),
+              (std::vector<std::string>{"1. Spieltag, 09.06.2006: Ben (5 Punkte)",
+                                        "2. Spieltag, 24.06.2006: Anna, Cem & Co (3 Punkte)",
+                                        "3. Spieltag, 09.07.2006: Ben (3 Punkte); Weltmeister-Bonus: Ben +10"}));
 }

@@ -101,10 +101,15 @@ class TestExport : public QObject {
         const std::string pdf = tabellenPdf(d);
         QCOMPARE(QByteArray::fromStdString(pdf.substr(0, 5)), QByteArray("%PDF-"));
         const QStringList seiten = seitenText(lege(ordner, QStringLiteral("beispiel.pdf"), pdf));
-        QCOMPARE(seiten.size(), 3);
+        QCOMPARE(seiten.size(), 4);
         QCOMPARE(rangZeilen(d).size(), 6);
         for (const QString& z : rangZeilen(d)) QVERIFY2(seiten[0].contains(z), qPrintable(z));
         QVERIFY(seiten[0].contains(QStringLiteral("Weltmeister: Italien")));
+        // The race follows the ranking: 25 match days, the final's with its bonus.
+        const QString verlauf = seiten[0] + seiten[1];
+        QVERIFY(verlauf.contains(QStringLiteral("Verlauf der Plätze")));
+        QVERIFY2(verlauf.contains(QStringLiteral("25. Spieltag, 09.07.2006: ")), qPrintable(verlauf));
+        QVERIFY(verlauf.contains(QStringLiteral("Weltmeister-Bonus: ")));
     }
 
     // 25 participants and 64 matches: every page is headed, and every page of the overview names its columns.
@@ -112,10 +117,10 @@ class TestExport : public QObject {
         const Spielstand s = vollesSpiel();
         const Tabellendokument d = baueTabellendokument(s, "voll.gowet", stand);
         const QStringList seiten = seitenText(lege(ordner, QStringLiteral("voll.pdf"), tabellenPdf(d)));
-        QCOMPARE(seiten.size(), 3);
+        QCOMPARE(seiten.size(), 4);
         for (int i = 0; i < seiten.size(); ++i) {
             QVERIFY(seiten[i].startsWith(
-                QStringLiteral("voll.gowet · Stand: 07.12.2026, 11:48 Uhr Seite %1 von 3").arg(i + 1)));
+                QStringLiteral("voll.gowet · Stand: 07.12.2026, 11:48 Uhr Seite %1 von 4").arg(i + 1)));
             if (i > 0) QVERIFY2(seiten[i].contains(QStringLiteral("Spiel Erg.")), qPrintable(seiten[i].left(200)));
         }
         for (const QString& z : rangZeilen(d)) QVERIFY2(seiten[0].contains(z), qPrintable(z));
