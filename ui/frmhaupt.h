@@ -19,6 +19,7 @@
 #include "files/spieldatei.h"
 #include "ui/bilder.h"
 #include "ui/dienste.h"
+#include "ui/rueckgaengig.h"
 
 class QAction;
 class QCheckBox;
@@ -30,6 +31,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
+class QUndoStack;
 class QValidator;
 
 namespace ovi {
@@ -60,6 +62,16 @@ class frmHaupt : public QMainWindow {
     void passeAnBildschirm(int hoehePx);
     // True when the game differs from what was last saved or opened (takes the grid over first).
     bool ungespeichert();
+
+    // Undo history and recovery (frmhaupt_rueckgaengig.cpp).
+    QUndoStack* verlauf() const { return verlauf_; }
+    // Takes the game as it stands as the saved starting point: no steps, nothing unsaved.
+    void beginneVerlauf();
+    // What a save would write now, values in the grid not yet taken over included.
+    Spieldatei aktuellesBild();
+    // A recovery copy, opened as an unsaved game under its former file name.
+    void oeffneWiederhergestellt(const Spieldatei& d, const QString& dateiName);
+    const Dienste& dienste() const { return dienste_; }
 
   signals:
     void beendet();
@@ -144,6 +156,17 @@ class frmHaupt : public QMainWindow {
     void zeigeBonusSieger();
     void frageWeltmeister();
 
+    // Undo history (frmhaupt_rueckgaengig.cpp).
+    void richteVerlaufEin();
+    StandZeiger nimmStand();
+    void zeigeStand(const StandZeiger& st);
+    // Records a step when the game changed since the last one.
+    void nimmAuf(const QString& text);
+    // Changes that are no step of their own (view, sorting, evaluation, save) become the base of the next one.
+    void merkeStand();
+    // After a save or an open: the game as it stands is what the file holds.
+    void alsGespeichert();
+
     // Every handler runs through here: a fault abandons it with a message.
     void sicher(const std::function<void()>& body);
 
@@ -164,6 +187,9 @@ class frmHaupt : public QMainWindow {
     QAction* regelHaken_ = nullptr;
     frmSpielInfo* spielInfo_ = nullptr;
     QValidator* ziffer_ = nullptr;  // shared by all entry fields
+    QUndoStack* verlauf_ = nullptr;
+    StandZeiger stand_;       // the game after the last step: the "before" of the next one
+    bool stelltHer_ = false;  // an undo or redo is putting a picture back
 
     // Match area.
     QGroupBox* fraSpiele = nullptr;

@@ -61,6 +61,8 @@ void frmHaupt::menOeffnen_Click() {
     ordnePhaseAn(0);
     einblenden();
     zeigeTendenz();
+    nimmAuf(QStringLiteral("Öffnen"));
+    alsGespeichert();
 }
 
 bool frmHaupt::menSpeichern_Click() {
@@ -86,6 +88,7 @@ bool frmHaupt::menSpeichern_Click() {
     dateiName_ = pfad;
     gespeichert_ = bild;
     lblDateiE->setText(QFileInfo(pfad).fileName().left(40));
+    alsGespeichert();
     return true;
 }
 
@@ -133,7 +136,7 @@ void frmHaupt::menSpiele_Click() {
 
 bool frmHaupt::ungespeichert() {
     leseRaster();
-    return !(dateiBild(s_) == gespeichert_);
+    return !verlauf_->isClean();
 }
 
 bool frmHaupt::darfBeenden() {

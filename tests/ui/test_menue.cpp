@@ -8,7 +8,7 @@
 
 namespace {
 
-// "name caption" per item, a submenu in brackets, "-" for a separator; no item has a shortcut.
+// "name caption" per item, a submenu in brackets, "-" for a separator, "!Kürzel" for a shortcut.
 QString gliedere(const QMenu* m) {
     QStringList l;
     for (const QAction* a : m->actions()) {
@@ -37,7 +37,8 @@ class TestMenue : public QObject {
             QStringList({
                 "menDatei &Datei: menÖffnen Öffnen, menImportieren Importieren [menTipps Tipps, menSpiele "
                 "Spiel-Informationen], menSpeichern Speichern, -, menBeenden Beenden",
-                "menBearbeiten &Bearbeiten: menAuswahl auszuwertende Spiele wählen [menAlle alle 64 Spiele, "
+                "menBearbeiten &Bearbeiten: menRückgängig Rückgängig !Kürzel, menWiederholen Wiederholen !Kürzel, -, "
+                "menAuswahl auszuwertende Spiele wählen [menAlle alle 64 Spiele, "
                 "menAllesBis alle bis einschließlich [menABAchtel Achtelfinale, menABViertel Viertelfinale, "
                 "menABHalb Halbfinale], menKein kein Spiel, -, menGruppen Gruppe [menGruppe_0 Gruppe A, menGruppe_1 "
                 "Gruppe B, menGruppe_2 Gruppe C, menGruppe_3 Gruppe D, menGruppe_4 Gruppe E, menGruppe_5 Gruppe F, "
