@@ -4,10 +4,12 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 #include <thread>
 
 #include "ui/frmhaupt.h"
+#include "ui/wiederherstellung.h"
 
 namespace ovi {
 
@@ -29,8 +31,12 @@ int laufe(int argc, char** argv, const std::function<void(frmHaupt&)>& vorDemZei
 
     frmHaupt fenster;
     QObject::connect(&fenster, &frmHaupt::beendet, &app, &QApplication::quit, Qt::QueuedConnection);
+    Wiederherstellung sicherung(fenster);
+    sicherung.beobachteSitzungsende();
     if (vorDemZeigen) vorDemZeigen(fenster);
     fenster.show();
+    // Once the window stands: a copy left by a crashed run is offered over it.
+    QTimer::singleShot(0, &sicherung, [&sicherung] { sicherung.bieteAn(); });
     return QApplication::exec();
 }
 
