@@ -150,7 +150,15 @@ void Wiederherstellung::beiSignal() {
     // No question now: the session is going. The copy waits for the next start.
     sichere(false);
     vorbei_ = true;
+    // Ending the loop closes every window first; the main window must not ask about saving then.
+    fenster_.installEventFilter(this);
     QCoreApplication::exit(0);
+}
+
+bool Wiederherstellung::eventFilter(QObject* o, QEvent* e) {
+    if (o != &fenster_ || e->type() != QEvent::Close) return QObject::eventFilter(o, e);
+    e->accept();
+    return true;
 }
 
 }  // namespace ovi

@@ -35,6 +35,9 @@ class Wiederherstellung : public QObject {
     // Logout, shutdown, SIGTERM, SIGINT and SIGHUP write the copy and end the program; the copy stays.
     void beobachteSitzungsende();
 
+  protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
   private:
     static void entferne(const QString& basis);
     void beiSignal();
