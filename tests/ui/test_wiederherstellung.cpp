@@ -10,6 +10,7 @@
 #include <QUndoStack>
 #include <cstdio>
 
+#include "files/speichern.h"
 #include "files/spieldatei.h"
 #include "hilfe.h"
 #include "ui/programm.h"
@@ -102,6 +103,24 @@ class TestWiederherstellung : public QObject {
         QVERIFY(f.w.close());
         QCOMPARE(kopien(ordner_), QStringList{});
         QCOMPARE(f.tisch.meldungen, QStringList{});
+    }
+
+    // A folder that cannot be written is reported once, not every few seconds; the game goes on.
+    void ordnerUnbeschreibbar() {
+        const QString datei = daten_->filePath(QStringLiteral("datei"));
+        QVERIFY(speichereBytes(datei, "kein Ordner").empty());
+        Fenster f({0});
+        sichtbar(f.w);
+        Wiederherstellung sicherung(f.w, datei + QStringLiteral("/kopien"));
+        tippe(feld(&f.w, "txtHeimTipp", 0), '5');
+        sicherung.sichere();
+        tippe(feld(&f.w, "txtHeimTipp", 1), '6');
+        sicherung.sichere();
+        QCOMPARE(f.tisch.meldungen,
+                 QStringList{"ovi kuvela|Die Sicherungskopie der ungespeicherten Änderungen konnte nicht geschrieben "
+                             "werden.\nDer Ordner „" +
+                             datei + "/kopien“ lässt sich nicht beschreiben."});
+        QCOMPARE(f.s.tipps(0, 1, 0), 6);
     }
 
     void frueherLauf_data() {
