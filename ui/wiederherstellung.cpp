@@ -99,6 +99,14 @@ void Wiederherstellung::sichere(bool melden) {
 }
 
 bool Wiederherstellung::bieteAn() {
+    // Runs killed with nothing unsaved leave only their lock behind: cleared away, or they would pile up.
+    for (const QFileInfo& l : QDir(ordner_).entryInfoList({QStringLiteral("kopie-*.lock")}, QDir::Files)) {
+        const QString basis = l.absolutePath() + QLatin1Char('/') + l.completeBaseName();
+        if (basis == basis_ || QFile::exists(basis + QStringLiteral(".gowet"))) continue;
+        QLockFile alt(l.absoluteFilePath());
+        alt.setStaleLockTime(0);
+        if (alt.tryLock(0)) alt.unlock();
+    }
     const QFileInfoList kopien =
         QDir(ordner_).entryInfoList({QStringLiteral("kopie-*.gowet")}, QDir::Files, QDir::Time);
     for (const QFileInfo& k : kopien) {

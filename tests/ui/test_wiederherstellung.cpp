@@ -175,6 +175,22 @@ class TestWiederherstellung : public QObject {
         QCOMPARE(neu.tisch.meldungen, QStringList{});
     }
 
+    // A run killed with nothing unsaved leaves a lock and no copy: nothing to offer, and the lock goes.
+    void verwaisteSperre() {
+        QVERIFY(QDir().mkpath(ordner_));
+        const QString sperre = ordner_ + QStringLiteral("/kopie-1-2-3.lock");
+        QProcess programm;
+        programm.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--sperren"), sperre});
+        QVERIFY(programm.waitForReadyRead(60000));
+        programm.kill();
+        QVERIFY(programm.waitForFinished(60000));
+        QVERIFY(QFile::exists(sperre));
+        Fenster neu;
+        Wiederherstellung sicherung(neu.w, ordner_);
+        QVERIFY(!sicherung.bieteAn());
+        QCOMPARE(zeile(QFile::exists(sperre), neu.tisch.fragen.size()), zeile(0, 0));
+    }
+
     void abgebrochen_data() {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGKILL") << int(SIGKILL);
@@ -209,6 +225,15 @@ class TestWiederherstellung : public QObject {
 
 int main(int argc, char** argv) {
     if (argc > 1 && qstrcmp(argv[1], "--tippen") == 0) return tippendesProgramm(argc, argv);
+    // A run that holds its lock and nothing else, to be killed.
+    if (argc > 2 && qstrcmp(argv[1], "--sperren") == 0) {
+        QCoreApplication app(argc, argv);
+        QLockFile sperre(QString::fromLocal8Bit(argv[2]));
+        if (!sperre.tryLock(0)) return 1;
+        std::puts("gesperrt");
+        std::fflush(stdout);
+        return QCoreApplication::exec();
+    }
     QApplication app(argc, argv);
     TestWiederherstellung t;
     return QTest::qExec(&t, argc, argv);
