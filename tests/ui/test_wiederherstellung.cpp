@@ -7,7 +7,6 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QUndoStack>
 #include <cstdio>
 
 #include "files/speichern.h"
@@ -27,20 +26,18 @@ struct Eingabe {
 const Eingabe eingaben[] = {
     {"txtHeimTipp", 2, '3'}, {"txtAusTipp", 2, '1'}, {"txtHeimTipp", 25, '4'}, {"txtHeimErg", 0, '2'}};
 
-Spieldatei erwartet() {
-    Spielstand s;
-    s.setSpieltMit(0, true), s.setSpieltMit(3, true);
-    s.tipps(0, 2, 0) = 3, s.tipps(0, 2, 1) = 1, s.tipps(3, 1, 0) = 4;
-    s.spiele[0].ergHeim = 2;
+Spieldatei bild(const Spielstand& s) {
     Spieldatei d = ausSpielstand(s);
     d.tippsAblage = s.tipps;
     return d;
 }
 
-Spieldatei bild(const Spielstand& s) {
-    Spieldatei d = ausSpielstand(s);
-    d.tippsAblage = s.tipps;
-    return d;
+Spieldatei erwartet() {
+    Spielstand s;
+    s.setSpieltMit(0, true), s.setSpieltMit(3, true);
+    s.tipps(0, 2, 0) = 3, s.tipps(0, 2, 1) = 1, s.tipps(3, 1, 0) = 4;
+    s.spiele[0].ergHeim = 2;
+    return bild(s);
 }
 
 QStringList kopien(const QString& ordner) {
