@@ -12,18 +12,19 @@
 
 namespace {
 
-// Everything the window shows: each visible named widget with its place and its value, the rule marks, and the
-// file name a save proposes.
+// Everything the window shows: each visible named widget with its place, colours and value, the rule marks, and
+// the file name a save proposes.
 QStringList bildschirm(frmHaupt& w) {
     QStringList l{w.dateiName()};
     for (QWidget* x : w.findChildren<QWidget*>()) {
         if (x->objectName().isEmpty() || !x->isVisibleTo(&w)) continue;
         const QRect r = x->geometry();
-        QString z = zeile(x->objectName(), r.x(), r.y(), r.width(), r.height());
-        if (auto* t = qobject_cast<QLabel*>(x)) z += u' ' + t->text();
-        if (auto* e = qobject_cast<QLineEdit*>(x)) z += u' ' + e->text() + u' ' + grund(e).name();
-        if (auto* c = qobject_cast<QCheckBox*>(x)) z += c->isChecked() ? " an" : " aus";
-        if (auto* c = qobject_cast<QComboBox*>(x)) z += u' ' + QString::number(c->currentIndex());
+        const QPalette& p = x->palette();
+        QString z = zeile(x->objectName(), r.x(), r.y(), r.width(), r.height(), p.color(QPalette::Base).name(),
+                          p.color(QPalette::Window).name());
+        // Whatever kind of field or label: its text, tick and choice.
+        for (const char* e : {"text", "checked", "currentIndex"})
+            if (const QVariant v = x->property(e); v.isValid()) z += u' ' + v.toString();
         l << z;
     }
     for (const char* n : {"men321", "men3Punkte", "men2Punkte", "menEigeneRegel"})
