@@ -97,12 +97,14 @@ void frmHaupt::richteVerlaufEin() {
     const auto schritt = [this](const char* text) {
         return [this, text] { sicher([this, text] { nimmAuf(QString::fromUtf8(text)); }); };
     };
+    // The view, the sort order and a new evaluation change no game value: no step, but the base of the next one.
     const auto kein = [this] { sicher([this] { merkeStand(); }); };
     connect(cmdZufall, &QPushButton::clicked, this, schritt("Zufallstipps"));
     for (QCheckBox* c : chkAuswerten) connect(c, &QCheckBox::clicked, this, schritt("Häkchen"));
     connect(cmdAuswerten, &QPushButton::clicked, this, kein);
     connect(cmbPhase, &QComboBox::activated, this, kein);
     connect(cmbSortierung, &QComboBox::activated, this, kein);
+    // A menu command that changes the game: one row, its item and the step's name.
     const std::pair<const char*, const char*> befehle[] = {
         {"menTipps", "Tipps importieren"}, {"menSpiele", "Spiel-Informationen importieren"},
         {"menNull", "alles auf Null"},     {"men321", "3-2-1-Regel"},
