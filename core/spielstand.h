@@ -127,6 +127,8 @@ class Spielstand {
     std::string getPHName(int match) const { return phasen[spiele[match].phase]; }
     std::string getSchiri(int match) const { return schiris[spiele[match].schiri]; }
     std::string getQuote(int match) const { return spiele[match].quote; }
+
+    bool operator==(const Spielstand&) const = default;
 };
 
 }  // namespace ovi

@@ -21,6 +21,7 @@
 #include "files/spieldatei.h"
 #include "ui/bilder.h"
 #include "ui/dienste.h"
+#include "ui/rueckgaengig.h"
 
 class QAction;
 class QCheckBox;
@@ -33,6 +34,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTimer;
+class QUndoStack;
 class QValidator;
 
 namespace ovi {
@@ -66,6 +68,16 @@ class frmHaupt : public QMainWindow {
     bool ungespeichert();
     // Opens a game file as "Öffnen" does once its chooser has answered (the file named on the command line).
     void oeffne(const QString& pfad);
+
+    // Undo history and recovery (frmhaupt_rueckgaengig.cpp).
+    QUndoStack* verlauf() const { return verlauf_; }
+    // Takes the game as it stands as the saved starting point: no steps, nothing unsaved.
+    void beginneVerlauf();
+    // What a save would write now, values in the grid not yet taken over included.
+    Spieldatei aktuellesBild();
+    // A recovery copy, opened as an unsaved game under its former file name.
+    void oeffneWiederhergestellt(const Spieldatei& d, const QString& dateiName);
+    const Dienste& dienste() const { return dienste_; }
 
   signals:
     void beendet();
@@ -165,6 +177,17 @@ class frmHaupt : public QMainWindow {
                     const std::function<std::string(const Tabellendokument&)>& erzeuge);
     Dokumentwahl dokumentWahl_;
 
+    // Undo history (frmhaupt_rueckgaengig.cpp).
+    void richteVerlaufEin();
+    StandZeiger nimmStand();
+    void zeigeStand(const StandZeiger& st);
+    // Records a step when the game changed since the last one.
+    void nimmAuf(const QString& text);
+    // Changes that are no step of their own (view, sorting, evaluation, save) become the base of the next one.
+    void merkeStand();
+    // After a save or an open: the game as it stands is what the file holds.
+    void alsGespeichert();
+
     // Every handler runs through here: a fault abandons it with a message.
     void sicher(const std::function<void()>& body);
 
@@ -184,8 +207,11 @@ class frmHaupt : public QMainWindow {
     QHash<const QObject*, Ort> orte_;
     QAction* regelHaken_ = nullptr;
     frmSpielInfo* spielInfo_ = nullptr;
-    frmVerlauf* verlauf_ = nullptr;
+    frmVerlauf* fensterVerlauf_ = nullptr;
     QValidator* ziffer_ = nullptr;  // shared by all entry fields
+    QUndoStack* verlauf_ = nullptr;
+    StandZeiger stand_;       // the game after the last step: the "before" of the next one
+    bool stelltHer_ = false;  // an undo or redo is putting a picture back
 
     // Match area.
     QGroupBox* fraSpiele = nullptr;

@@ -96,6 +96,7 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
     zeigeTabelle();
     setzeMarken(0);
     zeigePhase(0);
+    richteVerlaufEin();
     cmbPhase->setFocus();
     adjustSize();
 }

@@ -69,6 +69,8 @@ void frmHaupt::oeffneDatei(const QString& pfad) {
     ordnePhaseAn(0);
     einblenden();
     zeigeTendenz();
+    nimmAuf(QStringLiteral("Öffnen"));
+    alsGespeichert();
 }
 
 bool frmHaupt::menSpeichern_Click() {
@@ -94,6 +96,7 @@ bool frmHaupt::menSpeichern_Click() {
     dateiName_ = pfad;
     gespeichert_ = bild;
     lblDateiE->setText(QFileInfo(pfad).fileName().left(40));
+    alsGespeichert();
     return true;
 }
 
@@ -141,7 +144,7 @@ void frmHaupt::menSpiele_Click() {
 
 bool frmHaupt::ungespeichert() {
     leseRaster();
-    return !(dateiBild(s_) == gespeichert_);
+    return !verlauf_->isClean();
 }
 
 bool frmHaupt::darfBeenden() {

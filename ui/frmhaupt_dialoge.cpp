@@ -16,13 +16,23 @@ namespace ovi {
 
 void frmHaupt::menEigeneRegel_Click() {
     (new frmRegel(
-         s_, [this] { starteAuswertung(); }, this))
+         s_,
+         [this] {
+             starteAuswertung();
+             sicher([this] { nimmAuf(QStringLiteral("Eigene Regel")); });
+         },
+         this))
         ->show();
 }
 
 void frmHaupt::menAendern_Click() {
     (new frmAendern(
-         s_, [this] { starteEinblenden(); }, this))
+         s_,
+         [this] {
+             starteEinblenden();
+             sicher([this] { nimmAuf(QStringLiteral("Spielerdaten")); });
+         },
+         this))
         ->show();
 }
 
@@ -45,7 +55,12 @@ void frmHaupt::zeigeBonusSieger() {
 
 void frmHaupt::frageWeltmeister() {
     (new frmWeltmeister(
-         s_, [this](const std::string& team) { setWeltmeister(team); }, this))
+         s_,
+         [this](const std::string& team) {
+             setWeltmeister(team);
+             sicher([this] { nimmAuf(QStringLiteral("Weltmeister")); });
+         },
+         this))
         ->show();
 }
 

@@ -107,6 +107,7 @@ void frmHaupt::feldGeaendert(Art art) {
     if (!rasterAktiv_) return;
     leseRaster();
     if (art == Art::heimTipp || art == Art::ausTipp) zeigeTendenz();
+    nimmAuf(art == Art::heimErg || art == Art::ausErg ? QStringLiteral("Ergebnis") : QStringLiteral("Tipp"));
 }
 
 }  // namespace ovi

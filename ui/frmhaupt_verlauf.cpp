@@ -5,16 +5,16 @@
 namespace ovi {
 
 void frmHaupt::menVerlauf_Click() {
-    if (!verlauf_) {
-        verlauf_ = new frmVerlauf(this);
-        connect(this, &frmHaupt::ausgewertet, verlauf_, [this] {
-            if (verlauf_->isVisible()) sicher([this] { verlauf_->zeige(s_); });
+    if (!fensterVerlauf_) {
+        fensterVerlauf_ = new frmVerlauf(this);
+        connect(this, &frmHaupt::ausgewertet, fensterVerlauf_, [this] {
+            if (fensterVerlauf_->isVisible()) sicher([this] { fensterVerlauf_->zeige(s_); });
         });
     }
-    verlauf_->zeige(s_);
-    verlauf_->show();
-    verlauf_->raise();
-    verlauf_->activateWindow();
+    fensterVerlauf_->zeige(s_);
+    fensterVerlauf_->show();
+    fensterVerlauf_->raise();
+    fensterVerlauf_->activateWindow();
 }
 
 }  // namespace ovi

@@ -7,12 +7,14 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <thread>
 
 #include "core/version.h"
 #include "ui/frmhaupt.h"
+#include "ui/wiederherstellung.h"
 
 namespace ovi {
 
@@ -86,10 +88,14 @@ int laufe(int argc, char** argv, const std::function<void(frmHaupt&)>& vorDemZei
 
     frmHaupt fenster;
     QObject::connect(&fenster, &frmHaupt::beendet, &app, &QApplication::quit, Qt::QueuedConnection);
+    Wiederherstellung sicherung(fenster);
+    sicherung.beobachteSitzungsende();
     if (vorDemZeigen) vorDemZeigen(fenster);
     fenster.show();
     // A file handed over by the desktop or the shell opens as through "Öffnen", message included.
     if (!dateien.isEmpty()) fenster.oeffne(QFileInfo(dateien.first()).absoluteFilePath());
+    // Once the window stands: a copy left by a crashed run is offered over it.
+    QTimer::singleShot(0, &sicherung, [&sicherung] { sicherung.bieteAn(); });
     return QApplication::exec();
 }
 

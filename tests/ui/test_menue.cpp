@@ -38,7 +38,8 @@ class TestMenue : public QObject {
                 "menDatei &Datei: menÖffnen Öffnen (Ctrl+O), menImportieren Importieren [menTipps Tipps, menSpiele "
                 "Spiel-Informationen], menSpeichern Speichern (Ctrl+S), menDrucken Drucken… (Ctrl+P), menExportieren "
                 "Exportieren [menAlsPDF Als PDF…, menAlsHTML Als HTML…], -, menBeenden Beenden (Ctrl+Q)",
-                "menBearbeiten &Bearbeiten: menAuswahl auszuwertende Spiele wählen [menAlle alle 64 Spiele, "
+                "menBearbeiten &Bearbeiten: menRückgängig Rückgängig (Ctrl+Z), menWiederholen Wiederholen (Ctrl+Shift+Z), -, "
+                "menAuswahl auszuwertende Spiele wählen [menAlle alle 64 Spiele, "
                 "menAllesBis alle bis einschließlich [menABAchtel Achtelfinale, menABViertel Viertelfinale, "
                 "menABHalb Halbfinale], menKein kein Spiel, -, menGruppen Gruppe [menGruppe_0 Gruppe A, menGruppe_1 "
                 "Gruppe B, menGruppe_2 Gruppe C, menGruppe_3 Gruppe D, menGruppe_4 Gruppe E, menGruppe_5 Gruppe F, "
