@@ -22,7 +22,7 @@ Spielstand doppelteNamen() {
     s.spieler[2] = Spieler{"Anna", 5, true};
     s.spieler[4] = Spieler{"Bernd", 8, true};
     s.spieler[6] = Spieler{"Anna", 7, true};
-    s.spiele[0] = Spiel{.aus = 1, .ergHeim = 2, .ergAus = 1, .auswerten = true};
+    s.spiele[0].aus = 1, s.spiele[0].ergHeim = 2, s.spiele[0].ergAus = 1, s.spiele[0].auswerten = true;
     s.tipps(6, 0, 0) = 2;
     s.tipps(6, 0, 1) = 1;
     werteKomplettAus(s);

@@ -20,7 +20,7 @@ class FrmWeltmeisterTest : public DialogTest {
             {"kein Team", 0, 50, {}, -1, "Escape", {}}};  // -1: none chosen
         for (const auto& [fall, heim, aus, finalisten, eintrag, weg, antwort] : faelle) {
             Spielstand s;
-            s.spiele[63] = Spiel{.heim = Integer(heim), .aus = Integer(aus)};
+            s.spiele[63].heim = Integer(heim), s.spiele[63].aus = Integer(aus);
             QStringList antworten;
             auto d = oeffne<frmWeltmeister>(
                 s, [&antworten](const std::string& t) { antworten << QString::fromStdString(t); });

@@ -22,9 +22,9 @@ Lauf starte(const QStringList& argumente) {
     return {p.exitCode(), p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString()};
 }
 
-int team(const Spielstand& s, const std::string& name) {
+Integer team(const Spielstand& s, const std::string& name) {
     for (int k = 0; k < katalog::anzahlNationen; ++k)
-        if (s.nationen[k] == name) return k;
+        if (s.nationen[k] == name) return Integer(k);
     return -1;
 }
 
