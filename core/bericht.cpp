@@ -1,5 +1,7 @@
 #include "bericht.h"
 
+#include <algorithm>
+
 #include "auswertung.h"
 #include "utf8.h"
 
@@ -113,6 +115,27 @@ std::string spielerInfo(const Spielstand& s, int nr) {
         b.spielZeile(m, true);
     }
     return b.text();
+}
+
+std::string mitSpalten(const std::string& bericht) {
+    constexpr int wertSpalte = 4 + 23;  // "    " and a padded team name
+    std::string aus;
+    aus.reserve(bericht.size() + 1024);
+    int spalte = 0;
+    for (const char c : bericht) {
+        if (c == '\t') {
+            const int blanks = std::max(1, wertSpalte - spalte);
+            aus.append(static_cast<std::size_t>(blanks), ' ');
+            spalte += blanks;
+            continue;
+        }
+        aus += c;
+        if (c == '\n' || c == '\r')
+            spalte = 0;
+        else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            ++spalte;
+    }
+    return aus;
 }
 
 }  // namespace ovi

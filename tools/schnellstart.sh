@@ -39,10 +39,11 @@ starten)
     ;;
 testen)
     installiere
-    baue build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    # No warning may slip into the tested builds.
+    baue build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DOVI_WERROR=ON
     ctest --test-dir build --output-on-failure -j2
     # The same suite once more with AddressSanitizer and UndefinedBehaviorSanitizer: any report fails.
-    baue build-asan -DCMAKE_BUILD_TYPE=Debug -DOVI_SANITIZE=ON -DOVI_BENCH=OFF
+    baue build-asan -DCMAKE_BUILD_TYPE=Debug -DOVI_SANITIZE=ON -DOVI_BENCH=OFF -DOVI_WERROR=ON
     ASAN_OPTIONS=abort_on_error=1:detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         LSAN_OPTIONS=suppressions=$PWD/tools/lsan.supp ctest --test-dir build-asan --output-on-failure -j2
     ;;

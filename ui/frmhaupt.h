@@ -147,12 +147,14 @@ class frmHaupt : public QMainWindow {
     void menTipps_Click();
     void menSpiele_Click();
     void menBeenden_Click();
-    bool darfBeenden();
+    bool darfVerwerfen();
     QString startOrdner() const;
 
     // Edit commands (frmhaupt_befehle.cpp).
     void cmdAuswerten_Click();
     void waehleRegel(int modus, QAction* punkt);
+    // Name, bonus and menu mark of the rule in the game state, after it came from a file.
+    void zeigeRegel();
     void waehleSpiele(bool loeschen, const std::function<bool(int)>& gewaehlt);
     void menNull_Click();
     void cmdZufall_Click();
@@ -192,7 +194,6 @@ class frmHaupt : public QMainWindow {
     void sicher(const std::function<void()>& body);
 
     Spielstand s_;
-    Spieldatei gespeichert_;  // what the file holds since the last save or open
     Dienste dienste_;
     Bilder bilder_;
     Zufall zufall_;

@@ -9,9 +9,11 @@
 #include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/katalog.h"
 #include "core/rangliste.h"
+#include "ui/einpasslabel.h"
 #include "ui/farben.h"
 #include "ui/frmhaupt.h"
 #include "ui/masse.h"
@@ -28,9 +30,10 @@ QString nameMitIndex(const char* name, int index) {
     return QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index);
 }
 
-QLabel* neuesLabel(QWidget* eltern, const QString& name, const QColor& grund, const QColor& text, bool fett,
-                   const QString& tipp, Qt::Alignment ausrichtung = Qt::AlignCenter) {
-    auto* l = new QLabel(eltern);
+template <class L = QLabel>
+L* neuesLabel(QWidget* eltern, const QString& name, const QColor& grund, const QColor& text, bool fett,
+              const QString& tipp, Qt::Alignment ausrichtung = Qt::AlignCenter) {
+    auto* l = new L(eltern);
     l->setObjectName(name);
     farben::faerbe(l, grund, text);
     if (fett && !l->font().bold()) {
@@ -62,7 +65,6 @@ void faerbeListe(QComboBox* c) {
 
 frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
     : QMainWindow(eltern),
-      gespeichert_(ausSpielstand(s_)),
       dienste_(mitStandard(std::move(dienste))),
       bilder_(qApp->devicePixelRatio()) {
     setObjectName(QStringLiteral("frmHaupt"));
@@ -155,7 +157,8 @@ void frmHaupt::baueSpielfeld(QWidget* zentrum) {
     cmbPhase->setObjectName(QStringLiteral("cmbPhase"));
     for (std::string_view a : katalog::ansichten) cmbPhase->addItem(QString::fromUtf8(a.data(), qsizetype(a.size())));
     faerbeListe(cmbPhase);
-    setze(cmbPhase, 8110, 300, 1770, 330);
+    // Closed, it shows its longest entry whole; it stays right of the last column of "Achtelfinale".
+    setze(cmbPhase, 8110, 300, std::max(1770.0, cmbPhase->sizeHint().width() * twips::proPixel), 330);
     connect(cmbPhase, &QComboBox::activated, this, [this](int i) { sicher([this, i] { cmbPhase_Click(i); }); });
 
     cmdZufall = new QPushButton(QStringLiteral("Zufall"), fraSpiele);
@@ -232,7 +235,9 @@ void frmHaupt::baueZeile(int p) {
     setze(z, zeileLinks, zeileOben + zeileSchritt * p, zeileBreite, feldGroesse);
     // Set on the row before its 16 tip fields exist, they inherit bold text and their colours for free:
     // a font or palette set on each field afterwards would cost a change event and a new text layout apiece.
-    const QFont normal = z->font();
+    // Not bold for the name: set explicitly, or the label would take the row's bold after all.
+    QFont normal = z->font();
+    normal.setBold(false);
     QFont fett = normal;
     fett.setBold(true);
     z->setFont(fett);
@@ -241,8 +246,8 @@ void frmHaupt::baueZeile(int p) {
     feld.setColor(QPalette::Text, farben::dunkelgrau);
     z->setPalette(feld);
 
-    lblSpieler[p] = neuesLabel(z, nameMitIndex("lblSpieler", p), farben::gruen, Qt::white, false, {},
-                               Qt::AlignLeft | Qt::AlignVCenter);
+    lblSpieler[p] = neuesLabel<EinpassLabel>(z, nameMitIndex("lblSpieler", p), farben::gruen, Qt::white, false, {},
+                                             Qt::AlignLeft | Qt::AlignVCenter);
     lblSpieler[p]->setFont(normal);
     lblSpieler[p]->setMouseTracking(true);
     lblSpieler[p]->setIndent(3);

@@ -30,6 +30,14 @@ void frmHaupt::waehleRegel(int modus, QAction* punkt) {
     cmdAuswerten_Click();
 }
 
+void frmHaupt::zeigeRegel() {
+    lblModusE->setText(QString::fromStdString(regelName(s_.regel.modus)));
+    lblBonusE->setText(QString::number(s_.regel.bonuspunkte));
+    const std::array<QAction*, 4> punkte = {menEigeneRegel, men2Punkte, men3Punkte, men321};
+    const int modus = s_.regel.modus;
+    setzeRegelHaken(modus >= 0 && modus < 4 ? punkte[static_cast<std::size_t>(modus)] : nullptr);
+}
+
 void frmHaupt::starteAuswertung() {
     sicher([this] {
         s_.regel.modus = 0;

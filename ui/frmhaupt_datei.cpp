@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 
 #include "files/spielinfo.h"
 #include "files/tippimport.h"
@@ -24,6 +25,16 @@ Spieldatei dateiBild(const Spielstand& s) {
     return d;
 }
 
+// The imported file's name in the user's documents folder, but never the imported file itself.
+QString speicherVorschlag(const QString& importiert) {
+    const QFileInfo info(importiert);
+    const QDir dokumente(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    QString vorschlag = dokumente.filePath(info.fileName());
+    if (QFileInfo(vorschlag) == info)
+        vorschlag = dokumente.filePath(info.completeBaseName() + QStringLiteral("-Tippspiel.gowet"));
+    return vorschlag;
+}
+
 }  // namespace
 
 QString frmHaupt::startOrdner() const {
@@ -37,6 +48,7 @@ QString frmHaupt::startOrdner() const {
 }
 
 void frmHaupt::menOeffnen_Click() {
+    if (!darfVerwerfen()) return;
     const QString pfad =
         dienste_.oeffnen(this, {QStringLiteral("Wählen Sie den gespeicherten Spielstand!"), startOrdner(), {}});
     if (pfad.isEmpty()) return;
@@ -56,10 +68,8 @@ void frmHaupt::oeffneDatei(const QString& pfad) {
     uebernehme(s_, *gelesen.daten);
     s_.tipps = gelesen.daten->tippsAblage;
     dateiName_ = pfad;
-    gespeichert_ = dateiBild(s_);
     lblDateiE->setText(QFileInfo(pfad).fileName().left(40));
-    lblModusE->setText(aus(regelName(s_.regel.modus)));
-    lblBonusE->setText(QString::number(s_.regel.bonuspunkte));
+    zeigeRegel();
     ansicht_ = 0;
     {
         const QSignalBlocker still(cmbPhase);
@@ -94,7 +104,6 @@ bool frmHaupt::menSpeichern_Click() {
         return false;
     }
     dateiName_ = pfad;
-    gespeichert_ = bild;
     lblDateiE->setText(QFileInfo(pfad).fileName().left(40));
     alsGespeichert();
     return true;
@@ -110,8 +119,7 @@ void frmHaupt::menTipps_Click() {
         return;
     }
     // The files bring their participants and rule along: show them, but score nothing yet.
-    lblModusE->setText(aus(regelName(s_.regel.modus)));
-    lblBonusE->setText(QString::number(s_.regel.bonuspunkte));
+    zeigeRegel();
     stapleZeilen();
     zeigeTabelle();
     setzeMarken(cmbSortierung->currentIndex() < 0 ? 0 : cmbSortierung->currentIndex());
@@ -120,6 +128,7 @@ void frmHaupt::menTipps_Click() {
 }
 
 void frmHaupt::menSpiele_Click() {
+    if (!darfVerwerfen()) return;
     const QString pfad = dienste_.oeffnen(
         this, {QStringLiteral("Wählen Sie die zu importierenden Spiel-Informationen!"), startOrdner(), {}});
     if (pfad.isEmpty()) return;
@@ -130,8 +139,9 @@ void frmHaupt::menSpiele_Click() {
     }
     const int v = gelesen.daten->ansicht;
     if (v < 0 || v >= katalog::anzahlAnsichten) return;
-    // A later save proposes this name.
-    dateiName_ = pfad;
+    // A later save keeps to the game's own file; a game without one is proposed beside the user's documents,
+    // never over the match information itself.
+    if (lblDateiE->text().isEmpty()) dateiName_ = speicherVorschlag(pfad);
     s_.spiele = gelesen.daten->spiele;
     ansicht_ = v;
     {
@@ -147,7 +157,8 @@ bool frmHaupt::ungespeichert() {
     return !verlauf_->isClean();
 }
 
-bool frmHaupt::darfBeenden() {
+// Asked before the game in hand is given up: on quitting, opening another game, importing match information.
+bool frmHaupt::darfVerwerfen() {
     if (!ungespeichert()) return true;
     switch (dienste_.frage(this, QStringLiteral("ovi kuvela"),
                            QStringLiteral("Sollen die Änderungen gespeichert werden?"), Knoepfe::jaNeinAbbrechen)) {
@@ -165,7 +176,7 @@ void frmHaupt::menBeenden_Click() { close(); }
 void frmHaupt::closeEvent(QCloseEvent* e) {
     // A fault while asking keeps the window open: better than losing the game.
     bool zu = false;
-    sicher([&] { zu = darfBeenden(); });
+    sicher([&] { zu = darfVerwerfen(); });
     if (!zu) {
         e->ignore();
         return;

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "core/rangliste.h"
+#include "ui/einpasslabel.h"
 #include "ui/farben.h"
 #include "ui/frmhaupt.h"
 #include "ui/masse.h"
@@ -18,9 +19,10 @@ using twips::setze;
 
 namespace {
 
-QLabel* tabLabel(QWidget* eltern, const char* name, int r, const QColor& grund, const QColor& text, bool fett,
-                 const char* tipp, int spalte) {
-    auto* l = new QLabel(eltern);
+template <class L = QLabel>
+L* tabLabel(QWidget* eltern, const char* name, int r, const QColor& grund, const QColor& text, bool fett,
+            const char* tipp, int spalte) {
+    auto* l = new L(eltern);
     l->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(r));
     farben::faerbe(l, grund, text);
     if (fett) {
@@ -34,10 +36,11 @@ QLabel* tabLabel(QWidget* eltern, const char* name, int r, const QColor& grund, 
     return l;
 }
 
-QLabel* textLabel(QWidget* eltern, const char* name, const QString& text, int links, int oben, int breite) {
-    auto* l = new QLabel(text, eltern);
+template <class L = QLabel>
+L* textLabel(QWidget* eltern, const char* name, const QString& text, int links, int oben, int breite, int hoehe = 240) {
+    auto* l = new L(text, eltern);
     l->setObjectName(QString::fromUtf8(name));
-    setze(l, links, oben, breite, 240);
+    setze(l, links, oben, breite, hoehe);
     return l;
 }
 
@@ -50,10 +53,13 @@ void frmHaupt::baueTabelle(QWidget* zentrum) {
     fraTabelle->setObjectName(QStringLiteral("fraTabelle"));
     setze(fraTabelle, tabelleLinks, spieleOben, tabelleBreite, spieleHoehe);
 
-    lblDatei = textLabel(fraTabelle, "lblDatei", QStringLiteral("Datei:"), tabLinks, 330, 1320);
-    lblDateiE = textLabel(fraTabelle, "lblDateiE", {}, 1560, 330, tabZeileBreite + tabLinks - 1560);
-    lblModus = textLabel(fraTabelle, "lblModus", QStringLiteral("Modus:"), tabLinks, 600, 1320);
-    lblModusE = textLabel(fraTabelle, "lblModusE", {}, 1560, 600, 1080);
+    // A file title of 40 characters needs nearly the whole width: it begins right after "Datei:".
+    const int rechts = tabelleBreite - tabLinks / 2;
+    lblDatei = textLabel(fraTabelle, "lblDatei", QStringLiteral("Datei:"), tabLinks, 330, 600);
+    lblDateiE = textLabel<EinpassLabel>(fraTabelle, "lblDateiE", {}, 840, 330, rechts - 840);
+    // The longer rule names reach above the sort selector, so the label ends where the selector begins.
+    lblModus = textLabel(fraTabelle, "lblModus", QStringLiteral("Modus:"), tabLinks, 600, 1320, 210);
+    lblModusE = textLabel<EinpassLabel>(fraTabelle, "lblModusE", {}, 1560, 600, rechts - 1560, 210);
     lblBonus[25] = textLabel(fraTabelle, "lblBonus_25", QStringLiteral("Bonuspunkte:"), tabLinks, 870, 1320);
     lblBonusE = textLabel(fraTabelle, "lblBonusE", {}, 1560, 870, 600);
 
@@ -102,7 +108,7 @@ void frmHaupt::baueTabelle(QWidget* zentrum) {
 
         lblPlatz[r] = tabLabel(z, "lblPlatz", r, farben::gruen, Qt::white, false, " Platz ", 0);
         lblPlatz[r]->setText(QString::number(r + 1));
-        lblTabSpieler[r] = tabLabel(z, "lblTabSpieler", r, farben::gruen, Qt::white, false, nullptr, 1);
+        lblTabSpieler[r] = tabLabel<EinpassLabel>(z, "lblTabSpieler", r, farben::gruen, Qt::white, false, nullptr, 1);
         lblTabSpieler[r]->setMouseTracking(true);
         merke(lblTabSpieler[r], Art::tabName, r);
         lblTabPunkteGesamt[r] =

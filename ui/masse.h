@@ -50,7 +50,8 @@ inline constexpr int sortierungLinks = 2655, sortierungOben = 810, sortierungBre
 // Columns of a ranking row, left to right, with one pixel between them:
 // place, name, total, group phase, knock-out phase, bonus, exact, goal difference, tendency.
 inline constexpr int tabSpalten = 9;
-inline constexpr std::array<int, tabSpalten> tabBreiten{300, 1200, 405, 390, 420, 390, 330, 330, 330};
+// The name column holds "  " and a name of 12 characters in the window's font.
+inline constexpr std::array<int, tabSpalten> tabBreiten{240, 1290, 405, 390, 420, 360, 330, 330, 330};
 inline constexpr int tabLuecke = 15;
 constexpr int tabSpalteLinks(int k) {
     int l = 0;

@@ -88,3 +88,18 @@ TEST(Bericht, Namen14FuelltAufDreiundzwanzig) {
               "Serbien und Montenegro |Elfenbeinküste         |unbekannt              ");
     EXPECT_THROW(namen14(s, 33), Bereichsfehler);
 }
+
+// A TAB becomes blanks up to column 27, where the points per team stand; characters, not bytes, count.
+TEST(Bericht, MitSpaltenErsetztTabs) {
+    const struct {
+        std::string ein, aus;
+    } faelle[] = {
+        {"  WM-Bonus:\t10\r\n", "  WM-Bonus:" + std::string(16, ' ') + "10\r\n"},
+        {"    Höhe des Sieges:\t2\r\n  K.O.-Phase: \t0",
+         "    Höhe des Sieges:       2\r\n  K.O.-Phase:              0"},
+        {std::string(26, 'x') + "\t1\r\n\t2", std::string(26, 'x') + " 1\r\n" + std::string(27, ' ') + "2"},
+        {std::string(30, 'x') + "\t3", std::string(30, 'x') + " 3"},  // a longer label keeps one blank
+        {"ohne Tab\r\n", "ohne Tab\r\n"},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(mitSpalten(f.ein), f.aus) << f.ein;
+}

@@ -2,6 +2,7 @@
 #include "ui/dialoge/frminfo.h"
 
 #include <QFontInfo>
+#include <QRegularExpression>
 
 #include "core/auswertung.h"
 #include "core/bericht.h"
@@ -10,7 +11,8 @@
 namespace {
 
 QString bericht(const Spielstand& s, int slot) {
-    return QString::fromStdString(spielerInfo(s, slot)).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return QString::fromStdString(mitSpalten(spielerInfo(s, slot)))
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 QComboBox* liste(QWidget* d) { return teil<QComboBox>(d, "cmbSpieler"); }
 
@@ -22,7 +24,7 @@ Spielstand doppelteNamen() {
     s.spieler[2] = Spieler{"Anna", 5, true};
     s.spieler[4] = Spieler{"Bernd", 8, true};
     s.spieler[6] = Spieler{"Anna", 7, true};
-    s.spiele[0] = Spiel{.aus = 1, .ergHeim = 2, .ergAus = 1, .auswerten = true};
+    s.spiele[0].aus = 1, s.spiele[0].ergHeim = 2, s.spiele[0].ergAus = 1, s.spiele[0].auswerten = true;
     s.tipps(6, 0, 0) = 2;
     s.tipps(6, 0, 1) = 1;
     werteKomplettAus(s);
@@ -58,6 +60,22 @@ class FrmInfoTest : public DialogTest {
         QVERIFY(d->isVisible());  // the list popup is the dialog's own, not another window
         QVERIFY(verlasse(d, weg));
         QTRY_VERIFY(d.isNull());
+    }
+
+    // On the screen every number stands in a column: the totals, the three categories and the 32 teams at one x,
+    // the results of the 64 matches at another. Numbers in brackets belong to their heading.
+    void spaltenStehenUntereinander() {
+        auto d = oeffne<frmInfo>(s_);
+        const QFontMetrics schrift(teil<QPlainTextEdit>(d, "txtInfo")->font());
+        QMap<int, int> anfaenge;  // x of a line's first digit: number of lines
+        for (const QString& z : inhalt(d, "txtInfo").split(u'\n')) {
+            const qsizetype i = z.indexOf(QRegularExpression(QStringLiteral("[0-9]")));
+            if (i > 0 && z[i - 1] != u'[' && !z.trimmed().startsWith(u'['))
+                ++anfaenge[schrift.horizontalAdvance(z.left(i))];
+        }
+        const QMap<int, int> soll = {{schrift.horizontalAdvance(QString(27, u' ')), 4 + 3 + 32},
+                                     {schrift.horizontalAdvance(QString(53, u' ')), 64}};
+        QCOMPARE(anfaenge, soll);
     }
 
     // No one plays along: an empty list and no report. A tip that is no team: that report is refused, the old

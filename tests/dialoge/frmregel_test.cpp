@@ -43,6 +43,23 @@ class FrmRegelTest : public DialogTest {
     }
 
   private slots:
+    // The row titles with their examples show whole, and the columns begin to their right.
+    void zeilentitelGanz() {
+        Spielstand s;
+        auto d = bearbeite(s);
+        const QString soll[3] = {
+            "Punkte bei komplett richtigem Tipp" + QString(46, u' ') + "( Ergebnis 3:0, Tipp 3:0)",
+            "Punkte bei richtiger Vorhersage der Höhe des Sieges" + QString(17, u' ') + "(Ergebnis 3:0, Tipp 4:1)",
+            "Punkte bei richtig getippter Tendenz" + QString(30, u' ') + "(Ergebnis 3:0, Tipp 2:1)"};
+        for (int i = 0; i < 3; ++i) {
+            QLabel* l = label(d, "lblText", i);
+            QCOMPARE(l->text(), soll[i]);
+            QVERIFY2(l->fontMetrics().horizontalAdvance(l->text()) <= l->contentsRect().width(), qPrintable(soll[i]));
+            QVERIFY(l->geometry().right() < label(d, "lblModus", 0)->geometry().left());
+        }
+        QVERIFY(d->rect().contains(teil<QPushButton>(d, "cmdOK")->geometry()));
+    }
+
     // Digits and Backspace pass, every other key code becomes "0"; a text counts by its leading number, halves
     // rounded to the even neighbour.
     void zifferUndTextWert() {

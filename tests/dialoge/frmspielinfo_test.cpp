@@ -17,10 +17,10 @@ QStringList werte(QWidget* d) {
 // referee the catalogue does not name, so that row shows empty.
 Spielstand zweiSpiele() {
     Spielstand s;
-    s.spiele[0] = Spiel{.heim = 0, .aus = 32, .tag = 4, .datum = "09.06.2006", .zeit = "18:00", .ort = 9};
-    s.spiele[59] = Spiel{.heim = 8, .aus = 11, .phase = 2, .tag = 6, .datum = "01.07.2006", .zeit = "21:00", .ort = 3};
-    s.spiele[59].schiri = 5;
-    s.spiele[59].quote = "1,45  -  4,50  -  8,00";
+    s.spiele[0] = Spiel{.heim = 0, .aus = 32, .tag = 4, .datum = "09.06.2006", .zeit = "18:00", .ort = 9, .quote = {}};
+    Spiel& viertel = s.spiele[59];
+    viertel.heim = 8, viertel.aus = 11, viertel.phase = 2, viertel.tag = 6, viertel.datum = "01.07.2006";
+    viertel.zeit = "21:00", viertel.ort = 3, viertel.schiri = 5, viertel.quote = "1,45  -  4,50  -  8,00";
     return s;
 }
 

@@ -1,6 +1,10 @@
 // List of bonus winners: the whole text for marked winners, built when shown; "ok" and leaving close it.
 #include "ui/dialoge/frmwmauswerten.h"
 
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
 #include "tests/dialoge/dialogtest.h"
 
 namespace {
@@ -48,6 +52,29 @@ class FrmWMAuswertenTest : public DialogTest {
             QVERIFY2(verlasse(d, weg), fall);
             QTRY_VERIFY2(d.isNull(), fall);
         }
+    }
+
+    // The heading stays on one line for every bonus of up to two digits, also beside the scroll bar that a list
+    // of all 25 participants brings.
+    void kopfInEinerZeile() {
+        Spielstand s;
+        for (int p = 0; p < katalog::anzahlSpieler; ++p) s.setName(p, "Hans-Joachim");
+        QStringList umbrochen;
+        for (int bonus : {0, 7, 10, 48, 99})
+            for (bool alle : {false, true}) {
+                s.setBonuspunkte(bonus);
+                QPointer<frmWMAuswerten> d = new frmWMAuswerten(s, &haupt_);
+                for (int p = 0; p < katalog::anzahlSpieler; ++p) d->setWinner(p, alle);
+                d->show();
+                auto* kasten = teil<QPlainTextEdit>(d, "txtBonuspunkte");
+                QTRY_VERIFY(kasten->document()->findBlockByNumber(1).layout()->lineCount() > 0);
+                QCOMPARE(kasten->verticalScrollBar()->isVisible(), alle);
+                for (int b = 0; b < kasten->document()->blockCount(); ++b)
+                    if (kasten->document()->findBlockByNumber(b).layout()->lineCount() > 1)
+                        umbrochen << QStringLiteral("%1 %2: %3").arg(bonus).arg(alle).arg(b);
+                delete d;
+            }
+        QCOMPARE(umbrochen, QStringList{});
     }
 };
 

@@ -13,8 +13,9 @@ class TestTasten : public QObject {
         QTest::addColumn<int>("zusatz");
         QTest::addColumn<QString>("erwartet");
         const auto strg = static_cast<int>(Qt::ControlModifier);
+        // Typed work comes first: the question is cancelled, so no chooser opens.
         QTest::newRow("Öffnen") << int(Qt::Key_O) << strg
-                                << "[Wählen Sie den gespeicherten Spielstand!] [] 0 0 2 txtHeimTipp_0";
+                                << "[] [ovi kuvela|Sollen die Änderungen gespeichert werden?] 0 0 2 txtHeimTipp_0";
         QTest::newRow("Speichern") << int(Qt::Key_S) << strg
                                    << "[Geben Sie den Namen der Datei zum Speichern ein!] [] 0 0 2 txtHeimTipp_0";
         QTest::newRow("Beenden") << int(Qt::Key_Q) << strg

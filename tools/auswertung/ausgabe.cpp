@@ -48,8 +48,9 @@ std::string alsText(const Tabelle& t) {
 }
 
 Tabelle rangliste(const Spielstand& s) {
-    Tabelle t = {{"Platz", "Name", "Gesamtpunkte", "Gruppenphase", "K.O.-Phase", "Bonuspunkte", "richtige Tipps",
-                  "Sieghöhe", "richtige Tendenz"}};
+    // The last three columns are points, as the window's tooltips say, not numbers of hits.
+    Tabelle t = {{"Platz", "Name", "Gesamtpunkte", "Gruppenphase", "K.O.-Phase", "Bonuspunkte", "Punkte richtige Tipps",
+                  "Punkte Sieghöhe", "Punkte richtige Tendenz"}};
     const auto zeilen = tabellenZeilen(s);
     for (int r = 0; r < s.anzahlMitspieler(); ++r) {
         const Tabellenzeile& z = zeilen.at(static_cast<std::size_t>(r));
@@ -57,6 +58,22 @@ Tabelle rangliste(const Spielstand& s) {
                      z.richtige, z.sieghoehe, z.tendenz});
     }
     return t;
+}
+
+std::optional<int> teilnehmer(const Spielstand& s, const std::string& nrOderName) {
+    if (!nrOderName.empty() && nrOderName.size() <= 3 &&
+        nrOderName.find_first_not_of("0123456789") == std::string::npos) {
+        const int nr = std::stoi(nrOderName);
+        if (nr < katalog::anzahlSpieler) return nr;
+        return {};
+    }
+    std::optional<int> erster;
+    for (int p = 0; p < katalog::anzahlSpieler; ++p) {
+        if (s.getName(p) != nrOderName) continue;
+        if (s.getSpieltMit(p)) return p;
+        if (!erster) erster = p;
+    }
+    return erster;
 }
 
 Tabelle spielplan(const Spielstand& s) {

@@ -28,7 +28,7 @@ namespace {
 constexpr const char* hilfe =
     "Aufruf:\n"
     "  ovikuvela-auswertung [--csv] [--sortierung K] [--weltmeister TEAM] DATEI\n"
-    "  ovikuvela-auswertung --bericht SLOT [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --bericht NR|NAME [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --spielplan [--spielinfo] [--csv] DATEI\n"
     "  ovikuvela-auswertung --gruppen [--spielinfo] [--csv] DATEI\n"
     "  ovikuvela-auswertung --html [--berichte] [--sortierung K] [--weltmeister TEAM] DATEI\n"
@@ -38,7 +38,8 @@ constexpr const char* hilfe =
     "  --sortierung K    danach nach Schlüssel K sortieren: 0 Gesamtpunkte, 1 Gruppenphase, 2 K.O.-Phase,\n"
     "                    3 Bonuspunkte, 4 richtige Tipps, 5 Sieghöhe, 6 richtige Tendenz\n"
     "  --weltmeister T   Weltmeister nach einem unentschiedenen Finale (Mannschaftsname)\n"
-    "  --bericht SLOT    Bericht des Teilnehmers in Platz SLOT (0..24) statt der Tabelle\n"
+    "  --bericht NR      Bericht eines Teilnehmers statt der Tabelle: NR ist seine Nummer 0..24, die Zeile\n"
+    "                    in „Spielerdaten ändern“ von oben gezählt (0 die erste); statt NR geht auch sein Name\n"
     "  --spielplan       die 64 Spiele als Tabelle; mit --spielinfo ist DATEI eine Spiel-Informationsdatei\n"
     "  --gruppen         die acht Gruppentabellen aus den gewerteten Gruppenspielen; \"Los\": gleichauf nach\n"
     "                    allen Regeln von 2006, es entscheidet das Los\n"
@@ -64,7 +65,7 @@ struct Optionen {
     bool csv = false, spielplan = false, spielinfo = false, gruppen = false, html = false, berichte = false,
          verlauf = false;
     int sortierung = 0;
-    std::optional<int> bericht;
+    std::optional<std::string> bericht;
     std::optional<std::string> weltmeister;
     std::string datei;
 };
@@ -105,9 +106,11 @@ int lauf(int argc, char** argv) {
             if (!k) return benutzung("--sortierung braucht eine Zahl von 0 bis 6");
             o.sortierung = *k;
         } else if (a == "--bericht") {
-            const auto w = wert();
-            o.bericht = w ? zahl(*w, 0, 24) : std::nullopt;
-            if (!o.bericht) return benutzung("--bericht braucht eine Zahl von 0 bis 24");
+            o.bericht = wert();
+            const bool nummer =
+                o.bericht && !o.bericht->empty() && o.bericht->find_first_not_of("0123456789") == std::string::npos;
+            if (!o.bericht || o.bericht->empty() || (nummer && !zahl(*o.bericht, 0, 24)))
+                return benutzung("--bericht braucht eine Teilnehmernummer von 0 bis 24 oder einen Namen");
         } else if (a == "--weltmeister") {
             o.weltmeister = wert();
             if (!o.weltmeister) return benutzung("--weltmeister braucht einen Mannschaftsnamen");
@@ -171,7 +174,18 @@ int lauf(int argc, char** argv) {
         }
         if (o.sortierung != 0) sortiereTabelle(s, o.sortierung);
         if (o.bericht) {
-            std::cout << spielerInfo(s, *o.bericht);
+            const std::optional<int> nr = werkzeug::teilnehmer(s, *o.bericht);
+            if (!nr) {
+                std::cerr << o.datei << ": Kein Teilnehmer heißt „" << *o.bericht << "“.\n";
+                return 1;
+            }
+            if (!s.getSpieltMit(*nr)) {
+                std::cerr << o.datei << ": Teilnehmer " << *nr
+                          << (s.getName(*nr).empty() ? "" : " („" + s.getName(*nr) + "“)")
+                          << " spielt nicht mit, darum gibt es keinen Bericht.\n";
+                return 1;
+            }
+            std::cout << spielerInfo(s, *nr);
             return 0;
         }
         if (o.html) {

@@ -55,8 +55,9 @@ void frmInfo::cmbSpieler_Click(int eintrag) {
 }
 
 void frmInfo::zeigeBericht(int slot) {
-    // The report ends its lines with CR LF; the text box wants plain line feeds.
-    QString text = QString::fromStdString(spielerInfo(s_, slot));
+    // The report ends its lines with CR LF; the text box wants plain line feeds. Its tabs become blanks: a tab stop
+    // of the box would put the numbers after the longer labels a stop further right than the others.
+    QString text = QString::fromStdString(mitSpalten(spielerInfo(s_, slot)));
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     txtInfo->setPlainText(text);
 }

@@ -2,12 +2,15 @@
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
+#include <cmath>
 
 #include "ui/dialoge/ziffernfeld.h"
 
@@ -15,18 +18,19 @@ namespace ovi {
 namespace {
 
 // Layout in twips: row titles, four columns (own rule, then the built-in ones), the colour buttons.
+// The columns begin after the widest row title; textBreite is its width in twips (7500 at the least).
 constexpr double aussen = 120;
-constexpr double textBreite = 7500;
-constexpr double spalteLinks = aussen + textBreite + 120, spalteAbstand = 1320, spalteBreite = 1200;
+constexpr double spalteAbstand = 1320, spalteBreite = 1200;
 constexpr double kopfOben = 240, kopfHoehe = 255;
 constexpr double zeileOben = 600, zeilenAbstand = 480, feldHoehe = 315;
 constexpr double zifferVersatz = 120, zifferBreite = 375, musterVersatz = 600, musterBreite = 480;
-constexpr double knopfLinks = spalteLinks + 4 * spalteAbstand, knopfAbstand = 480, knopfBreite = 360;
-constexpr double rechts = knopfLinks + 2 * knopfAbstand + knopfBreite;
+constexpr double knopfAbstand = 480, knopfBreite = 360;
 constexpr double untenOben = zeileOben + 3 * zeilenAbstand + 120;
 constexpr double okBreite = 1095, okHoehe = 375, okOben = untenOben + 720;
 
-double spalte(int c) { return spalteLinks + c * spalteAbstand; }
+double spalte(double textBreite, int c) { return aussen + textBreite + 120 + c * spalteAbstand; }
+double knopfLinks(double textBreite) { return spalte(textBreite, 4); }
+double rechts(double textBreite) { return knopfLinks(textBreite) + 2 * knopfAbstand + knopfBreite; }
 double zeile(int i) { return zeileOben + i * zeilenAbstand; }
 
 const QColor feldFarbe(255, 255, 128);
@@ -69,6 +73,13 @@ frmRegel::frmRegel(Spielstand& s, std::function<void()> starteAuswertung, QWidge
 }
 
 void frmRegel::baueAuf() {
+    // The examples at the end of the row titles show whole in the dialog's font.
+    double textBreite = 7500;
+    const QFontMetricsF schrift(font());
+    for (int i = 0; i < 3; ++i)
+        textBreite = std::max(textBreite, std::ceil(schrift.horizontalAdvance(zeilenText(i)) + 2) * 15);
+    const auto spalte = [textBreite](int c) { return ovi::spalte(textBreite, c); };
+    const double knopfLinks = ovi::knopfLinks(textBreite), rechts = ovi::rechts(textBreite);
     const QString modusNamen[4] = {QStringLiteral("neue Regel"), QStringLiteral("3-2-1- Regel"),
                                    QStringLiteral("3-Pkt- Regel"), QStringLiteral("2-Pkt -Regel")};
     for (int c = 0; c < 4; ++c) {

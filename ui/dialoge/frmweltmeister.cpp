@@ -11,7 +11,8 @@ frmWeltmeister::frmWeltmeister(const Spielstand& s, std::function<void(const std
                                QWidget* parent)
     : DialogBasis(parent, BeiVerlust::verwerfen), setWeltmeister_(std::move(setWeltmeister)) {
     setObjectName(QStringLiteral("frmWeltmeister"));
-    setWindowTitle(QString());
+    // No caption text; an empty title would make the desktop show the program's name instead.
+    setWindowTitle(QStringLiteral(" "));
 
     Shape1 = new QFrame(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));

@@ -1,7 +1,12 @@
 #include "ui/dialoge/frmwmauswerten.h"
 
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QTextDocument>
+#include <algorithm>
+#include <cmath>
 
 #include "core/auswertung.h"
 
@@ -16,14 +21,33 @@ frmWMAuswerten::frmWMAuswerten(const Spielstand& s, QWidget* parent)
     txtBonuspunkte = new QPlainTextEdit(this);
     txtBonuspunkte->setObjectName(QStringLiteral("txtBonuspunkte"));
     txtBonuspunkte->setReadOnly(true);
-    txtBonuspunkte->setGeometry(dialog::twips(120, 120, 7200, 4200));
+    const QRect kasten = dialog::twips(120, 120, 7200, 4200);
+    txtBonuspunkte->setGeometry(kasten.adjusted(0, 0, std::max(0, kastenBreite() - kasten.width()), 0));
 
     cmdOK = new QPushButton(QStringLiteral("ok"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(dialog::twips(120 + 7200 - 1095, 4440, 1095, 375));
+    const QRect ok = dialog::twips(0, 4440, 1095, 375);
+    cmdOK->setGeometry(ok.translated(txtBonuspunkte->geometry().right() + 1 - ok.width(), 0));
     connect(cmdOK, &QPushButton::clicked, this, [this] { sicher([this] { close(); }); });
 
-    setFixedSize(dialog::px(120 + 7200 + 120), dialog::px(4440 + 375 + 120));
+    setFixedSize(txtBonuspunkte->geometry().right() + 1 + dialog::px(120), dialog::px(4440 + 375 + 120));
+}
+
+int frmWMAuswerten::kastenBreite() const {
+    // The heading stays on one line for every bonus of two digits, also beside the scroll bar of a long list.
+    Spielstand probe;
+    Liste<bool, katalog::anzahlSpieler> niemand;
+    niemand.fuelle(false);
+    const QFontMetricsF schrift(txtBonuspunkte->font());
+    double zeile = 0;
+    for (int bonus = 0; bonus <= 99; ++bonus) {
+        probe.regel.bonuspunkte = Integer(bonus);
+        for (const QString& z : QString::fromStdString(bonusSiegerText(probe, niemand)).split(QStringLiteral("\r\n")))
+            zeile = std::max(zeile, schrift.horizontalAdvance(z));
+    }
+    const double rand = 2 * (txtBonuspunkte->frameWidth() + txtBonuspunkte->document()->documentMargin()) +
+                        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, txtBonuspunkte) + 4;
+    return static_cast<int>(std::ceil(zeile + rand));
 }
 
 void frmWMAuswerten::setWinner(int index, bool bl) { sieger_[index] = bl; }

@@ -23,6 +23,8 @@ class frmWMAuswerten : public DialogBasis {
 
   private:
     void Form_Load();
+    // Width of the text box that holds the heading on one line.
+    int kastenBreite() const;
 
     const Spielstand& s_;
     Liste<bool, katalog::anzahlSpieler> sieger_;
