@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,6 +15,7 @@
 #include "files/spieldatei.h"
 #include "startmessung.h"
 #include "ui/frmhaupt.h"
+#include "ui/ziffernzelle.h"
 
 namespace ovi::bench {
 
@@ -133,8 +133,8 @@ std::vector<Messwert> fensterMessungen(int wiederholungen, const QString& nur) {
     auto andereRegel = [&w](int i) { setzeEingebauteRegel(w.spielstand(), i % 2 ? 1 : 3); };
 
     std::vector<Lauf> laeufe;
-    laeufe.push_back({QStringLiteral("Fenster: Ansicht Gruppe A → Achtelfinale"), [&](int) { waehle(0); },
-                      [&](int) { waehle(8); }});
+    laeufe.push_back(
+        {QStringLiteral("Fenster: Ansicht Gruppe A → Achtelfinale"), [&](int) { waehle(0); }, [&](int) { waehle(8); }});
     laeufe.push_back({QStringLiteral("Fenster: Ansicht Achtelfinale → Halbfinale, Finale"), [&](int) { waehle(8); },
                       [&](int) { waehle(10); }});
     laeufe.push_back({QStringLiteral("Fenster: Ansicht Halbfinale, Finale → Gruppe A"), [&](int) { waehle(10); },
@@ -146,13 +146,13 @@ std::vector<Messwert> fensterMessungen(int wiederholungen, const QString& nur) {
                       },
                       [&](int) { QTest::mouseClick(auswerten, Qt::LeftButton); }});
     bool getippt = true;
-    QLineEdit* tippFeld = nullptr;
+    ZiffernZelle* tippFeld = nullptr;
     laeufe.push_back({QStringLiteral("Fenster: ein Tipp getippt (Rückschreiben, Tendenz)"),
                       [&](int i) {
                           waehle(0);
                           // A different participant and match each run; focus in empties the field.
                           const int k = (i + 2) % 6 + 8 * ((i + 2) * 7 % 25);
-                          tippFeld = finde<QLineEdit>(&w, QStringLiteral("txtHeimTipp_%1").arg(k));
+                          tippFeld = finde<ZiffernZelle>(&w, QStringLiteral("txtHeimTipp_%1").arg(k));
                           if (tippFeld) tippFeld->setFocus(Qt::TabFocusReason);
                       },
                       [&](int i) {

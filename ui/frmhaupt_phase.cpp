@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTimer>
 
 #include "core/katalog.h"
@@ -30,7 +29,16 @@ bool frmHaupt::zeigePhase(int v) {
     if (v < 0 || v >= katalog::anzahlAnsichten) return false;
     // Between the wide and the narrow layout every tip field and counter moves: one repaint for all of it.
     const Stillhalten still((v == 8) != schmal_ ? fraSpiele : nullptr);
-    ordnePhaseAn(v);
+    {
+        // Hiding the column that holds the focus moves it on into a field that still shows the old view: the
+        // edit that starts there must not write the old view's values into the new view's matches.
+        rasterAktiv_ = false;
+        const struct Wieder {
+            bool& aktiv;
+            ~Wieder() { aktiv = true; }
+        } wieder{rasterAktiv_};
+        ordnePhaseAn(v);
+    }
     fuelleRaster();
     return true;
 }

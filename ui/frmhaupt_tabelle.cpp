@@ -1,5 +1,6 @@
 // The ranking table on the right: its rows, the sort markers and the sort selector.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -151,7 +152,8 @@ void frmHaupt::cmbSortierung_Click(int index) {
 }
 
 void frmHaupt::setzeReihenfolge() {
-    // Results of the view first, then each participant's tips slot by slot, home before away.
+    // Results of the view first, each match's tick after its two fields, then each participant's tips slot by
+    // slot, home before away.
     QWidget* vorige = cmbPhase;
     auto weiter = [&vorige](QWidget* w) {
         QWidget::setTabOrder(vorige, w);
@@ -160,6 +162,7 @@ void frmHaupt::setzeReihenfolge() {
     for (int s = 0; s < 8; ++s) {
         weiter(txtHeimErg[s]);
         weiter(txtAusErg[s]);
+        weiter(chkAuswerten[s]);
     }
     for (int i = 0; i < 200; ++i) {
         weiter(txtHeimTipp[i]);
