@@ -4,12 +4,14 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QSignalBlocker>
 
 #include "files/spielinfo.h"
 #include "files/tippimport.h"
 #include "ui/frmhaupt.h"
+#include "ui/stillhalten.h"
 
 namespace ovi {
 
@@ -57,9 +59,12 @@ void frmHaupt::menOeffnen_Click() {
         const QSignalBlocker still(cmbPhase);
         cmbPhase->setCurrentIndex(0);
     }
-    // Layout first, so the evaluation's refill is the only one.
-    ordnePhaseAn(0);
-    einblenden();
+    {
+        // Layout first, so the evaluation's refill is the only one; every field changes, so one repaint for all.
+        const Stillhalten still(fraSpiele);
+        ordnePhaseAn(0);
+        einblenden();
+    }
     zeigeTendenz();
 }
 

@@ -29,21 +29,19 @@ bool frmHaupt::zeigePhase(int v) {
     if (v < 0 || v >= katalog::anzahlAnsichten) return false;
     // Between the wide and the narrow layout every tip field and counter moves: one repaint for all of it.
     const Stillhalten still((v == 8) != schmal_ ? fraSpiele : nullptr);
-    {
-        // Hiding the column that holds the focus moves it on into a field that still shows the old view: the
-        // edit that starts there must not write the old view's values into the new view's matches.
-        rasterAktiv_ = false;
-        const struct Wieder {
-            bool& aktiv;
-            ~Wieder() { aktiv = true; }
-        } wieder{rasterAktiv_};
-        ordnePhaseAn(v);
-    }
+    ordnePhaseAn(v);
     fuelleRaster();
     return true;
 }
 
 void frmHaupt::ordnePhaseAn(int v) {
+    // Hiding the column that holds the focus moves it on into a field that still shows the old view: the edit
+    // that starts there must not write the old view's values into the new view's matches.
+    rasterAktiv_ = false;
+    const struct Wieder {
+        bool& aktiv;
+        ~Wieder() { aktiv = true; }
+    } wieder{rasterAktiv_};
     const int letzte = letzteZeile(v);
     for (int s = 0; s < 8; ++s) zeileAktiv_[static_cast<std::size_t>(s)] = s <= letzte;
     const bool schmal = v == 8;

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "ui/frmhaupt.h"
+#include "ui/stil.h"
 
 namespace ovi {
 
@@ -18,7 +19,7 @@ int laufe(int argc, char** argv, const std::function<void(frmHaupt&)>& vorDemZei
     QApplication app(argc, argv);
     schriften.join();
     QApplication::setApplicationName(QStringLiteral("ovikuvela"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(neuerStil());
     // Qt's own texts (file dialogs, context menus) in German like the rest of the program.
     QTranslator qtTexte;
     if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -7,7 +7,10 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QStaticText>
+#include <algorithm>
 #include <array>
+#include <vector>
 
 #include "ui/farben.h"
 
@@ -26,6 +29,29 @@ const QString& zifferText(int ziffer) {
 }
 
 bool istZiffer(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// The ten digits laid out once per font: shaping a digit anew for every cell was most of a repaint of the grid.
+const QStaticText& gesetzt(const QFont& schrift, int ziffer) {
+    struct Satz {
+        QFont schrift;
+        std::array<QStaticText, 10> ziffern;
+    };
+    // The grid uses two fonts, plain and bold. Never destroyed: a font must not outlive the application object.
+    static auto& saetze = *new std::vector<Satz>;
+    auto it = std::find_if(saetze.begin(), saetze.end(), [&](const Satz& s) { return s.schrift == schrift; });
+    if (it == saetze.end()) {
+        Satz neu{schrift, {}};
+        for (int i = 0; i < 10; ++i) {
+            QStaticText& t = neu.ziffern[static_cast<std::size_t>(i)];
+            t.setTextFormat(Qt::PlainText);
+            t.setText(zifferText(i));
+            t.prepare(QTransform(), schrift);
+        }
+        saetze.push_back(std::move(neu));
+        it = std::prev(saetze.end());
+    }
+    return it->ziffern[static_cast<std::size_t>(ziffer)];
+}
 
 // A window switch or an opened menu is no end of the edit, and no start either.
 bool zaehlt(const QFocusEvent* e) {
@@ -109,9 +135,9 @@ ZiffernZelle::ZiffernZelle(QWidget* eltern, Halter& halter, int art, int index)
         return true;
     }();
     (void)angemeldet;
+    // Not marked opaque, although it paints every pixel: nothing is painted below it anyway, and Qt would cut each
+    // of the 400 cells out of the area of its neighbours, which cost more than the cells' own painting.
     setFocusPolicy(Qt::StrongFocus);
-    // The cell paints every pixel of itself, nothing below needs painting.
-    setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 QSize ZiffernZelle::sizeHint() const { return {19, 19}; }
@@ -161,7 +187,13 @@ void ZiffernZelle::paintEvent(QPaintEvent*) {
     p.drawRect(r.adjusted(0, 0, -1, -1));
     if (text_.isEmpty()) return;
     p.setPen(schrift_);
-    p.drawText(r, Qt::AlignCenter, text_);
+    if (text_.size() == 1 && istZiffer(text_[0])) {
+        const QStaticText& t = gesetzt(font(), text_[0].unicode() - u'0');
+        const QSizeF g = t.size();
+        p.drawStaticText(QPointF((r.width() - g.width()) / 2, (r.height() - g.height()) / 2), t);
+    } else {
+        p.drawText(r, Qt::AlignCenter, text_);
+    }
 }
 
 bool ZiffernZelle::event(QEvent* e) {

@@ -135,6 +135,20 @@ class TestEingabe : public QObject {
         QCOMPARE(ist, soll);
     }
 
+    // The focus in a column the next view hides moves on to a field that still shows the old view: what that field
+    // shows must not reach the new view's matches.
+    void fokusInVerborgenerSpalte() {
+        f_->s.spiele[48].ergHeim = 7;
+        setzeTipp(f_->s, 0, 48, 5, 6);
+        waehleAnsicht(&f_->w, 8);
+        feld(&f_->w, "txtHeimErg", 7)->setFocus(Qt::TabFocusReason);
+        waehleAnsicht(&f_->w, 0);
+        QVERIFY(!feld(&f_->w, "txtHeimErg", 7)->hasFocus());
+        QCOMPARE(zeile(f_->s.spiele[0].ergHeim, f_->s.tipps(0, 0, 0), f_->s.tipps(0, 0, 1), f_->s.spiele[48].ergHeim,
+                       f_->s.tipps(0, 48, 0)),
+                 "0 0 0 7 5");
+    }
+
     // A menu command leaves the focus in the field: a result being edited keeps its value.
     void speichernWaehrendBearbeitung() {
         QWidget* f = feld(&f_->w, "txtHeimErg", 1);
