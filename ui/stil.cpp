@@ -1,9 +1,11 @@
 #include "ui/stil.h"
 
+#include <QGroupBox>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QStyleOption>
 
 namespace ovi {
 
@@ -32,6 +34,26 @@ class Stil : public QProxyStyle {
         if (sp == SP_ToolBarHorizontalExtensionButton || sp == SP_ToolBarVerticalExtensionButton)
             return weiterPfeile(sp == SP_ToolBarVerticalExtensionButton);
         return QProxyStyle::standardIcon(sp, option, widget);
+    }
+
+    // The frame of a group box as the picture Qt reads for it looks: a faint grey line around a faint shade.
+    void drawPrimitive(PrimitiveElement pe, const QStyleOption* option, QPainter* p,
+                       const QWidget* widget) const override {
+        if (pe != PE_FrameGroupBox) return QProxyStyle::drawPrimitive(pe, option, p, widget);
+        constexpr int abstand = 3;
+        const auto* box = qobject_cast<const QGroupBox*>(widget);
+        const int oben =
+            box && !box->isCheckable() && box->title().isEmpty()
+                ? abstand
+                : qMax(pixelMetric(PM_ExclusiveIndicatorHeight, option, widget), option->fontMetrics.height()) +
+                      abstand;
+        const QRect r = option->rect.adjusted(1, oben + 1, -1, -1);
+        p->save();
+        p->fillRect(r, QColor(0, 0, 0, 3));
+        p->setPen(QColor(117, 117, 117, 50));
+        p->setBrush(Qt::NoBrush);
+        p->drawRect(r);
+        p->restore();
     }
 };
 

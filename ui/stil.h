@@ -1,4 +1,5 @@
-// The program's widget style: Fusion, with the menu bar's overflow button drawn instead of read from files.
+// The program's widget style: Fusion, with the two pictures it needs at start-up (the menu bar's overflow button and
+// the group box frame) drawn instead of read from files.
 #pragma once
 
 class QStyle;
