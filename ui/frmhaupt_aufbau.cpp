@@ -95,6 +95,8 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
     setzeMarken(0);
     zeigePhase(0);
     cmbPhase->setFocus();
+    fraSpiele->setTitle(QStringLiteral("Spiele"));
+    fraTabelle->setTitle(QStringLiteral("Tabelle"));
     adjustSize();
 }
 
@@ -126,7 +128,9 @@ ZiffernZelle* frmHaupt::neuesFeld(QWidget* eltern, const QString& name, Art art,
 }
 
 void frmHaupt::baueSpielfeld(QWidget* zentrum) {
-    fraSpiele = new QGroupBox(QStringLiteral("Spiele"), zentrum);
+    // Captioned at the end of the construction: a caption is the first text measured, and until then the font list
+    // can be read on the other core (ui/programm.cpp).
+    fraSpiele = new QGroupBox(zentrum);
     fraSpiele->setObjectName(QStringLiteral("fraSpiele"));
     setze(fraSpiele, spieleLinks, spieleOben, spieleBreite, spieleHoehe);
 

@@ -47,7 +47,7 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 void frmHaupt::baueTabelle(QWidget* zentrum) {
-    fraTabelle = new QGroupBox(QStringLiteral("Tabelle"), zentrum);
+    fraTabelle = new QGroupBox(zentrum);  // captioned with fraSpiele, at the end of the construction
     fraTabelle->setObjectName(QStringLiteral("fraTabelle"));
     setze(fraTabelle, tabelleLinks, spieleOben, tabelleBreite, spieleHoehe);
 
