@@ -61,7 +61,7 @@ void frmHaupt::menOeffnen_Click() {
     }
     {
         // Layout first, so the evaluation's refill is the only one; every field changes, so one repaint for all.
-        const Stillhalten still(fraSpiele);
+        const Stillhalten still(this);
         ordnePhaseAn(0);
         einblenden();
     }
