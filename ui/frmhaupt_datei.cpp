@@ -61,7 +61,7 @@ void frmHaupt::menOeffnen_Click() {
     }
     {
         // Layout first, so the evaluation's refill is the only one; every field changes, so one repaint for all.
-        const Stillhalten still(this);
+        const Stillhalten spiele(fraSpiele), tabelle(fraTabelle);
         ordnePhaseAn(0);
         einblenden();
     }
