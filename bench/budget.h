@@ -15,7 +15,7 @@ struct Messwert {
     bool eingehalten() const { return fehler.isEmpty() && wert >= 0 && wert <= budget; }
 };
 
-// Window actions offscreen: median of at least 30 runs each, in ms.
-std::vector<Messwert> fensterMessungen(int wiederholungen);
+// Window actions offscreen: median of at least 30 runs each, in ms; only those whose name contains nur.
+std::vector<Messwert> fensterMessungen(int wiederholungen, const QString& nur = {});
 
 }  // namespace ovi::bench

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -16,12 +15,13 @@
 #include "files/spieldatei.h"
 #include "startmessung.h"
 #include "ui/frmhaupt.h"
+#include "ui/ziffernzelle.h"
 
 namespace ovi::bench {
 
 namespace {
 
-constexpr double budgetMs = 16;  // one frame at 60 Hz
+constexpr double budgetMs = 8;  // half a frame at 60 Hz, so it holds on a busy machine too
 
 void bisFertig() {
     for (int i = 0; i < 3; ++i) {
@@ -59,6 +59,16 @@ struct Lauf {
     std::function<void(int)> aktion;  // the measured action
 };
 
+// Exactly what the clock sees, in a function of its own, so a profiler can count just this part
+// (valgrind --tool=callgrind --toggle-collect='*gemessen*').
+[[gnu::noinline]] double gemessen(const Lauf& l, int i) {
+    QElapsedTimer uhr;
+    uhr.start();
+    l.aktion(i);
+    bisFertig();
+    return static_cast<double>(uhr.nsecsElapsed()) / 1e6;
+}
+
 Messwert miss(frmHaupt& w, const Lauf& l, int wiederholungen, const QStringList& meldungen) {
     const qsizetype meldungenVorher = meldungen.size();
     std::vector<double> zeiten;
@@ -66,11 +76,7 @@ Messwert miss(frmHaupt& w, const Lauf& l, int wiederholungen, const QStringList&
         schliesseDialoge(w);
         if (l.vorher) l.vorher(i);
         bisFertig();
-        QElapsedTimer uhr;
-        uhr.start();
-        l.aktion(i);
-        bisFertig();
-        const double ms = static_cast<double>(uhr.nsecsElapsed()) / 1e6;
+        const double ms = gemessen(l, i);
         if (i >= 0) zeiten.push_back(ms);
     }
     schliesseDialoge(w);
@@ -86,7 +92,7 @@ T* finde(const QObject* w, const QString& name) {
 
 }  // namespace
 
-std::vector<Messwert> fensterMessungen(int wiederholungen) {
+std::vector<Messwert> fensterMessungen(int wiederholungen, const QString& nur) {
     QTemporaryDir ordner;
     const QString datei321 = ordner.filePath(QStringLiteral("bench-321.gowet"));
     const QString datei2 = ordner.filePath(QStringLiteral("bench-2.gowet"));
@@ -127,8 +133,8 @@ std::vector<Messwert> fensterMessungen(int wiederholungen) {
     auto andereRegel = [&w](int i) { setzeEingebauteRegel(w.spielstand(), i % 2 ? 1 : 3); };
 
     std::vector<Lauf> laeufe;
-    laeufe.push_back({QStringLiteral("Fenster: Ansicht Gruppe A → Achtelfinale"), [&](int) { waehle(0); },
-                      [&](int) { waehle(8); }});
+    laeufe.push_back(
+        {QStringLiteral("Fenster: Ansicht Gruppe A → Achtelfinale"), [&](int) { waehle(0); }, [&](int) { waehle(8); }});
     laeufe.push_back({QStringLiteral("Fenster: Ansicht Achtelfinale → Halbfinale, Finale"), [&](int) { waehle(8); },
                       [&](int) { waehle(10); }});
     laeufe.push_back({QStringLiteral("Fenster: Ansicht Halbfinale, Finale → Gruppe A"), [&](int) { waehle(10); },
@@ -140,13 +146,13 @@ std::vector<Messwert> fensterMessungen(int wiederholungen) {
                       },
                       [&](int) { QTest::mouseClick(auswerten, Qt::LeftButton); }});
     bool getippt = true;
-    QLineEdit* tippFeld = nullptr;
+    ZiffernZelle* tippFeld = nullptr;
     laeufe.push_back({QStringLiteral("Fenster: ein Tipp getippt (Rückschreiben, Tendenz)"),
                       [&](int i) {
                           waehle(0);
                           // A different participant and match each run; focus in empties the field.
                           const int k = (i + 2) % 6 + 8 * ((i + 2) * 7 % 25);
-                          tippFeld = finde<QLineEdit>(&w, QStringLiteral("txtHeimTipp_%1").arg(k));
+                          tippFeld = finde<ZiffernZelle>(&w, QStringLiteral("txtHeimTipp_%1").arg(k));
                           if (tippFeld) tippFeld->setFocus(Qt::TabFocusReason);
                       },
                       [&](int i) {
@@ -176,6 +182,7 @@ std::vector<Messwert> fensterMessungen(int wiederholungen) {
 
     std::vector<Messwert> werte;
     for (const Lauf& l : laeufe) {
+        if (!l.name.contains(nur)) continue;
         werte.push_back(miss(w, l, wiederholungen, meldungen));
         if (l.name.contains(QStringLiteral("Tipp")) && !getippt)
             werte.back().fehler = QStringLiteral("die Ziffer kam nicht im Feld an");

@@ -16,7 +16,7 @@ namespace {
 
 // Collects the medians of the repeated core benchmarks.
 class Sammler : public benchmark::ConsoleReporter {
-public:
+  public:
     Sammler() : ConsoleReporter(OO_None) {}
     std::map<std::string, double> medianNs;
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -46,8 +46,8 @@ std::vector<Messwert> kernMessungen() {
     std::vector<Messwert> w;
     for (const auto& [name, ns] : sammler.medianNs) {
         auto it = budgets.find(name);
-        const QString titel = it != budgets.end() ? it->second.first
-                                                  : QString("Kern: Sortierung %1").arg(QString::fromStdString(name));
+        const QString titel =
+            it != budgets.end() ? it->second.first : QString("Kern: Sortierung %1").arg(QString::fromStdString(name));
         w.push_back({titel, ns / 1e3, it != budgets.end() ? it->second.second : -1, "µs", {}});
     }
     return w;
@@ -61,9 +61,10 @@ std::vector<Messwert> startMessungen() {
     const auto felder = ovi::bench::messeStart(ordner + "/ovikuvela-felderfenster", x.display(), 15);
     const auto voll = ovi::bench::messeStart(ordner + "/ovikuvela-startmessung", x.display(), 15);
     const QString fehler = !leer.fehler.isEmpty() ? leer.fehler : voll.fehler;
-    std::printf("Start leeres Fenster: %.1f ms, %ld KiB; mit 416 Feldern und 320 Beschriftungen: %.1f ms, %ld KiB; "
-                "ovi kuvela: %.1f ms, %ld KiB\n",
-                leer.medianMs, leer.spitzeKiB, felder.medianMs, felder.spitzeKiB, voll.medianMs, voll.spitzeKiB);
+    std::printf(
+        "Start leeres Fenster: %.1f ms, %ld KiB; mit 416 Feldern und 320 Beschriftungen: %.1f ms, %ld KiB; "
+        "ovi kuvela: %.1f ms, %ld KiB\n",
+        leer.medianMs, leer.spitzeKiB, felder.medianMs, felder.spitzeKiB, voll.medianMs, voll.spitzeKiB);
     return {
         {"Start nackter Felder, zur Einordnung (Anteil am leeren Fenster)",
          leer.medianMs > 0 && felder.fehler.isEmpty() ? felder.medianMs / leer.medianMs : -1, -1, "×",
@@ -71,7 +72,7 @@ std::vector<Messwert> startMessungen() {
         {"Start bis zum Fenster (Anteil am leeren Fenster)", leer.medianMs > 0 ? voll.medianMs / leer.medianMs : -1,
          1.5, "×", fehler},
         {"Spitzenspeicher beim Start (Anteil am leeren Fenster)",
-         leer.spitzeKiB > 0 ? double(voll.spitzeKiB) / double(leer.spitzeKiB) : -1, 1.5, "×", fehler},
+         leer.spitzeKiB > 0 ? double(voll.spitzeKiB) / double(leer.spitzeKiB) : -1, 1.3, "×", fehler},
     };
 }
 
@@ -87,27 +88,33 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     vorigeAusgabe = qInstallMessageHandler(still);
     QApplication app(argc, argv);
-    // Without an argument everything runs; "kern", "fenster" or "start" pick one group while working on it.
+    // Without an argument everything runs; "kern", "fenster" or "start" pick one group while working on it,
+    // and "fenster" takes a part of an action's name to run only that one (for a profiler).
     const QString nur = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
-    if (!nur.isEmpty() && nur != "kern" && nur != "fenster" && nur != "start") {
-        std::fprintf(stderr, "Aufruf: ovikuvela-leistung [kern|fenster|start]\n");
+    const QString aktion = argc > 2 && nur == "fenster" ? QString::fromLocal8Bit(argv[2]) : QString();
+    if ((!nur.isEmpty() && nur != "kern" && nur != "fenster" && nur != "start") || (argc > 2 && aktion.isEmpty())) {
+        std::fprintf(stderr, "Aufruf: ovikuvela-leistung [kern|fenster [Aktion]|start]\n");
         return 2;
     }
     std::vector<Messwert> alle;
     if (nur.isEmpty() || nur == "kern") alle = kernMessungen();
     if (nur.isEmpty() || nur == "fenster")
-        for (auto& m : ovi::bench::fensterMessungen(30)) alle.push_back(m);
+        for (auto& m : ovi::bench::fensterMessungen(30, aktion)) alle.push_back(m);
     if (nur.isEmpty() || nur == "start")
         for (auto& m : startMessungen()) alle.push_back(m);
 
     int gepruefte = 0, eingehalten = 0;
     for (const Messwert& m : alle) {
-        QString zeile = QString("%1: Median %2 %3").arg(m.name).arg(m.wert, 0, 'f', m.einheit == "×" ? 2 : 2).arg(m.einheit);
+        QString zeile =
+            QString("%1: Median %2 %3").arg(m.name).arg(m.wert, 0, 'f', m.einheit == "×" ? 2 : 2).arg(m.einheit);
         if (!m.fehler.isEmpty()) zeile = QString("%1: nicht gemessen (%2)").arg(m.name, m.fehler);
         if (m.budget >= 0) {
             ++gepruefte;
             eingehalten += m.eingehalten() ? 1 : 0;
-            zeile += QString(", Budget %1 %2 – %3").arg(m.budget).arg(m.einheit).arg(m.eingehalten() ? "eingehalten" : "VERFEHLT");
+            zeile += QString(", Budget %1 %2 – %3")
+                         .arg(m.budget)
+                         .arg(m.einheit)
+                         .arg(m.eingehalten() ? "eingehalten" : "VERFEHLT");
         }
         std::printf("%s\n", zeile.toUtf8().constData());
     }

@@ -3,7 +3,6 @@
 // results and ticks typed into the grid, then "auswerten".
 #include <QApplication>
 #include <QCheckBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -13,7 +12,7 @@
 
 namespace {
 
-void tippe(QLineEdit* f, int ziffer) {
+void tippe(QWidget* f, int ziffer) {
     f->setFocus(Qt::TabFocusReason);
     QTest::keyClick(f, char('0' + ziffer));
 }
@@ -55,8 +54,8 @@ int main(int argc, char** argv) {
 
     QTimer::singleShot(300, &w, [&] {
         for (int m = 0; m < 4; ++m) {
-            tippe(w.findChild<QLineEdit*>(QStringLiteral("txtHeimErg_%1").arg(m)), ergebnis[m][0]);
-            tippe(w.findChild<QLineEdit*>(QStringLiteral("txtAusErg_%1").arg(m)), ergebnis[m][1]);
+            tippe(w.findChild<QWidget*>(QStringLiteral("txtHeimErg_%1").arg(m)), ergebnis[m][0]);
+            tippe(w.findChild<QWidget*>(QStringLiteral("txtAusErg_%1").arg(m)), ergebnis[m][1]);
             w.findChild<QCheckBox*>(QStringLiteral("chkAuswerten_%1").arg(m))->click();
         }
         w.findChild<QPushButton*>(QStringLiteral("cmdAuswerten"))->click();

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QColor>
-#include <QLineEdit>
 #include <QPalette>
 #include <QWidget>
 
@@ -29,16 +28,6 @@ inline void faerbe(QWidget* w, const QColor& grund, const QColor& text) {
     p.setColor(QPalette::WindowText, text);
     w->setPalette(p);
     w->setAutoFillBackground(true);
-}
-
-// Entry fields; unchanged colours cost nothing, which matters when 400 fields are refilled.
-inline void faerbeFeld(QLineEdit* f, const QColor& grund, const QColor& text) {
-    const QPalette& alt = f->palette();
-    if (alt.color(QPalette::Base) == grund && alt.color(QPalette::Text) == text) return;
-    QPalette p = alt;
-    p.setColor(QPalette::Base, grund);
-    p.setColor(QPalette::Text, text);
-    f->setPalette(p);
 }
 
 }  // namespace ovi::farben

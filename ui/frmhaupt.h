@@ -22,27 +22,25 @@
 #include "ui/bilder.h"
 #include "ui/dienste.h"
 #include "ui/rueckgaengig.h"
+#include "ui/ziffernzelle.h"
 
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QFrame;
 class QGroupBox;
-class QKeyEvent;
 class QLabel;
-class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTimer;
 class QUndoStack;
-class QValidator;
 
 namespace ovi {
 
 class frmSpielInfo;
 class frmVerlauf;
 
-class frmHaupt : public QMainWindow {
+class frmHaupt : public QMainWindow, private ZiffernZelle::Halter {
     Q_OBJECT
 
   public:
@@ -101,7 +99,7 @@ class frmHaupt : public QMainWindow {
     void baueZeile(int p);
     void baueTabelle(QWidget* zentrum);
     void setzeReihenfolge();
-    QLineEdit* neuesFeld(QWidget* eltern, const QString& name, Art art, int index);
+    ZiffernZelle* neuesFeld(QWidget* eltern, const QString& name, Art art, int index);
     void merke(QObject* o, Art art, int index);
 
     // Menu (frmhaupt_menue.cpp).
@@ -127,10 +125,10 @@ class frmHaupt : public QMainWindow {
     // Tendency counters (frmhaupt_tendenz.cpp).
     void zeigeTendenz();
 
-    // Entry fields (frmhaupt_eingabe.cpp).
-    bool feldTaste(QLineEdit* f, QKeyEvent* e);
-    void beginneEdit(Art art, QLineEdit* f);
-    void beendeEdit(Art art, QLineEdit* f);
+    // Entry fields (frmhaupt_eingabe.cpp); the cells key, colour and restore themselves.
+    void zelleBeginnt(ZiffernZelle& z) override;
+    void zelleGeaendert(ZiffernZelle& z) override;
+    QString zellenName(const ZiffernZelle& z) const override;
     void feldGeaendert(Art art);
     Integer& vorher(Art art);
 
@@ -209,7 +207,6 @@ class frmHaupt : public QMainWindow {
     QAction* regelHaken_ = nullptr;
     frmSpielInfo* spielInfo_ = nullptr;
     frmVerlauf* fensterVerlauf_ = nullptr;
-    QValidator* ziffer_ = nullptr;  // shared by all entry fields
     QUndoStack* verlauf_ = nullptr;
     StandZeiger stand_;       // the game after the last step: the "before" of the next one
     bool stelltHer_ = false;  // an undo or redo is putting a picture back
@@ -225,10 +222,10 @@ class frmHaupt : public QMainWindow {
     std::array<std::array<QWidget*, 2>, 25> tippBlock{};  // slots 4-5 and 6-7 of a row, shown as a whole
     std::array<QLabel*, 25> lblSpieler{}, lblPunkteGruppe{}, lblPunkteGesamt{};
     std::array<QFrame*, 25> linie{};
-    std::array<QLineEdit*, 200> txtHeimTipp{}, txtAusTipp{};
+    std::array<ZiffernZelle*, 200> txtHeimTipp{}, txtAusTipp{};
     std::array<QFrame*, 8> fraSpiel{}, shpRahmen{}, shpEins{}, shpNull{}, shpZwei{};
     std::array<QLabel*, 8> imgSpielHeim{}, imgSpielAus{}, imgInfo{}, lblTenEins{}, lblTenNull{}, lblTenZwei{};
-    std::array<QLineEdit*, 8> txtHeimErg{}, txtAusErg{};
+    std::array<ZiffernZelle*, 8> txtHeimErg{}, txtAusErg{};
     std::array<QCheckBox*, 8> chkAuswerten{};
 
     // Ranking table.

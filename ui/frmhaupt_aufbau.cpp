@@ -4,9 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QScreen>
 #include <QTimer>
 #include <algorithm>
@@ -100,6 +98,8 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
     zeigePhase(0);
     richteVerlaufEin();
     cmbPhase->setFocus();
+    fraSpiele->setTitle(QStringLiteral("Spiele"));
+    fraTabelle->setTitle(QStringLiteral("Tabelle"));
     adjustSize();
 }
 
@@ -119,37 +119,21 @@ void frmHaupt::merke(QObject* o, Art art, int index) {
     o->installEventFilter(this);
 }
 
-QLineEdit* frmHaupt::neuesFeld(QWidget* eltern, const QString& name, Art art, int index) {
-    // Limit and alignment while the field is still empty, so its text is laid out once, not three times.
-    auto* f = new QLineEdit(eltern);
+ZiffernZelle* frmHaupt::neuesFeld(QWidget* eltern, const QString& name, Art art, int index) {
+    // Tips take their bold font from the participant's row (baueZeile), the results the window's plain one.
+    auto* f = new ZiffernZelle(eltern, *this, static_cast<int>(art), index);
     f->setObjectName(name);
-    f->setMaxLength(1);
-    f->setAlignment(Qt::AlignCenter);
-    f->setText(QStringLiteral("0"));
-    // Paste and drag-and-drop pass by the key filter; the validator keeps them to one digit too. One for all
-    // fields: each validator compiles its own expression on first use, 400 of them cost more than the window.
-    if (!ziffer_)
-        ziffer_ = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]?")), this);
-    f->setValidator(ziffer_);
-    const bool tipp = art == Art::heimTipp || art == Art::ausTipp;
-    if (tipp) {
-        // The participant's row hands font and colours down already (baueZeile); only a field elsewhere pays.
-        if (!f->font().bold()) {
-            QFont fett = f->font();
-            fett.setBold(true);
-            f->setFont(fett);
-        }
-        farben::faerbeFeld(f, Qt::white, farben::dunkelgrau);
-    } else {
-        farben::faerbeFeld(f, farben::dunkelgrau, Qt::white);
-    }
-    merke(f, art, index);
-    connect(f, &QLineEdit::textChanged, this, [this, art] { sicher([this, art] { feldGeaendert(art); }); });
+    if (art == Art::heimTipp || art == Art::ausTipp)
+        f->setzeRuhefarben(Qt::white, farben::dunkelgrau);
+    else
+        f->setzeRuhefarben(farben::dunkelgrau, Qt::white);
     return f;
 }
 
 void frmHaupt::baueSpielfeld(QWidget* zentrum) {
-    fraSpiele = new QGroupBox(QStringLiteral("Spiele"), zentrum);
+    // Captioned at the end of the construction: a caption is the first text measured, and until then the font list
+    // can be read on the other core (ui/programm.cpp).
+    fraSpiele = new QGroupBox(zentrum);
     fraSpiele->setObjectName(QStringLiteral("fraSpiele"));
     setze(fraSpiele, spieleLinks, spieleOben, spieleBreite, spieleHoehe);
 
@@ -233,18 +217,14 @@ void frmHaupt::baueZeile(int p) {
     fraSpieler[p] = z;
     z->setObjectName(nameMitIndex("fraSpieler", p));
     setze(z, zeileLinks, zeileOben + zeileSchritt * p, zeileBreite, feldGroesse);
-    // Set on the row before its 16 tip fields exist, they inherit bold text and their colours for free:
-    // a font or palette set on each field afterwards would cost a change event and a new text layout apiece.
-    // Not bold for the name: set explicitly, or the label would take the row's bold after all.
+    // Set on the row before its 16 tip fields exist, they inherit bold text for free: a font set on each field
+    // afterwards would cost a change event apiece. Not bold for the name: set explicitly, or the label would take
+    // the row's bold after all.
     QFont normal = z->font();
     normal.setBold(false);
     QFont fett = normal;
     fett.setBold(true);
     z->setFont(fett);
-    QPalette feld = z->palette();
-    feld.setColor(QPalette::Base, Qt::white);
-    feld.setColor(QPalette::Text, farben::dunkelgrau);
-    z->setPalette(feld);
 
     lblSpieler[p] = neuesLabel<EinpassLabel>(z, nameMitIndex("lblSpieler", p), farben::gruen, Qt::white, false, {},
                                              Qt::AlignLeft | Qt::AlignVCenter);

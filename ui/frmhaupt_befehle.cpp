@@ -1,8 +1,6 @@
 // Edit commands: evaluate, the scoring rules, which matches count, reset and random tips.
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
-#include <QSignalBlocker>
 
 #include "ui/frmhaupt.h"
 
@@ -92,10 +90,8 @@ void frmHaupt::cmdZufall_Click() {
     for (int k = 0; k < 200; ++k) {
         const int a = zufall_.tor();
         const int b = zufall_.tor();
-        const QSignalBlocker heim(txtHeimTipp[k]);
-        const QSignalBlocker aus(txtAusTipp[k]);
-        txtHeimTipp[k]->setText(QString::number(a));
-        txtAusTipp[k]->setText(QString::number(b));
+        txtHeimTipp[k]->setzeWert(a);
+        txtAusTipp[k]->setzeWert(b);
     }
     rasterAktiv_ = true;
 }

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QStandardPaths>
@@ -11,6 +12,7 @@
 #include "files/spielinfo.h"
 #include "files/tippimport.h"
 #include "ui/frmhaupt.h"
+#include "ui/stillhalten.h"
 
 namespace ovi {
 
@@ -75,9 +77,12 @@ void frmHaupt::oeffneDatei(const QString& pfad) {
         const QSignalBlocker still(cmbPhase);
         cmbPhase->setCurrentIndex(0);
     }
-    // Layout first, so the evaluation's refill is the only one.
-    ordnePhaseAn(0);
-    einblenden();
+    {
+        // Layout first, so the evaluation's refill is the only one; every field changes, so one repaint for all.
+        const Stillhalten spiele(fraSpiele), tabelle(fraTabelle);
+        ordnePhaseAn(0);
+        einblenden();
+    }
     zeigeTendenz();
     nimmAuf(QStringLiteral("Öffnen"));
     alsGespeichert();

@@ -1,22 +1,12 @@
 // Entry fields of the grid: one digit each, red while edited, the old value back when left empty.
-#include <QFocusEvent>
-#include <QKeyEvent>
-#include <QLineEdit>
+// The cells do the keys, colours and restoring themselves (ui/ziffernzelle.*); here the game hears of it.
 #include <QMouseEvent>
+#include <exception>
 
-#include "ui/farben.h"
+#include "core/katalog.h"
 #include "ui/frmhaupt.h"
 
 namespace ovi {
-
-namespace {
-
-// A window switch or an opened menu is no end of the edit.
-bool zaehlt(const QFocusEvent* e) {
-    return e->reason() != Qt::PopupFocusReason && e->reason() != Qt::ActiveWindowFocusReason;
-}
-
-}  // namespace
 
 bool frmHaupt::eventFilter(QObject* o, QEvent* e) {
     const auto it = orte_.constFind(o);
@@ -25,19 +15,6 @@ bool frmHaupt::eventFilter(QObject* o, QEvent* e) {
     bool geschluckt = false;
     sicher([&] {
         switch (ort.art) {
-            case Art::heimErg:
-            case Art::ausErg:
-            case Art::heimTipp:
-            case Art::ausTipp: {
-                auto* f = static_cast<QLineEdit*>(o);
-                if (e->type() == QEvent::KeyPress)
-                    geschluckt = feldTaste(f, static_cast<QKeyEvent*>(e));
-                else if (e->type() == QEvent::FocusIn && zaehlt(static_cast<QFocusEvent*>(e)))
-                    beginneEdit(ort.art, f);
-                else if (e->type() == QEvent::FocusOut && zaehlt(static_cast<QFocusEvent*>(e)))
-                    beendeEdit(ort.art, f);
-                break;
-            }
             case Art::spielerName:
                 if (e->type() == QEvent::MouseMove || e->type() == QEvent::Enter) lblSpieler_MouseMove(ort.index);
                 break;
@@ -51,23 +28,11 @@ bool frmHaupt::eventFilter(QObject* o, QEvent* e) {
                     geschluckt = true;
                 }
                 break;
+            default:
+                break;
         }
     });
     return geschluckt || QMainWindow::eventFilter(o, e);
-}
-
-// Digits and Backspace pass; any other character key types "0". Keys without a character (arrows,
-// Delete, Tab to move on) keep their usual meaning.
-bool frmHaupt::feldTaste(QLineEdit* f, QKeyEvent* e) {
-    const int taste = e->key();
-    if (taste == Qt::Key_Tab || taste == Qt::Key_Backtab || taste == Qt::Key_Backspace || taste == Qt::Key_Delete)
-        return false;
-    const QString text = e->text();
-    if (text.isEmpty()) return false;
-    if (text.size() == 1 && text[0] >= u'0' && text[0] <= u'9') return false;
-    // Return and Enter type "0" too, and go no further.
-    f->insert(QStringLiteral("0"));
-    return true;
 }
 
 Integer& frmHaupt::vorher(Art art) {
@@ -83,23 +48,13 @@ Integer& frmHaupt::vorher(Art art) {
     }
 }
 
-void frmHaupt::beginneEdit(Art art, QLineEdit* f) {
-    Integer wert = 0;
-    for (QChar c : f->text()) {
-        if (c < u'0' || c > u'9') break;
-        wert = plus16(mal16(wert, 10), c.unicode() - u'0');
-    }
-    vorher(art) = wert;
-    f->clear();
-    farben::faerbeFeld(f, farben::rot, Qt::white);
+// The value of the field from before the edit stands for it in the write-back while it is empty.
+void frmHaupt::zelleBeginnt(ZiffernZelle& z) {
+    sicher([&] { vorher(static_cast<Art>(z.art())) = alsInteger(z.vorher()); });
 }
 
-void frmHaupt::beendeEdit(Art art, QLineEdit* f) {
-    if (f->text().isEmpty()) f->setText(QString::number(vorher(art)));
-    if (art == Art::heimTipp || art == Art::ausTipp)
-        farben::faerbeFeld(f, Qt::white, farben::dunkelgrau);
-    else
-        farben::faerbeFeld(f, farben::dunkelgrau, Qt::white);
+void frmHaupt::zelleGeaendert(ZiffernZelle& z) {
+    sicher([&] { feldGeaendert(static_cast<Art>(z.art())); });
 }
 
 // Every accepted change reaches the game at once: tips, and results too, so nothing typed is lost.
@@ -108,6 +63,31 @@ void frmHaupt::feldGeaendert(Art art) {
     leseRaster();
     if (art == Art::heimTipp || art == Art::ausTipp) zeigeTendenz();
     nimmAuf(art == Art::heimErg || art == Art::ausErg ? QStringLiteral("Ergebnis") : QStringLiteral("Tipp"));
+}
+
+// "Anke, Deutschland – Costa Rica, Tore Heim": whose entry, which match of the view, which side.
+QString frmHaupt::zellenName(const ZiffernZelle& z) const {
+    const Art art = static_cast<Art>(z.art());
+    const bool tipp = art == Art::heimTipp || art == Art::ausTipp;
+    const int slot = tipp ? z.index() % 8 : z.index();
+    const QString seite =
+        art == Art::heimErg || art == Art::heimTipp ? QStringLiteral("Tore Heim") : QStringLiteral("Tore Gast");
+    QString wer = QStringLiteral("Ergebnis");
+    if (tipp) {
+        const int p = z.index() / 8;
+        wer = QString::fromStdString(s_.spieler[p].name);
+        if (wer.trimmed().isEmpty()) wer = QStringLiteral("Teilnehmer %1").arg(p + 1);
+    }
+    if (slot > letzteZeile(ansicht_)) return QStringLiteral("%1, %2").arg(wer, seite);
+    try {
+        const Spiel& spiel = s_.spiele[ersteSpielNr(ansicht_) + slot];
+        return QStringLiteral("%1, %2 – %3, %4")
+            .arg(wer, QString::fromStdString(s_.getNation(spiel.heim)), QString::fromStdString(s_.getNation(spiel.aus)),
+                 seite);
+    } catch (const std::exception&) {
+        // Asked by a screen reader, outside any command: a match without valid teams is named without them.
+        return QStringLiteral("%1, %2").arg(wer, seite);
+    }
 }
 
 }  // namespace ovi

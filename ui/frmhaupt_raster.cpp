@@ -2,7 +2,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "core/katalog.h"
@@ -16,12 +15,9 @@ namespace ovi {
 
 namespace {
 
-// The program's own writes must not come back as edits.
-void setzeText(QLineEdit* f, int wert) {
-    const QString t = QString::number(wert);
-    if (f->text() == t) return;
-    const QSignalBlocker still(f);
-    f->setText(t);
+// Only a changed name is set: each setting tells the accessibility layer about it.
+void benenne(QWidget* w, const QString& name) {
+    if (w->accessibleName() != name) w->setAccessibleName(name);
 }
 
 // The number formed by the leading digits; 0 for none.
@@ -56,23 +52,30 @@ void frmHaupt::fuelleRaster() {
     for (int s = 0; s <= letzte; ++s) {
         const int m = b + s;
         const Spiel& spiel = s_.spiele[m];
-        setzeText(txtHeimErg[s], spiel.ergHeim);
-        setzeText(txtAusErg[s], spiel.ergAus);
+        // The program's own writes never come back as edits.
+        txtHeimErg[s]->setzeWert(spiel.ergHeim);
+        txtAusErg[s]->setzeWert(spiel.ergAus);
         {
             const QSignalBlocker still(chkAuswerten[s]);
             chkAuswerten[s]->setChecked(spiel.auswerten);
         }
+        const QString heim = QString::fromStdString(s_.getNation(spiel.heim));
+        const QString aus = QString::fromStdString(s_.getNation(spiel.aus));
         imgSpielHeim[s]->setPixmap(bilder_.flagge(spiel.heim));
-        imgSpielHeim[s]->setToolTip(QStringLiteral(" %1 ").arg(QString::fromStdString(s_.getNation(spiel.heim))));
+        imgSpielHeim[s]->setToolTip(QStringLiteral(" %1 ").arg(heim));
         imgSpielAus[s]->setPixmap(bilder_.flagge(spiel.aus));
-        imgSpielAus[s]->setToolTip(QStringLiteral(" %1 ").arg(QString::fromStdString(s_.getNation(spiel.aus))));
+        imgSpielAus[s]->setToolTip(QStringLiteral(" %1 ").arg(aus));
+        // A screen reader names a flag by its team and a tick by its match.
+        benenne(imgSpielHeim[s], heim);
+        benenne(imgSpielAus[s], aus);
+        benenne(chkAuswerten[s], QStringLiteral("%1 – %2 auswerten").arg(heim, aus));
         for (int p = 0; p < katalog::anzahlSpieler; ++p) {
             const int i = 8 * p + s;
             const QColor farbe = farben::aus(s_.modusFarbe[s_.auswertung[p].kategorie[m]]);
-            setzeText(txtHeimTipp[i], s_.tipps(p, m, 0));
-            setzeText(txtAusTipp[i], s_.tipps(p, m, 1));
-            farben::faerbeFeld(txtHeimTipp[i], farbe, farben::dunkelgrau);
-            farben::faerbeFeld(txtAusTipp[i], farbe, farben::dunkelgrau);
+            txtHeimTipp[i]->setzeWert(s_.tipps(p, m, 0));
+            txtAusTipp[i]->setzeWert(s_.tipps(p, m, 1));
+            txtHeimTipp[i]->setzeFarben(farbe, farben::dunkelgrau);
+            txtAusTipp[i]->setzeFarben(farbe, farben::dunkelgrau);
         }
     }
 }
@@ -81,7 +84,7 @@ void frmHaupt::leseRaster() {
     const int f = ersteSpielNr(ansicht_);
     const int letzte = letzteZeile(ansicht_);
     // A field being edited is empty: it stands for its value from before the edit.
-    auto wert = [this](const QLineEdit* feld, Integer vorherWert) {
+    auto wert = [this](const ZiffernZelle* feld, Integer vorherWert) {
         if (rasterAktiv_ && feld->text().isEmpty()) return vorherWert;
         return wertVon(feld->text());
     };

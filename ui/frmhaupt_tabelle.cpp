@@ -1,5 +1,6 @@
 // The ranking table on the right: its rows, the sort markers and the sort selector.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -49,7 +50,7 @@ QString text(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 void frmHaupt::baueTabelle(QWidget* zentrum) {
-    fraTabelle = new QGroupBox(QStringLiteral("Tabelle"), zentrum);
+    fraTabelle = new QGroupBox(zentrum);  // captioned with fraSpiele, at the end of the construction
     fraTabelle->setObjectName(QStringLiteral("fraTabelle"));
     setze(fraTabelle, tabelleLinks, spieleOben, tabelleBreite, spieleHoehe);
 
@@ -157,7 +158,8 @@ void frmHaupt::cmbSortierung_Click(int index) {
 }
 
 void frmHaupt::setzeReihenfolge() {
-    // Results of the view first, then each participant's tips slot by slot, home before away.
+    // Results of the view first, each match's tick after its two fields, then each participant's tips slot by
+    // slot, home before away.
     QWidget* vorige = cmbPhase;
     auto weiter = [&vorige](QWidget* w) {
         QWidget::setTabOrder(vorige, w);
@@ -166,6 +168,7 @@ void frmHaupt::setzeReihenfolge() {
     for (int s = 0; s < 8; ++s) {
         weiter(txtHeimErg[s]);
         weiter(txtAusErg[s]);
+        weiter(chkAuswerten[s]);
     }
     for (int i = 0; i < 200; ++i) {
         weiter(txtHeimTipp[i]);

@@ -1,11 +1,13 @@
 #include "ui/programm.h"
 
 #include <fontconfig/fontconfig.h>
+#include <malloc.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QIcon>
+#include <QFontDatabase>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
@@ -15,6 +17,7 @@
 #include "core/version.h"
 #include "ui/frmhaupt.h"
 #include "ui/wiederherstellung.h"
+#include "ui/stil.h"
 
 namespace ovi {
 
@@ -65,13 +68,16 @@ int laufe(int argc, char** argv, const std::function<void(frmHaupt&)>& vorDemZei
         aufruf.process(app);  // prints and ends the program
         return 0;
     }
+    // One malloc arena: the program works on one thread, and the two helpers below would leave the pages of an
+    // arena of their own behind (a quarter of a megabyte at start-up).
+    mallopt(M_ARENA_MAX, 1);
     // Reading the font configuration is a good part of the start and the window's first text waits for it;
     // the other core does it while Qt connects to the display. Joined before any widget asks for a font.
     std::thread schriften([] { FcInit(); });
     QApplication app(argc, argv);
     schriften.join();
     benenne();
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setStyle(neuerStil());
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/bilder/ovikuvela.svg")));
     QTranslator qtTexte;
     deutsch(qtTexte);
@@ -86,7 +92,11 @@ int laufe(int argc, char** argv, const std::function<void(frmHaupt&)>& vorDemZei
     // Modeless dialogs must not keep the program alive once the main window has agreed to close.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    // Qt fills its list of the system's fonts on the first text measured; the other core does that while the
+    // window builds its widgets, which measure no text until the end.
+    std::thread schriftliste([] { QFontDatabase::families(); });
     frmHaupt fenster;
+    schriftliste.join();
     QObject::connect(&fenster, &frmHaupt::beendet, &app, &QApplication::quit, Qt::QueuedConnection);
     Wiederherstellung sicherung(fenster);
     sicherung.beobachteSitzungsende();

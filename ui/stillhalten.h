@@ -13,7 +13,14 @@ class Stillhalten {
         if (w_) w_->setUpdatesEnabled(false);
     }
     ~Stillhalten() {
-        if (w_) w_->setUpdatesEnabled(true);
+        if (!w_) return;
+        w_->setUpdatesEnabled(true);
+        // That marks every child dirty on its own, and Qt unites their small areas one by one, which grows with
+        // the square of their number. A blank cover shown for a moment marks the whole area first instead, so
+        // each child's area is found inside it at once.
+        QWidget decke(w_);
+        decke.setGeometry(w_->rect());
+        decke.show();
     }
     Stillhalten(const Stillhalten&) = delete;
     Stillhalten& operator=(const Stillhalten&) = delete;

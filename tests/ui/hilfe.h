@@ -1,11 +1,11 @@
 // What the window tests share: a stand-in for the desktop's dialogs and small ways to reach the widgets.
 #pragma once
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QTest>
 #include <cmath>
 #include <functional>
@@ -13,6 +13,7 @@
 
 #include "ui/dienste.h"
 #include "ui/frmhaupt.h"
+#include "ui/ziffernzelle.h"
 
 namespace ovi::test {
 
@@ -78,7 +79,15 @@ template <class T = QWidget>
 T* finde(const QObject* w, const char* art, int index) {
     return finde<T>(w, name(art, index));
 }
-inline QLineEdit* feld(const QObject* w, const char* art, int index) { return finde<QLineEdit>(w, art, index); }
+// An entry field of the grid, as any widget; what it shows and its colours are read the way a screen reader reads
+// them, so every test of the grid checks the accessible side too.
+inline QWidget* feld(const QObject* w, const char* art, int index) { return finde<ZiffernZelle>(w, art, index); }
+inline QAccessibleInterface* zugang(const QWidget* w) {
+    QAccessibleInterface* z = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w));
+    if (!z) qFatal("keine Schnittstelle für %s", qPrintable(w->objectName()));
+    return z;
+}
+inline QString inhalt(const QWidget* f) { return zugang(f)->text(QAccessible::Value); }
 inline QString text(const QObject* w, const char* art, int index) { return finde<QLabel>(w, art, index)->text(); }
 
 // Names art_0 .. art_(n-1) of the widgets that pass, to compare a whole view at once.
@@ -100,7 +109,7 @@ inline void waehleAnsicht(const QObject* w, int v) {
 }
 
 // Focus, type, leave: the way a person edits one field.
-inline void tippe(QLineEdit* f, char ziffer) {
+inline void tippe(QWidget* f, char ziffer) {
     f->setFocus(Qt::TabFocusReason);
     QTest::keyClick(f, ziffer);
 }
@@ -143,8 +152,8 @@ inline QList<int> von(int a, int b) {
 // The layout is given in twips.
 inline int px(double tw) { return static_cast<int>(std::lround(tw / 15.0)); }
 inline QPoint lageIn(const QWidget* w, const QWidget* vorfahr) { return w->mapTo(vorfahr, QPoint(0, 0)); }
-inline QColor grund(const QLineEdit* f) { return f->palette().color(QPalette::Base); }
-inline QColor grund(const QWidget* w) { return w->palette().color(QPalette::Window); }
+inline QColor grund(const QWidget* w) { return zugang(w)->backgroundColor(); }
+inline QColor schrift(const QWidget* w) { return zugang(w)->foregroundColor(); }
 
 }  // namespace ovi::test
 

@@ -105,13 +105,15 @@ class TestAnsichten : public QObject {
         QCOMPARE(tab->height(), px(oben * 15 + 7515 - 300 * (25 - k)) - oben);
     }
 
-    // Results of the view first, then the tips of each participant slot by slot, home before away.
+    // Results of the view first, each match's tick after its two fields, then the tips of each participant slot by
+    // slot, home before away.
     void tabulatorReihenfolge() {
         Fenster f({0, 4});
         f.w.starteEinblenden();
         sichtbar(f.w);
         QStringList erwartet;
-        for (int sl = 0; sl < 6; ++sl) erwartet << name("txtHeimErg", sl) << name("txtAusErg", sl);
+        for (int sl = 0; sl < 6; ++sl)
+            erwartet << name("txtHeimErg", sl) << name("txtAusErg", sl) << name("chkAuswerten", sl);
         for (int p : {0, 4})
             for (int sl = 0; sl < 6; ++sl)
                 erwartet << name("txtHeimTipp", 8 * p + sl) << name("txtAusTipp", 8 * p + sl);
@@ -139,8 +141,7 @@ class TestAnsichten : public QObject {
                  "-1 Sortierung 7 0");
         // Tips start at 0, away tips bold, places numbered 1 to 25: the names of those that do not.
         int r = 0;
-        QStringList falsch =
-            welche(&f.w, "txtHeimTipp", 200, [](QWidget* x) { return static_cast<QLineEdit*>(x)->text() != "0"; });
+        QStringList falsch = welche(&f.w, "txtHeimTipp", 200, [](QWidget* x) { return inhalt(x) != "0"; });
         falsch << welche(&f.w, "txtAusTipp", 200, [](QWidget* x) { return !x->font().bold(); });
         falsch << welche(&f.w, "lblPlatz", 25,
                          [&](QWidget* x) { return static_cast<QLabel*>(x)->text() != QString::number(++r); });

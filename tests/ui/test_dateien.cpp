@@ -78,7 +78,7 @@ class TestDateien : public QObject {
         QVERIFY(bild(g.s) == bild(f.s));
         QCOMPARE(zeile(g.tisch.wahlen.last().titel, "|" + g.tisch.wahlen.last().vorschlag + "|", g.w.ungespeichert(),
                        g.w.ansicht(), finde(&g.w, "fraSpieler", 3)->isVisibleTo(&g.w),
-                       feld(&g.w, "txtHeimTipp", 2)->text(), label(&g.w, "lblModusE"), label(&g.w, "lblBonusE"),
+                       inhalt(feld(&g.w, "txtHeimTipp", 2)), label(&g.w, "lblModusE"), label(&g.w, "lblBonusE"),
                        label(&g.w, "lblDateiE"), label(&g.w, "lblSpieler_3")),
                  "Wählen Sie den gespeicherten Spielstand! || 0 0 1 3 3-2-1-Regel 0 runde.gowet Lena");
 
@@ -152,7 +152,7 @@ class TestDateien : public QObject {
         for (const QString& m : f.tisch.meldungen) QVERIFY2(m.contains(QStringLiteral("kaputt.gowet")), qPrintable(m));
         QVERIFY(bild(f.s) == vorher);
         QCOMPARE(f.w.dateiName(), QString());
-        QCOMPARE(feld(&f.w, "txtHeimTipp", 2)->text(), QStringLiteral("3"));
+        QCOMPARE(inhalt(feld(&f.w, "txtHeimTipp", 2)), QStringLiteral("3"));
     }
 
     // A failed save says once why, and keeps the old name and the unsaved mark.
@@ -203,8 +203,8 @@ class TestDateien : public QObject {
         befehl(&f.w, QStringLiteral("menTipps"));
         QCOMPARE(f.tisch.meldungen, QStringList{});
         QCOMPARE(zeile(f.tisch.wahlen.last().titel, finde(&f.w, "fraSpieler", 1)->isVisibleTo(&f.w),
-                       label(&f.w, "lblSpieler_1"), feld(&f.w, "txtHeimTipp", 0)->text(),
-                       feld(&f.w, "txtAusTipp", 4)->text()),
+                       label(&f.w, "lblSpieler_1"), inhalt(feld(&f.w, "txtHeimTipp", 0)),
+                       inhalt(feld(&f.w, "txtAusTipp", 4))),
                  "Wählen Sie die zu importierende(n) Datei(en) 1 Mia 3 2");
     }
 

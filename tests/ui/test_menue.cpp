@@ -140,8 +140,8 @@ class TestMenue : public QObject {
         befehl(&f.w, QStringLiteral("menNull"));
         QCOMPARE(f.tisch.fragen, QStringList{"Achtung!|Wollen Sie alle Tipps und Ergebnisse löschen?"});
         // result of match 3, its tick box, the tip shown, the points, the draws counted for it
-        QCOMPARE(zeile(feld(&f.w, "txtHeimErg", 3)->text(), finde<QCheckBox>(&f.w, "chkAuswerten", 3)->isChecked(),
-                       feld(&f.w, "txtHeimTipp", 11)->text(), f.s.auswertung[1].gesamt, text(&f.w, "lblTenNull", 3)),
+        QCOMPARE(zeile(inhalt(feld(&f.w, "txtHeimErg", 3)), finde<QCheckBox>(&f.w, "chkAuswerten", 3)->isChecked(),
+                       inhalt(feld(&f.w, "txtHeimTipp", 11)), f.s.auswertung[1].gesamt, text(&f.w, "lblTenNull", 3)),
                  danach);
         Spielstand geleert = vorher;
         if (antwort == int(Antwort::ok)) {
@@ -168,7 +168,7 @@ class TestMenue : public QObject {
         QStringList ist, sollFelder;
         for (int k = 0; k < 200; ++k) {
             const int heim = erwartet.tor(), aus = erwartet.tor();
-            ist << zeile(feld(&f.w, "txtHeimTipp", k)->text(), feld(&f.w, "txtAusTipp", k)->text());
+            ist << zeile(inhalt(feld(&f.w, "txtHeimTipp", k)), inhalt(feld(&f.w, "txtAusTipp", k)));
             sollFelder << zeile(heim, aus);
             if (k % 8 < 4) soll(k / 8, 56 + k % 8, 0) = Integer(heim), soll(k / 8, 56 + k % 8, 1) = Integer(aus);
         }

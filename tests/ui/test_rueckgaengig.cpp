@@ -1,6 +1,7 @@
 // Undo and redo: every kind of step taken back and done again, compared as whole games and whole windows;
 // the clean state behind the save question; the length of the history.
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>

@@ -20,7 +20,7 @@ QString blick(frmHaupt& w) {
     return zeile(w.dateiName(), label(QStringLiteral("lblDateiE")), label(QStringLiteral("lblModusE")),
                  label(QStringLiteral("lblBonusE")), w.ansicht(), w.ungespeichert(),
                  label(QStringLiteral("lblTabSpieler_0")), label(QStringLiteral("lblTabPunkteGesamt_0")),
-                 label(QStringLiteral("lblTabSpieler_1")), feld(&w, "txtHeimTipp", 8)->text());
+                 label(QStringLiteral("lblTabSpieler_1")), inhalt(feld(&w, "txtHeimTipp", 8)));
 }
 
 // Two participants, a scored match and a rule: enough that an opened game differs from an empty one.

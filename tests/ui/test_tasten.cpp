@@ -40,7 +40,7 @@ class TestTasten : public QObject {
         QStringList titel;
         for (const Dateiwahl& w : f.tisch.wahlen) titel << w.titel;
         QCOMPARE(zeile('[' + titel.join('/') + ']', '[' + f.tisch.fragen.join('/') + ']', beendet.count(),
-                       text(&f.w, "lblTabPunkteGesamt", 0), feld(&f.w, "txtHeimTipp", 0)->text(),
+                       text(&f.w, "lblTabPunkteGesamt", 0), inhalt(feld(&f.w, "txtHeimTipp", 0)),
                        QApplication::focusWidget()->objectName()),
                  erwartet);
     }
