@@ -117,7 +117,8 @@ Tabellendokument baueTabellendokument(const Spielstand& s, const std::string& da
     if (wahl.tabelle) {
         const Verlauf v = berechneVerlauf(s);
         if (!v.tage.empty() && !v.teilnehmer.empty())
-            d.zusatz.push_back({"Verlauf der Plätze", alsSvg(diagramm(v, Kurve::platz, 720, 400)), tagessiegerZeilen(v)});
+            d.zusatz.push_back(
+                {"Verlauf der Plätze", alsSvg(diagramm(v, Kurve::platz, 720, 400)), tagessiegerZeilen(v)});
     }
 
     const std::vector<int> slots = mitspielerInRangfolge(s);

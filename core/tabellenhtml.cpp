@@ -1,5 +1,7 @@
 #include "tabellenhtml.h"
 
+#include "utf8.h"
+
 namespace ovi {
 
 namespace {
@@ -42,36 +44,36 @@ std::string klassen(const Tabellendokument& d) {
 }
 
 void kopf(std::string& h, const Tabellendokument& d) {
-    h += "<h1>" + htmlText(d.titel) + "</h1>\n";
-    h += "<p>Stand: " + htmlText(d.stand) + "</p>\n<table class=\"kopf\">\n";
+    h += "<h1>" + xmlText(d.titel) + "</h1>\n";
+    h += "<p>Stand: " + xmlText(d.stand) + "</p>\n<table class=\"kopf\">\n";
     for (const Kopfangabe& k : d.kopf)
-        h += "<tr><th>" + htmlText(k.name) + "</th><td>" + htmlText(k.wert) + "</td></tr>\n";
+        h += "<tr><th>" + xmlText(k.name) + "</th><td>" + xmlText(k.wert) + "</td></tr>\n";
     h += "</table>\n";
 }
 
 void rangliste(std::string& h, const Tabellendokument& d) {
     h += "<h2>Tabelle</h2>\n<table class=\"rang\">\n<thead><tr>";
-    for (const std::string& s : d.spalten) h += "<th><span>" + htmlText(s) + "</span></th>";
+    for (const std::string& s : d.spalten) h += "<th><span>" + xmlText(s) + "</span></th>";
     h += "</tr></thead>\n<tbody>\n";
     for (const auto& z : d.zeilen) {
         h += "<tr>";
         for (std::size_t i = 0; i < z.size(); ++i)
-            h += (i == 1 ? "<td class=\"n\">" : "<td>") + htmlText(z[i]) + "</td>";
+            h += (i == 1 ? "<td class=\"n\">" : "<td>") + xmlText(z[i]) + "</td>";
         h += "</tr>\n";
     }
     h += "</tbody>\n</table>\n";
 }
 
 void zusatz(std::string& h, const Zusatzteil& z) {
-    h += "<h2>" + htmlText(z.titel) + "</h2>\n";
+    h += "<h2>" + xmlText(z.titel) + "</h2>\n";
     if (!z.svg.empty()) h += "<div class=\"figur\">" + z.svg + "</div>\n";
-    for (const std::string& zeile : z.zeilen) h += "<p>" + htmlText(zeile) + "</p>\n";
+    for (const std::string& zeile : z.zeilen) h += "<p>" + xmlText(zeile) + "</p>\n";
 }
 
 void legende(std::string& h, const Tabellendokument& d) {
     h += "<p class=\"legende\">";
     for (std::size_t k = 0; k < 4; ++k)
-        h += "<span class=\"k" + std::to_string(k) + "\">" + htmlText(d.legende[k]) + "</span> ";
+        h += "<span class=\"k" + std::to_string(k) + "\">" + xmlText(d.legende[k]) + "</span> ";
     h += "</p>\n";
 }
 
@@ -83,13 +85,13 @@ void uebersicht(std::string& h, const Tabellendokument& d) {
     }
     legende(h, d);
     h += "<div class=\"breit\">\n<table class=\"tipps\">\n<thead><tr><th class=\"s\">Spiel</th><th>Ergebnis</th>";
-    for (const std::string& n : d.teilnehmer) h += "<th class=\"t\"><span>" + htmlText(n) + "</span></th>";
+    for (const std::string& n : d.teilnehmer) h += "<th class=\"t\"><span>" + xmlText(n) + "</span></th>";
     h += "</tr></thead>\n<tbody>\n";
     for (const Uebersichtszeile& z : d.uebersicht) {
-        h += "<tr><th class=\"s\">" + htmlText(z.heim) + " – " + htmlText(z.aus) + "</th><td>" + z.ergebnis + "</td>";
+        h += "<tr><th class=\"s\">" + xmlText(z.heim) + " – " + xmlText(z.aus) + "</th><td>" + z.ergebnis + "</td>";
         for (const Tippzelle& c : z.zellen)
-            h += "<td class=\"k" + std::to_string(c.kategorie) + "\">" + htmlText(c.tipp) + "<br><small>" +
-                 (c.punkte.empty() ? "&nbsp;" : htmlText(c.punkte)) + "</small></td>";
+            h += "<td class=\"k" + std::to_string(c.kategorie) + "\">" + xmlText(c.tipp) + "<br><small>" +
+                 (c.punkte.empty() ? "&nbsp;" : xmlText(c.punkte)) + "</small></td>";
         h += "</tr>\n";
     }
     h += "<tr><th class=\"s\">Punkte</th><td></td>";
@@ -100,34 +102,10 @@ void uebersicht(std::string& h, const Tabellendokument& d) {
 void berichte(std::string& h, const Tabellendokument& d) {
     h += "<h2>Berichte</h2>\n";
     for (std::size_t i = 0; i < d.berichte.size(); ++i)
-        h += "<h3>" + htmlText(d.berichtNamen[i]) + "</h3>\n<pre>" + htmlText(d.berichte[i]) + "</pre>\n";
+        h += "<h3>" + xmlText(d.berichtNamen[i]) + "</h3>\n<pre>" + xmlText(d.berichte[i]) + "</pre>\n";
 }
 
 }  // namespace
-
-std::string htmlText(const std::string& text) {
-    std::string aus;
-    aus.reserve(text.size());
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                aus += "&amp;";
-                break;
-            case '<':
-                aus += "&lt;";
-                break;
-            case '>':
-                aus += "&gt;";
-                break;
-            case '"':
-                aus += "&quot;";
-                break;
-            default:
-                aus += c;
-        }
-    }
-    return aus;
-}
 
 std::string htmlFarbe(Long farbe) {
     static constexpr char hex[] = "0123456789abcdef";
@@ -149,8 +127,7 @@ std::string alsHtml(const Tabellendokument& d) {
     std::string h =
         "<!DOCTYPE html>\n<html lang=\"de\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>" +
-        htmlText(d.titel) + " – Tabelle</title>\n<style>\n" + stil + klassen(d) + schmal +
-        "</style>\n</head>\n<body>\n";
+        xmlText(d.titel) + " – Tabelle</title>\n<style>\n" + stil + klassen(d) + schmal + "</style>\n</head>\n<body>\n";
     kopf(h, d);
     if (d.wahl.tabelle) rangliste(h, d);
     for (const Zusatzteil& z : d.zusatz) zusatz(h, z);

@@ -9,8 +9,7 @@
 
 namespace ovi {
 
-std::string htmlText(const std::string& text);  // & < > " escaped
-std::string htmlFarbe(Long farbe);              // "#rrggbb"
+std::string htmlFarbe(Long farbe);  // "#rrggbb"
 // Black or white, whichever reads better on the background.
 Long schriftAuf(Long grund);
 

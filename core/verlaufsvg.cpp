@@ -21,29 +21,6 @@ std::string zahl(double w) {
     return std::string(text, ende);
 }
 
-std::string xml(const std::string& t) {
-    std::string aus;
-    for (char c : t) {
-        switch (c) {
-            case '&':
-                aus += "&amp;";
-                break;
-            case '<':
-                aus += "&lt;";
-                break;
-            case '>':
-                aus += "&gt;";
-                break;
-            case '"':
-                aus += "&quot;";
-                break;
-            default:
-                aus += c;
-        }
-    }
-    return aus;
-}
-
 // A tick step of 1, 2 or 5 times a power of ten giving at most about six ticks.
 double schritt(double spanne) {
     const double roh = std::max(spanne / 6, 1.0);
@@ -164,7 +141,7 @@ std::string alsSvg(const Diagramm& d, int hervorgehoben) {
     for (std::size_t t = 0; t < erste.size(); ++t) {
         const std::string x = zahl(erste[t].x + 4), y = zahl(unten + 12);
         s += "<text x=\"" + x + "\" y=\"" + y + "\" text-anchor=\"end\" transform=\"rotate(-45 " + x + " " + y +
-             ")\">" + xml(d.tagText[t]) + "</text>\n";
+             ")\">" + xmlText(d.tagText[t]) + "</text>\n";
     }
     s += "</g>\n";
     // Lines, the picked-out one last so it lies on top.
@@ -196,7 +173,7 @@ std::string alsSvg(const Diagramm& d, int hervorgehoben) {
              "\" y2=\"" + zahl(mitte) + "\" stroke=\"" + l.farbe + "\" stroke-width=\"3\"" +
              (l.gestrichelt ? " stroke-dasharray=\"6 3\"" : "") + "/>\n";
         s += "<text x=\"" + zahl(r.links + 30) + "\" y=\"" + zahl(mitte + 4) + "\" fill=\"#202020\"" +
-             (l.slot == hervorgehoben ? " font-weight=\"bold\"" : "") + ">" + xml(l.name) + "</text>\n</g>\n";
+             (l.slot == hervorgehoben ? " font-weight=\"bold\"" : "") + ">" + xmlText(l.name) + "</text>\n</g>\n";
     }
     return s + "</svg>\n";
 }
@@ -225,7 +202,7 @@ struct Tagessieger {
     int punkte = 0;
 };
 
-Tagessieger tagessieger(const Verlauf& v, std::size_t t, std::string (*maske)(const std::string&)) {
+Tagessieger tagessieger(const Verlauf& v, std::size_t t, std::string (*maske)(std::string_view)) {
     Tagessieger z;
     for (std::size_t i = 0; i < v.teilnehmer.size(); ++i) {
         const Tagesstand& st = v.stand[t][i];
@@ -238,7 +215,7 @@ Tagessieger tagessieger(const Verlauf& v, std::size_t t, std::string (*maske)(co
     return z;
 }
 
-std::string roh(const std::string& t) { return t; }
+std::string roh(std::string_view t) { return std::string(t); }
 
 }  // namespace
 
@@ -248,7 +225,7 @@ std::string tagessiegerHtml(const Verlauf& v) {
         "<tr><th align=\"left\">Spieltag</th><th align=\"left\">Datum</th><th align=\"left\">Tagessieger</th>"
         "<th align=\"left\">Punkte</th><th align=\"left\">Weltmeister-Bonus</th></tr>\n";
     for (std::size_t t = 0; t < v.tage.size(); ++t) {
-        const Tagessieger z = tagessieger(v, t, xml);
+        const Tagessieger z = tagessieger(v, t, xmlText);
         h += "<tr><td>" + std::to_string(t + 1) + "</td><td>" + (v.tage[t].datum ? datumText(v.tage[t].datum) : "") +
              "</td><td>" + z.namen + "</td><td>" + std::to_string(z.punkte) + "</td><td>" + z.bonus + "</td></tr>\n";
     }

@@ -8,6 +8,7 @@
 #include "core/auswertung.h"
 #include "core/bericht.h"
 #include "core/tabellenhtml.h"
+#include "core/utf8.h"
 #include "testspiel.h"
 
 using namespace ovi;
@@ -117,5 +118,5 @@ TEST(Tabellendokument, BerichteAufWunschInRangfolge) {
     EXPECT_EQ(html.find("<h2>Tippübersicht</h2>"), std::string::npos);
     std::string bericht = spielerInfo(s, 1);
     std::erase(bericht, '\r');
-    EXPECT_NE(html.find("<h3>Anna &amp; &lt;Co&gt;</h3>\n<pre>" + htmlText(bericht) + "</pre>\n"), std::string::npos);
+    EXPECT_NE(html.find("<h3>Anna &amp; &lt;Co&gt;</h3>\n<pre>" + xmlText(bericht) + "</pre>\n"), std::string::npos);
 }
