@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QUndoStack>
 #include <algorithm>
 
 #include "core/katalog.h"
@@ -103,7 +104,10 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
     adjustSize();
 }
 
-frmHaupt::~frmHaupt() = default;
+frmHaupt::~frmHaupt() {
+    // The stack dies with the widgets and reports its last index on the way; nobody here listens any more.
+    if (verlauf_) verlauf_->disconnect(this);
+}
 
 void frmHaupt::passeAnBildschirm(int hoehePx) {
     if (hoehePx <= 768) {
