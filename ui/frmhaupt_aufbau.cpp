@@ -63,9 +63,7 @@ void faerbeListe(QComboBox* c) {
 }  // namespace
 
 frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
-    : QMainWindow(eltern),
-      dienste_(mitStandard(std::move(dienste))),
-      bilder_(qApp->devicePixelRatio()) {
+    : QMainWindow(eltern), dienste_(mitStandard(std::move(dienste))), bilder_(qApp->devicePixelRatio()) {
     setObjectName(QStringLiteral("frmHaupt"));
     setWindowTitle(QStringLiteral("ovi kuvela - Das Tippspiel zur Fußball-Weltmeisterschaft 2006"));
     QFont schrift(QStringLiteral("DejaVu Sans"));

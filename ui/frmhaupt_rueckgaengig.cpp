@@ -106,9 +106,9 @@ void frmHaupt::richteVerlaufEin() {
     connect(cmbSortierung, &QComboBox::activated, this, kein);
     // A menu command that changes the game: one row, its item and the step's name.
     const std::pair<const char*, const char*> befehle[] = {
-        {"menTipps", "Tipps importieren"}, {"menSpiele", "Spiel-Informationen importieren"},
-        {"menNull", "alles auf Null"},     {"men321", "3-2-1-Regel"},
-        {"men3Punkte", "3-Punkte-Regel"},  {"men2Punkte", "2-Punkte-Regel"},
+        {"menTipps", "Tipps importieren"},     {"menSpiele", "Spiel-Informationen importieren"},
+        {"menNull", "alles auf Null"},         {"men321", "3-2-1-Regel"},
+        {"men3Punkte", "3-Punkte-Regel"},      {"men2Punkte", "2-Punkte-Regel"},
         {"menKOPaarungen", "K.-o.-Paarungen"},
     };
     for (const auto& [name, text] : befehle)
@@ -165,6 +165,8 @@ void frmHaupt::zeigeStand(const StandZeiger& st) {
     zeigePhase(ansicht_);
     s_ = st->spiel;
     zeigeTendenz();
+    // Windows that follow the scores follow a step taken back as well.
+    emit ausgewertet();
 
     // A field in the middle of an edit stands for the restored value once it is emptied.
     const auto it = orte_.constFind(QApplication::focusWidget());

@@ -42,6 +42,19 @@ class TestVerlauf : public QObject {
         f.s.spiele[63].auswerten = false;
         f.w.starteEinblenden();
         QCOMPARE(bild->diagramm().tagText, (std::vector<std::string>{"09.06.", "24.06."}));
+
+        // Another rule re-scores the race; taking it back brings the former race back.
+        const auto werte = [bild] {
+            std::vector<std::vector<double>> w;
+            for (const auto& l : bild->diagramm().linien) w.push_back(l.werte);
+            return w;
+        };
+        f.w.beginneVerlauf();
+        const auto vorher = werte();
+        befehl(&f.w, QStringLiteral("men2Punkte"));
+        QVERIFY(werte() != vorher);
+        befehl(&f.w, QStringLiteral("menRückgängig"));
+        QCOMPARE(werte(), vorher);
     }
 };
 
