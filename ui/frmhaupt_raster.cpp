@@ -55,10 +55,7 @@ void frmHaupt::fuelleRaster() {
         // The program's own writes never come back as edits.
         txtHeimErg[s]->setzeWert(spiel.ergHeim);
         txtAusErg[s]->setzeWert(spiel.ergAus);
-        {
-            const QSignalBlocker still(chkAuswerten[s]);
-            chkAuswerten[s]->setChecked(spiel.auswerten);
-        }
+        chkAuswerten[s]->setChecked(spiel.auswerten);  // reported only when clicked
         const QString heim = QString::fromStdString(s_.getNation(spiel.heim));
         const QString aus = QString::fromStdString(s_.getNation(spiel.aus));
         imgSpielHeim[s]->setPixmap(bilder_.flagge(spiel.heim));
