@@ -20,17 +20,6 @@ void benenne(QWidget* w, const QString& name) {
     if (w->accessibleName() != name) w->setAccessibleName(name);
 }
 
-// The number formed by the leading digits; 0 for none.
-Integer wertVon(const QString& text) {
-    int wert = 0;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9') break;
-        wert = wert * 10 + (c.unicode() - u'0');
-        if (wert > 32767) break;
-    }
-    return alsInteger(wert);
-}
-
 // rasterAktiv is true again however the fill ends.
 struct Fuellen {
     bool& aktiv;
@@ -83,7 +72,7 @@ void frmHaupt::leseRaster() {
     // A field being edited is empty: it stands for its value from before the edit.
     auto wert = [this](const ZiffernZelle* feld, Integer vorherWert) {
         if (rasterAktiv_ && feld->text().isEmpty()) return vorherWert;
-        return wertVon(feld->text());
+        return alsInteger(feld->zahl());
     };
     for (int s = 0; s <= letzte; ++s) {
         const int m = f + s;
