@@ -9,6 +9,7 @@
 #include "ui/farben.h"
 #include "ui/frmhaupt.h"
 #include "ui/masse.h"
+#include "ui/stillhalten.h"
 #include "ui/twips.h"
 
 namespace ovi {
@@ -20,17 +21,10 @@ void benenne(QWidget* w, const QString& name) {
     if (w->accessibleName() != name) w->setAccessibleName(name);
 }
 
-// rasterAktiv is true again however the fill ends.
-struct Fuellen {
-    bool& aktiv;
-    explicit Fuellen(bool& a) : aktiv(a) { aktiv = false; }
-    ~Fuellen() { aktiv = true; }
-};
-
 }  // namespace
 
 void frmHaupt::fuelleRaster() {
-    const Fuellen fuellen(rasterAktiv_);
+    const Ausgesetzt ruhe(rasterAktiv_);
     const int b = ersteSpielNr(ansicht_);
     const int letzte = letzteZeile(ansicht_);
     const Abschnitte ab = abschnitteDerAnsicht(ansicht_);
