@@ -93,7 +93,7 @@ std::string spielerInfo(const Spielstand& s, int nr) {
     b.zeile();
     b.zeile("  Punkte nach Mannschaften");
     b.zeile("  -");
-    for (int t = 0; t <= 31; ++t) b.zeile("    " + namen14(s, t) + zahl(a.punkteTeam[t]));
+    for (int t = 0; t <= katalog::letzteMannschaft; ++t) b.zeile("    " + namen14(s, t) + zahl(a.punkteTeam[t]));
     b.zeile();
     b.trefferListe("Die richtigen Tipps", a.anzahl3er, p0, "Punkte", 0);
     b.zeile();

@@ -4,13 +4,33 @@
 
 namespace ovi {
 
+namespace {
+
+// Runs a step of the evaluation whole or not at all: if it throws, results, winners and champion are as before.
+template <class Schritt>
+auto ganzOderGarNicht(Spielstand& s, Schritt schritt) {
+    const auto auswertung = s.auswertung;
+    const auto sieger = s.sieger;
+    const Integer weltmeister = s.weltmeister;
+    try {
+        return schritt();
+    } catch (...) {
+        s.auswertung = auswertung;
+        s.sieger = sieger;
+        s.weltmeister = weltmeister;
+        throw;
+    }
+}
+
+}  // namespace
+
 bool finaleUndBonus(const Spielstand& s) { return s.spiele[63].auswerten && s.regel.bonus; }
 
 void vergebeBonus(Spielstand& s, int pkt) {
     auto auswertung = s.auswertung;
     Liste<bool, katalog::anzahlSpieler> sieger;
     // Only a real team can be champion; a tip of -1 ("none chosen") never matches.
-    const bool bekannt = s.weltmeister >= 0 && s.weltmeister <= 31;
+    const bool bekannt = s.weltmeister >= 0 && s.weltmeister <= katalog::letzteMannschaft;
     for (int p = 0; p < katalog::anzahlSpieler; ++p) {
         Auswertung& a = auswertung[p];
         const bool getroffen = bekannt && s.spieler[p].weltmeisterTipp == s.weltmeister && s.spieler[p].spieltMit;
@@ -36,47 +56,28 @@ Bonusausgang pruefeWeltmeister(Spielstand& s, bool finaleUndBonus) {
         return Bonusausgang::weltmeisterFrage;
     }
     const Integer weltmeister = d > 0 ? finale.heim : finale.aus;
-    const Integer vorher = s.weltmeister;
-    s.weltmeister = weltmeister;
-    try {
+    return ganzOderGarNicht(s, [&] {
+        s.weltmeister = weltmeister;
         vergebeBonus(s, s.regel.bonuspunkte);
-    } catch (...) {
-        s.weltmeister = vorher;
-        throw;
-    }
-    return Bonusausgang::bonusVergeben;
+        return Bonusausgang::bonusVergeben;
+    });
 }
 
 void setWeltmeister(Spielstand& s, const std::string& team) {
-    const Integer vorher = s.weltmeister;
-    const auto plaetze = s.auswertung;
-    for (int l = 0; l <= 31; ++l)
-        if (team == s.nationen[l]) s.weltmeister = static_cast<Integer>(l);
-    // The answer completes the evaluation, so ties in the total go to the lower slot as after any evaluation.
-    for (int p = 0; p < katalog::anzahlSpieler; ++p) s.auswertung[p].platz = static_cast<Integer>(p);
-    try {
+    ganzOderGarNicht(s, [&] {
+        if (const int l = katalog::mannschaftNr(s.nationen, team); l >= 0) s.weltmeister = static_cast<Integer>(l);
+        // The answer completes the evaluation, so ties in the total go to the lower slot as after any evaluation.
+        for (int p = 0; p < katalog::anzahlSpieler; ++p) s.auswertung[p].platz = static_cast<Integer>(p);
         vergebeBonus(s, s.regel.bonuspunkte);
-    } catch (...) {
-        s.weltmeister = vorher;
-        s.auswertung = plaetze;
-        throw;
-    }
+    });
 }
 
 Bonusausgang werteKomplettAus(Spielstand& s) {
-    const auto auswertung = s.auswertung;
-    const auto sieger = s.sieger;
-    const Integer weltmeister = s.weltmeister;
-    try {
+    return ganzOderGarNicht(s, [&] {
         loescheAuswertung(s);
         werteAus(s);
         return pruefeWeltmeister(s, finaleUndBonus(s));
-    } catch (...) {
-        s.auswertung = auswertung;
-        s.sieger = sieger;
-        s.weltmeister = weltmeister;
-        throw;
-    }
+    });
 }
 
 std::string bonusSiegerText(const Spielstand& s, const Liste<bool, katalog::anzahlSpieler>& sieger) {

@@ -8,6 +8,7 @@ namespace ovi::katalog {
 
 inline constexpr int anzahlNationen = 33;  // 0..31 real teams, 32 "unbekannt"
 inline constexpr int unbekannt = 32;
+inline constexpr int letzteMannschaft = 31;
 inline constexpr int anzahlOrte = 12;
 inline constexpr int anzahlTage = 7;
 inline constexpr int anzahlPhasen = 6;
@@ -26,6 +27,14 @@ extern const std::array<std::string_view, anzahlPhasen> phasen;
 inline constexpr std::string_view schiriUnbekannt = "noch nicht bekannt gegeben";
 // Names of the phase views, also the items of the view list.
 extern const std::array<std::string_view, anzahlAnsichten> ansichten;
+
+// Slot 0..31 of a team in a list of names, -1 for none; a name given twice counts in the higher slot.
+template <class Namen>
+int mannschaftNr(const Namen& namen, std::string_view name) {
+    for (int l = letzteMannschaft; l >= 0; --l)
+        if (namen[l] == name) return l;
+    return -1;
+}
 
 }  // namespace ovi::katalog
 

@@ -72,7 +72,7 @@ std::vector<Kopfangabe> kopfAngaben(const Spielstand& s) {
 
     std::string bonus = "aus";
     if (r.bonus) {
-        const bool bekannt = finaleUndBonus(s) && s.weltmeister >= 0 && s.weltmeister <= 31;
+        const bool bekannt = finaleUndBonus(s) && s.weltmeister >= 0 && s.weltmeister <= katalog::letzteMannschaft;
         bonus = punkteText(r.bonuspunkte) + " für den richtigen Weltmeister-Tipp; Weltmeister: " +
                 (bekannt ? s.nationen[s.weltmeister] : std::string("noch offen"));
     }

@@ -75,7 +75,8 @@ Verlauf berechneVerlauf(const Spielstand& s) {
     for (const Spieltag& t : v.tage) {
         for (int m : t.spiele) tag.spiele[m].auswerten = true;
         const bool frage = werteKomplettAus(tag) == Bonusausgang::weltmeisterFrage;
-        if (frage && s.weltmeister >= 0 && s.weltmeister <= 31) setWeltmeister(tag, s.nationen[s.weltmeister]);
+        if (frage && s.weltmeister >= 0 && s.weltmeister <= katalog::letzteMannschaft)
+            setWeltmeister(tag, s.nationen[s.weltmeister]);
 
         std::vector<Tagesstand> stand(v.teilnehmer.size());
         Integer meiste = 0;

@@ -51,7 +51,7 @@ void Leser::melde(std::string text) {
     if (fehler_.empty()) fehler_ = stelle_.empty() ? text : stelle_ + ": " + text;
 }
 
-bool Leser::nimm(std::size_t anzahl, const char*) {
+bool Leser::nimm(std::size_t anzahl) {
     if (!ok()) return false;
     if (bytes_.size() - pos_ < anzahl) {
         melde("die Datei endet vorzeitig");
@@ -61,7 +61,7 @@ bool Leser::nimm(std::size_t anzahl, const char*) {
 }
 
 Integer Leser::integer(const char* feld, int von, int bis) {
-    if (!nimm(2, feld)) return 0;
+    if (!nimm(2)) return 0;
     const auto lo = static_cast<unsigned char>(bytes_[pos_]);
     const auto hi = static_cast<unsigned char>(bytes_[pos_ + 1]);
     pos_ += 2;
@@ -77,7 +77,7 @@ Integer Leser::integer(const char* feld, int von, int bis) {
 bool Leser::boolean() { return integer("einem Wahrheitswert", -32768, 32767) != 0; }
 
 Long Leser::lang(const char* feld, Long von, Long bis) {
-    if (!nimm(4, feld)) return 0;
+    if (!nimm(4)) return 0;
     std::uint32_t w = 0;
     for (int i = 0; i < 4; ++i)
         w |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes_[pos_ + i])) << (8 * i);
@@ -91,16 +91,20 @@ Long Leser::lang(const char* feld, Long von, Long bis) {
     return wert;
 }
 
-std::string Leser::bloss(const char* feld, int laenge) {
-    if (!nimm(static_cast<std::size_t>(laenge), feld)) return {};
-    const std::string_view roh = bytes_.substr(pos_, static_cast<std::size_t>(laenge));
-    pos_ += static_cast<std::size_t>(laenge);
+std::string Leser::zeichen(std::size_t anzahl) {
+    const std::string_view roh = bytes_.substr(pos_, anzahl);
+    pos_ += anzahl;
     return cp1252::nachUtf8(roh);
+}
+
+std::string Leser::bloss(int laenge) {
+    if (!nimm(static_cast<std::size_t>(laenge))) return {};
+    return zeichen(static_cast<std::size_t>(laenge));
 }
 
 std::string Leser::druckbar(const std::string& was, int laenge) {
     const std::size_t anfang = pos_;
-    std::string utf8 = bloss("", laenge);
+    std::string utf8 = bloss(laenge);
     for (std::size_t i = anfang; ok() && i < pos_; ++i) {
         const auto b = static_cast<unsigned char>(bytes_[i]);
         // Below the blank, DEL, and the five bytes the code page leaves undefined.
@@ -114,7 +118,7 @@ std::string Leser::druckbar(const std::string& was, int laenge) {
 }
 
 std::string Leser::text(const char* feld) {
-    if (!nimm(2, feld)) return {};
+    if (!nimm(2)) return {};
     const std::size_t n =
         static_cast<unsigned char>(bytes_[pos_]) | (static_cast<unsigned char>(bytes_[pos_ + 1]) << 8);
     pos_ += 2;
@@ -122,7 +126,7 @@ std::string Leser::text(const char* feld) {
         melde(std::string("der Text ") + feld + " (Länge " + std::to_string(n) + ") reicht über das Dateiende");
         return {};
     }
-    return bloss(feld, static_cast<int>(n));
+    return zeichen(n);
 }
 
 Spiel Leser::spiel() {

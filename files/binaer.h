@@ -34,7 +34,7 @@ class Leser {
     bool boolean();
     Long lang(const char* feld, Long von, Long bis);
     std::string text(const char* feld);
-    std::string bloss(const char* feld, int laenge);
+    std::string bloss(int laenge);
     // Bare text that must be printable: a control byte shows that the bytes are no text at all.
     std::string druckbar(const std::string& was, int laenge);
     Spiel spiel();
@@ -43,7 +43,9 @@ class Leser {
     const std::string& fehler() const { return fehler_; }
 
   private:
-    bool nimm(std::size_t anzahl, const char* feld);
+    bool nimm(std::size_t anzahl);
+    // The next bytes as UTF-8, once it is known that they are there.
+    std::string zeichen(std::size_t anzahl);
     void melde(std::string text);
 
     std::string_view bytes_;

@@ -5,12 +5,8 @@
 #include <QSvgRenderer>
 #include <QTransform>
 
-#ifdef OVI_HAT_BILDER
 // The resources live in a static library: make sure the linker keeps them.
 static void ladeBilderResourcen() { Q_INIT_RESOURCE(bilder); }
-#else
-static void ladeBilderResourcen() {}
-#endif
 
 namespace ovi {
 

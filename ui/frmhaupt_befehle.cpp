@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "ui/frmhaupt.h"
+#include "ui/stillhalten.h"
 
 namespace ovi {
 
@@ -10,7 +11,6 @@ void frmHaupt::sicher(const std::function<void()>& body) {
     try {
         body();
     } catch (const std::exception& e) {
-        rasterAktiv_ = true;
         dienste_.meldung(this, QStringLiteral("ovi kuvela"),
                          QStringLiteral("Der Vorgang wurde abgebrochen:\n%1").arg(QString::fromUtf8(e.what())));
     }
@@ -86,14 +86,13 @@ void frmHaupt::menNull_Click() {
 
 // Fills every tip field with 0..3 goals; they become tips at the next write-back.
 void frmHaupt::cmdZufall_Click() {
-    rasterAktiv_ = false;
+    const Ausgesetzt ruhe(rasterAktiv_);
     for (int k = 0; k < 200; ++k) {
         const int a = zufall_.tor();
         const int b = zufall_.tor();
         txtHeimTipp[k]->setzeWert(a);
         txtAusTipp[k]->setzeWert(b);
     }
-    rasterAktiv_ = true;
 }
 
 }  // namespace ovi

@@ -20,13 +20,6 @@ namespace {
 
 QString aus(const std::string& s) { return QString::fromStdString(s); }
 
-// What a save would write now: the tips as they stand, not the last file image.
-Spieldatei dateiBild(const Spielstand& s) {
-    Spieldatei d = ausSpielstand(s);
-    d.tippsAblage = s.tipps;
-    return d;
-}
-
 // The imported file's name in the user's documents folder, but never the imported file itself.
 QString speicherVorschlag(const QString& importiert) {
     const QFileInfo info(importiert);
@@ -68,7 +61,6 @@ void frmHaupt::oeffneDatei(const QString& pfad) {
         return;
     }
     uebernehme(s_, *gelesen.daten);
-    s_.tipps = gelesen.daten->tippsAblage;
     dateiName_ = pfad;
     lblDateiE->setText(QFileInfo(pfad).fileName().left(40));
     zeigeRegel();
@@ -101,7 +93,7 @@ bool frmHaupt::menSpeichern_Click() {
             QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QFileInfo(pfad).fileName()),
             Knoepfe::jaNein) != Antwort::ja)
         return false;
-    const Spieldatei bild = dateiBild(s_);
+    const Spieldatei bild = ausSpielstand(s_);  // the tips as they stand, not the last file image
     const std::string fehler = speichereSpieldatei(pfad, bild);
     if (!fehler.empty()) {
         // The text names the file and the cause in one sentence.

@@ -1,18 +1,13 @@
 // The small windows the main window opens: all modeless, they work on the game through the window.
-#include "ui/frmhaupt.h"
-
-#ifdef OVI_HAT_DIALOGE
 #include "ui/dialoge/frmaendern.h"
 #include "ui/dialoge/frminfo.h"
 #include "ui/dialoge/frmregel.h"
 #include "ui/dialoge/frmspielinfo.h"
 #include "ui/dialoge/frmweltmeister.h"
 #include "ui/dialoge/frmwmauswerten.h"
-#endif
+#include "ui/frmhaupt.h"
 
 namespace ovi {
-
-#ifdef OVI_HAT_DIALOGE
 
 void frmHaupt::menEigeneRegel_Click() {
     (new frmRegel(
@@ -63,17 +58,5 @@ void frmHaupt::frageWeltmeister() {
          this))
         ->show();
 }
-
-#else
-
-// Built without the dialogs: the commands are there but open nothing.
-void frmHaupt::menEigeneRegel_Click() {}
-void frmHaupt::menAendern_Click() {}
-void frmHaupt::menInfo_Click() {}
-void frmHaupt::imgInfo_Click(int) {}
-void frmHaupt::zeigeBonusSieger() {}
-void frmHaupt::frageWeltmeister() {}
-
-#endif
 
 }  // namespace ovi

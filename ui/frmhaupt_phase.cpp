@@ -37,11 +37,7 @@ bool frmHaupt::zeigePhase(int v) {
 void frmHaupt::ordnePhaseAn(int v) {
     // Hiding the column that holds the focus moves it on into a field that still shows the old view: the edit
     // that starts there must not write the old view's values into the new view's matches.
-    rasterAktiv_ = false;
-    const struct Wieder {
-        bool& aktiv;
-        ~Wieder() { aktiv = true; }
-    } wieder{rasterAktiv_};
+    const Ausgesetzt ruhe(rasterAktiv_);
     const int letzte = letzteZeile(v);
     for (int s = 0; s < 8; ++s) zeileAktiv_[static_cast<std::size_t>(s)] = s <= letzte;
     const bool schmal = v == 8;

@@ -9,6 +9,7 @@
 #include "ui/farben.h"
 #include "ui/frmhaupt.h"
 #include "ui/masse.h"
+#include "ui/stillhalten.h"
 #include "ui/twips.h"
 
 namespace ovi {
@@ -20,28 +21,10 @@ void benenne(QWidget* w, const QString& name) {
     if (w->accessibleName() != name) w->setAccessibleName(name);
 }
 
-// The number formed by the leading digits; 0 for none.
-Integer wertVon(const QString& text) {
-    int wert = 0;
-    for (QChar c : text) {
-        if (c < u'0' || c > u'9') break;
-        wert = wert * 10 + (c.unicode() - u'0');
-        if (wert > 32767) break;
-    }
-    return alsInteger(wert);
-}
-
-// rasterAktiv is true again however the fill ends.
-struct Fuellen {
-    bool& aktiv;
-    explicit Fuellen(bool& a) : aktiv(a) { aktiv = false; }
-    ~Fuellen() { aktiv = true; }
-};
-
 }  // namespace
 
 void frmHaupt::fuelleRaster() {
-    const Fuellen fuellen(rasterAktiv_);
+    const Ausgesetzt ruhe(rasterAktiv_);
     const int b = ersteSpielNr(ansicht_);
     const int letzte = letzteZeile(ansicht_);
     const Abschnitte ab = abschnitteDerAnsicht(ansicht_);
@@ -55,10 +38,7 @@ void frmHaupt::fuelleRaster() {
         // The program's own writes never come back as edits.
         txtHeimErg[s]->setzeWert(spiel.ergHeim);
         txtAusErg[s]->setzeWert(spiel.ergAus);
-        {
-            const QSignalBlocker still(chkAuswerten[s]);
-            chkAuswerten[s]->setChecked(spiel.auswerten);
-        }
+        chkAuswerten[s]->setChecked(spiel.auswerten);  // reported only when clicked
         const QString heim = QString::fromStdString(s_.getNation(spiel.heim));
         const QString aus = QString::fromStdString(s_.getNation(spiel.aus));
         imgSpielHeim[s]->setPixmap(bilder_.flagge(spiel.heim));
@@ -86,7 +66,7 @@ void frmHaupt::leseRaster() {
     // A field being edited is empty: it stands for its value from before the edit.
     auto wert = [this](const ZiffernZelle* feld, Integer vorherWert) {
         if (rasterAktiv_ && feld->text().isEmpty()) return vorherWert;
-        return wertVon(feld->text());
+        return alsInteger(feld->zahl());
     };
     for (int s = 0; s <= letzte; ++s) {
         const int m = f + s;

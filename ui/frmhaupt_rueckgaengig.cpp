@@ -212,14 +212,11 @@ void frmHaupt::beginneVerlauf() {
 Spieldatei frmHaupt::aktuellesBild() {
     const StandZeiger st = nimmStand();
     const Spielstand& s = st->raster ? *st->raster : st->spiel;
-    Spieldatei d = ausSpielstand(s);
-    d.tippsAblage = s.tipps;
-    return d;
+    return ausSpielstand(s);
 }
 
 void frmHaupt::oeffneWiederhergestellt(const Spieldatei& d, const QString& dateiName) {
     uebernehme(s_, d);
-    s_.tipps = d.tippsAblage;
     dateiName_ = dateiName;
     lblDateiE->setText(QFileInfo(dateiName).fileName().left(40));
     lblModusE->setText(QString::fromStdString(regelName(s_.regel.modus)));

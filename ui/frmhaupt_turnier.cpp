@@ -1,10 +1,7 @@
 // The tournament after the group stage: knock-out pairings from the typed results, and the group tables.
 #include "core/kobaum.h"
-#include "ui/frmhaupt.h"
-
-#ifdef OVI_HAT_DIALOGE
 #include "ui/dialoge/frmgruppen.h"
-#endif
+#include "ui/frmhaupt.h"
 
 namespace ovi {
 
@@ -45,8 +42,6 @@ void frmHaupt::menKOPaarungen_Click() {
         wechsel.empty() ? QStringLiteral("Keine Paarung hat sich geändert.") : aus(beschreibe(wechsel, s_.nationen)));
 }
 
-#ifdef OVI_HAT_DIALOGE
-
 void frmHaupt::menGruppentabellen_Click() {
     // Typed results count at once; kept once made, losing activation only hides it.
     leseRaster();
@@ -59,11 +54,5 @@ void frmHaupt::menGruppentabellen_Click() {
     fenster->raise();
     fenster->activateWindow();
 }
-
-#else
-
-void frmHaupt::menGruppentabellen_Click() {}
-
-#endif
 
 }  // namespace ovi

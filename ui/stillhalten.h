@@ -1,11 +1,12 @@
-// Holds back the repaints of a widget and its children while many of them change, then repaints it once.
-// Merging hundreds of small dirty rectangles costs more than painting the whole area.
+// What holds still while the grid changes: the repaints of a widget, and the grid's reporting of edits.
 #pragma once
 
 #include <QWidget>
 
 namespace ovi {
 
+// Holds back the repaints of a widget and its children while many of them change, then repaints it once.
+// Merging hundreds of small dirty rectangles costs more than painting the whole area.
 class Stillhalten {
   public:
     // nullptr holds back nothing, so callers can decide at run time.
@@ -27,6 +28,18 @@ class Stillhalten {
 
   private:
     QWidget* w_;
+};
+
+// A switch off for a scope and on again however the scope ends.
+class Ausgesetzt {
+  public:
+    explicit Ausgesetzt(bool& an) : an_(an) { an_ = false; }
+    ~Ausgesetzt() { an_ = true; }
+    Ausgesetzt(const Ausgesetzt&) = delete;
+    Ausgesetzt& operator=(const Ausgesetzt&) = delete;
+
+  private:
+    bool& an_;
 };
 
 }  // namespace ovi

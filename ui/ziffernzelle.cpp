@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/dialoge/ziffernfeld.h"
 #include "ui/farben.h"
 
 namespace ovi {
@@ -141,6 +142,16 @@ ZiffernZelle::ZiffernZelle(QWidget* eltern, Halter& halter, int art, int index)
     setFocusPolicy(Qt::StrongFocus);
 }
 
+int ZiffernZelle::zahl() const {
+    int wert = 0;
+    for (QChar c : text_) {
+        if (!istZiffer(c)) break;
+        wert = wert * 10 + (c.unicode() - u'0');
+        if (wert > 32767) break;
+    }
+    return wert;
+}
+
 QSize ZiffernZelle::sizeHint() const { return {19, 19}; }
 
 void ZiffernZelle::setzeWert(int wert) {
@@ -249,19 +260,15 @@ void ZiffernZelle::keyPressEvent(QKeyEvent* e) {
 
 void ZiffernZelle::nimmZeichen(const QString& zeichen) {
     if (!text_.isEmpty()) return;
-    aendere(zeichen.size() == 1 && istZiffer(zeichen[0]) ? zeichen : zifferText(0));
+    // The same key filter as the dialogs' fields; Backspace (8) has emptied the cell before it gets here.
+    const int code = pruefeZiffer(zeichen.size() == 1 ? zeichen[0].unicode() : 0);
+    aendere(zifferText(code == 8 ? 0 : code - 48));
 }
 
 void ZiffernZelle::focusInEvent(QFocusEvent* e) {
     QWidget::focusInEvent(e);
     if (!zaehlt(e)) return;
-    // The number formed by the leading digits; the program only ever shows Integers, so nothing overflows.
-    int wert = 0;
-    for (QChar c : std::as_const(text_)) {
-        if (!istZiffer(c)) break;
-        wert = wert * 10 + (c.unicode() - u'0');
-    }
-    vorher_ = wert;
+    vorher_ = zahl();
     halter_.zelleBeginnt(*this);
     aendere({});
     setzeFarben(farben::rot, Qt::white);

@@ -36,6 +36,8 @@ class ZiffernZelle : public QWidget {
     int index() const { return index_; }
     // Empty while being edited, else one digit (or whatever number the program put there).
     const QString& text() const { return text_; }
+    // The number formed by the leading digits, 0 for none; it stops once past the 16-bit range.
+    int zahl() const;
     // The value shown when the edit started, put back when the cell is left empty.
     int vorher() const { return vorher_; }
     // The program's own write: shown, never reported as an edit.

@@ -3,6 +3,7 @@
 
 #include "tests/dialoge/dialogtest.h"
 #include "ui/dialoge/ziffernfeld.h"
+#include "ui/farben.h"
 
 namespace {
 
@@ -24,10 +25,10 @@ QString anzeige(QWidget* d) {
 QString stand(const Spielstand& s) {
     QString t;
     for (int i = 0; i < 3; ++i)
-        t += QString::number(s.getModusPunkte(i)) + u' ' + dialog::farbe(s.getModusFarbe(i)).name() + u' ';
+        t += QString::number(s.getModusPunkte(i)) + u' ' + farben::aus(s.getModusFarbe(i)).name() + u' ';
     return t + QStringLiteral("Bonus %1 %2, sonst %3")
                    .arg(QString::number(s.getBonuspunkte()), s.getBonus() ? "an" : "aus",
-                        dialog::farbe(s.getModusFarbe(3)).name());
+                        farben::aus(s.getModusFarbe(3)).name());
 }
 
 }  // namespace

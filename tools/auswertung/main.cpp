@@ -129,9 +129,8 @@ int lauf(int argc, char** argv) {
 
     Spielstand s;
     if (o.weltmeister) {
-        bool bekannt = false;
-        for (int l = 0; l <= 31; ++l) bekannt = bekannt || s.nationen[l] == *o.weltmeister;
-        if (!bekannt) return benutzung("„" + *o.weltmeister + "“ ist keine Mannschaft");
+        if (katalog::mannschaftNr(s.nationen, *o.weltmeister) < 0)
+            return benutzung("„" + *o.weltmeister + "“ ist keine Mannschaft");
     }
     const QString pfad = QString::fromLocal8Bit(o.datei.c_str());
     try {

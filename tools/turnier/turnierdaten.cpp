@@ -164,8 +164,7 @@ Spielstand demoSpiel(const std::vector<Partie>& partien) {
     for (const Demo& d : demos) {
         s.setName(slot, d.name);
         s.setSpieltMit(slot, true);
-        for (int l = 0; l <= 31; ++l)
-            if (s.nationen[l] == d.weltmeister) s.setWMTipp(slot, l);
+        if (const int l = katalog::mannschaftNr(s.nationen, d.weltmeister); l >= 0) s.setWMTipp(slot, l);
         for (const Partie& p : partien) {
             const auto [h, a] = demoTipp(d.saat, p.nr, p.toreHeim, p.toreAus);
             s.tipps(slot, p.nr, 0) = static_cast<Integer>(h);

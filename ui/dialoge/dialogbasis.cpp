@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QtDebug>
-#include <cmath>
 #include <exception>
 
 namespace ovi {
@@ -50,35 +49,4 @@ bool DialogBasis::sicher(const std::function<void()>& body) {
     return false;
 }
 
-namespace dialog {
-
-int px(double twips) { return static_cast<int>(std::lround(twips / 15.0)); }
-
-QRect twips(double links, double oben, double breite, double hoehe) {
-    const int l = px(links);
-    const int o = px(oben);
-    return {l, o, px(links + breite) - l, px(oben + hoehe) - o};
-}
-
-QColor farbe(Long wert) { return {wert & 0xFF, (wert >> 8) & 0xFF, (wert >> 16) & 0xFF}; }
-
-Long farbwert(const QColor& c) { return rgb(c.red(), c.green(), c.blue()); }
-
-void setzeHintergrund(QWidget* w, const QColor& c) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, c);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-void setzeFeldfarben(QWidget* w, const QColor& hintergrund, const QColor& text) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, hintergrund);
-    p.setColor(QPalette::Text, text);
-    w->setPalette(p);
-}
-
-QColor hintergrund(const QWidget* w) { return w->palette().color(QPalette::Window); }
-
-}  // namespace dialog
 }  // namespace ovi

@@ -2,10 +2,7 @@
 // (that is how they are cancelled), Escape does the same, and no fault escapes an event handler.
 #pragma once
 
-#include <QColor>
 #include <QDialog>
-#include <QRect>
-#include <QString>
 #include <functional>
 
 #include "core/grundtypen.h"
@@ -35,19 +32,4 @@ class DialogBasis : public QDialog {
     bool gehoertZuMir(const QWidget* fenster) const;
 };
 
-namespace dialog {
-
-// Layouts are kept in twips, 15 to a logical pixel; edges are rounded so neighbours stay adjacent.
-int px(double twips);
-QRect twips(double links, double oben, double breite, double hoehe);
-
-// Colours of the game state are r + 256 g + 65536 b.
-QColor farbe(Long wert);
-Long farbwert(const QColor& c);
-// Background of a label or frame (Window role) or of a text field (Base role).
-void setzeHintergrund(QWidget* w, const QColor& c);
-void setzeFeldfarben(QWidget* w, const QColor& hintergrund, const QColor& text);
-QColor hintergrund(const QWidget* w);
-
-}  // namespace dialog
 }  // namespace ovi

@@ -10,6 +10,8 @@
 #include <QValidator>
 
 #include "files/cp1252.h"
+#include "ui/farben.h"
+#include "ui/twips.h"
 
 namespace ovi {
 namespace {
@@ -64,7 +66,7 @@ void frmAendern::baueAuf() {
     const auto kopf = [this](const char* name, const QString& text, double links, double breite) {
         auto* l = new QLabel(text, this);
         l->setObjectName(QString::fromLatin1(name));
-        l->setGeometry(dialog::twips(links, kopfOben, breite, kopfHoehe));
+        l->setGeometry(twips::rechteck(links, kopfOben, breite, kopfHoehe));
         return l;
     };
     lblName = kopf("lblName", QStringLiteral("Name"), aussen, nameBreite);
@@ -80,14 +82,14 @@ void frmAendern::baueAuf() {
         const QString nr = QString::number(p);
         auto* name = new QLineEdit(this);
         name->setObjectName(QStringLiteral("txtName_") + nr);
-        name->setGeometry(dialog::twips(aussen, zeilenOben(p), nameBreite, zeilenHoehe));
-        dialog::setzeFeldfarben(name, QColor(65, 152, 61), QColor(255, 255, 255));
+        name->setGeometry(twips::rechteck(aussen, zeilenOben(p), nameBreite, zeilenHoehe));
+        farben::setzeFeldfarben(name, farben::gruen, Qt::white);
         name->installEventFilter(this);
         txtName[p] = name;
 
         auto* liste = new QComboBox(this);
         liste->setObjectName(QStringLiteral("cmbWMTipp_") + nr);
-        liste->setGeometry(dialog::twips(listeLinks, zeilenOben(p), listeBreite, zeilenHoehe));
+        liste->setGeometry(twips::rechteck(listeLinks, zeilenOben(p), listeBreite, zeilenHoehe));
         liste->setPlaceholderText(QStringLiteral("WM-Tipp"));
         liste->setMaxVisibleItems(katalog::unbekannt);
         liste->addItems(teams);
@@ -95,7 +97,7 @@ void frmAendern::baueAuf() {
 
         auto* kasten = new QCheckBox(this);
         kasten->setObjectName(QStringLiteral("chkSpieltMit_") + nr);
-        kasten->setGeometry(dialog::twips(kastenLinks, zeilenOben(p), kastenBreite, zeilenHoehe));
+        kasten->setGeometry(twips::rechteck(kastenLinks, zeilenOben(p), kastenBreite, zeilenHoehe));
         chkSpieltMit[p] = kasten;
     }
 
@@ -103,10 +105,10 @@ void frmAendern::baueAuf() {
     const double okLinks = kastenLinks + kastenBreite + 300;
     cmdOK = new QPushButton(QStringLiteral("ok"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(dialog::twips(okLinks, okOben, okBreite, okHoehe));
+    cmdOK->setGeometry(twips::rechteck(okLinks, okOben, okBreite, okHoehe));
     connect(cmdOK, &QPushButton::clicked, this, [this] { sicher([this] { cmdOK_Click(); }); });
 
-    setFixedSize(dialog::px(okLinks + okBreite + aussen), dialog::px(okOben + okHoehe + aussen));
+    setFixedSize(twips::px(okLinks + okBreite + aussen), twips::px(okOben + okHoehe + aussen));
 }
 
 void frmAendern::ladeZeilen() {

@@ -4,6 +4,8 @@
 #include <QPlainTextEdit>
 
 #include "core/bericht.h"
+#include "ui/farben.h"
+#include "ui/twips.h"
 
 namespace ovi {
 
@@ -14,7 +16,7 @@ frmInfo::frmInfo(const Spielstand& s, QWidget* parent) : DialogBasis(parent, Bei
     cmbSpieler = new QComboBox(this);
     cmbSpieler->setObjectName(QStringLiteral("cmbSpieler"));
     cmbSpieler->setPlaceholderText(QStringLiteral("Spieler"));
-    cmbSpieler->setGeometry(dialog::twips(120, 120, 3000, 330));
+    cmbSpieler->setGeometry(twips::rechteck(120, 120, 3000, 330));
     connect(cmbSpieler, &QComboBox::activated, this, [this](int eintrag) { cmbSpieler_Click(eintrag); });
 
     txtInfo = new QPlainTextEdit(this);
@@ -28,10 +30,10 @@ frmInfo::frmInfo(const Spielstand& s, QWidget* parent) : DialogBasis(parent, Bei
     schrift.setFixedPitch(true);
     schrift.setPointSizeF(9.75);
     txtInfo->setFont(schrift);
-    dialog::setzeFeldfarben(txtInfo, QColor(255, 255, 192), Qt::black);
-    txtInfo->setGeometry(dialog::twips(120, 570, 8700, 6600));
+    farben::setzeFeldfarben(txtInfo, farben::hellgelb, Qt::black);
+    txtInfo->setGeometry(twips::rechteck(120, 570, 8700, 6600));
 
-    setFixedSize(dialog::px(120 + 8700 + 120), dialog::px(570 + 6600 + 120));
+    setFixedSize(twips::px(120 + 8700 + 120), twips::px(570 + 6600 + 120));
     sicher([this] { Form_Load(); });
 }
 

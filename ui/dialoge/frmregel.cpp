@@ -13,6 +13,8 @@
 #include <cmath>
 
 #include "ui/dialoge/ziffernfeld.h"
+#include "ui/farben.h"
+#include "ui/twips.h"
 
 namespace ovi {
 namespace {
@@ -33,7 +35,7 @@ double knopfLinks(double textBreite) { return spalte(textBreite, 4); }
 double rechts(double textBreite) { return knopfLinks(textBreite) + 2 * knopfAbstand + knopfBreite; }
 double zeile(int i) { return zeileOben + i * zeilenAbstand; }
 
-const QColor feldFarbe(255, 255, 128);
+const QColor& feldFarbe = farben::blassgelb;
 
 // Points and palette colour of each built-in rule, element 3 * row + rule ("3-2-1-", "3-Pkt-", "2-Pkt-Regel").
 constexpr std::array<int, 9> festePunkte = {3, 3, 2, 2, 1, 1, 1, 1, 1};
@@ -87,31 +89,31 @@ void frmRegel::baueAuf() {
         auto* rahmen = new QFrame(this);
         rahmen->setObjectName(QStringLiteral("shpSpalte_%1").arg(c));
         rahmen->setFrameShape(QFrame::Box);
-        rahmen->setGeometry(dialog::twips(spalte(c), zeile(0) - 60, spalteBreite, 3 * zeilenAbstand));
+        rahmen->setGeometry(twips::rechteck(spalte(c), zeile(0) - 60, spalteBreite, 3 * zeilenAbstand));
         shpSpalte[c] = rahmen;
         auto* kopf = new QLabel(modusNamen[c], this);
         kopf->setObjectName(QStringLiteral("lblModus_%1").arg(c));
         kopf->setAlignment(Qt::AlignCenter);
-        kopf->setGeometry(dialog::twips(spalte(c), kopfOben, spalteBreite, kopfHoehe));
+        kopf->setGeometry(twips::rechteck(spalte(c), kopfOben, spalteBreite, kopfHoehe));
         lblModus[c] = kopf;
     }
     for (int i = 0; i < 3; ++i) {
         lblText[i] = new QLabel(zeilenText(i), this);
         lblText[i]->setObjectName(QStringLiteral("lblText_%1").arg(i));
-        lblText[i]->setGeometry(dialog::twips(aussen, zeile(i), textBreite, feldHoehe));
+        lblText[i]->setGeometry(twips::rechteck(aussen, zeile(i), textBreite, feldHoehe));
 
         auto* feld = new QLineEdit(this);
         feld->setObjectName(QStringLiteral("txtNeuModus_%1").arg(i));
-        feld->setGeometry(dialog::twips(spalte(0) + zifferVersatz, zeile(i), zifferBreite, feldHoehe));
+        feld->setGeometry(twips::rechteck(spalte(0) + zifferVersatz, zeile(i), zifferBreite, feldHoehe));
         feld->setAlignment(Qt::AlignCenter);
         feld->setToolTip(QStringLiteral(" hier die Punktzahl eintragen "));
-        dialog::setzeFeldfarben(feld, feldFarbe, Qt::black);
+        farben::setzeFeldfarben(feld, feldFarbe, Qt::black);
         ziffern_->ueberwache(feld, 1);
         feld->installEventFilter(this);
         txtNeuModus[i] = feld;
 
         lblFarbWahl[i] = muster(this, QStringLiteral("lblFarbWahl_%1").arg(i),
-                                dialog::twips(spalte(0) + musterVersatz, zeile(i), musterBreite, feldHoehe));
+                                twips::rechteck(spalte(0) + musterVersatz, zeile(i), musterBreite, feldHoehe));
         lblFarbWahl[i]->setToolTip(QStringLiteral(" aktuell gewählte Farbe "));
 
         for (int j = 0; j < 3; ++j) {
@@ -119,13 +121,13 @@ void frmRegel::baueAuf() {
             auto* punkte = new QLabel(QString::number(festePunkte[k]), this);
             punkte->setObjectName(QStringLiteral("lblPunkteMod_%1").arg(k));
             punkte->setAlignment(Qt::AlignCenter);
-            punkte->setGeometry(dialog::twips(spalte(j + 1) + zifferVersatz, zeile(i), zifferBreite, feldHoehe));
+            punkte->setGeometry(twips::rechteck(spalte(j + 1) + zifferVersatz, zeile(i), zifferBreite, feldHoehe));
             lblPunkteMod[k] = punkte;
             lblFarbeFest[k] = muster(this, QStringLiteral("lblFarbeFest_%1").arg(k),
-                                     dialog::twips(spalte(j + 1) + musterVersatz, zeile(i), musterBreite, feldHoehe));
+                                     twips::rechteck(spalte(j + 1) + musterVersatz, zeile(i), musterBreite, feldHoehe));
 
             auto* knopf = muster(this, QStringLiteral("lblFarbAlt_%1").arg(k),
-                                 dialog::twips(knopfLinks + j * knopfAbstand, zeile(i), knopfBreite, feldHoehe));
+                                 twips::rechteck(knopfLinks + j * knopfAbstand, zeile(i), knopfBreite, feldHoehe));
             knopf->setToolTip(QStringLiteral(" zur Wahl stehende Farben"));
             knopf->setCursor(Qt::PointingHandCursor);
             knopf->installEventFilter(this);
@@ -139,28 +141,28 @@ void frmRegel::baueAuf() {
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(dialog::twips(spalte(0), untenOben, rechts - spalte(0), 600));
+    Label1->setGeometry(twips::rechteck(spalte(0), untenOben, rechts - spalte(0), 600));
 
     chkBonus = new QCheckBox(QStringLiteral("Bonuspunkte bei richtigem Weltmeistertipp"), this);
     chkBonus->setObjectName(QStringLiteral("chkBonus"));
-    chkBonus->setGeometry(dialog::twips(aussen, untenOben, 4200, feldHoehe));
+    chkBonus->setGeometry(twips::rechteck(aussen, untenOben, 4200, feldHoehe));
     connect(chkBonus, &QCheckBox::toggled, this, [this] { sicher([this] { chkBonus_Click(); }); });
 
     txtBonus = new QLineEdit(this);
     txtBonus->setObjectName(QStringLiteral("txtBonus"));
-    txtBonus->setGeometry(dialog::twips(aussen + 4320, untenOben, 495, feldHoehe));
+    txtBonus->setGeometry(twips::rechteck(aussen + 4320, untenOben, 495, feldHoehe));
     txtBonus->setAlignment(Qt::AlignCenter);
     txtBonus->setToolTip(QStringLiteral(" hier die Punktzahl eintragen "));
-    dialog::setzeFeldfarben(txtBonus, feldFarbe, Qt::black);
+    farben::setzeFeldfarben(txtBonus, feldFarbe, Qt::black);
     ziffern_->ueberwache(txtBonus, 2);
     txtBonus->installEventFilter(this);
 
     cmdOK = new QPushButton(QStringLiteral("ok"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK->setGeometry(dialog::twips(rechts - okBreite, okOben, okBreite, okHoehe));
+    cmdOK->setGeometry(twips::rechteck(rechts - okBreite, okOben, okBreite, okHoehe));
     connect(cmdOK, &QPushButton::clicked, this, [this] { sicher([this] { cmdOK_Click(); }); });
 
-    setFixedSize(dialog::px(rechts + aussen), dialog::px(okOben + okHoehe + aussen));
+    setFixedSize(twips::px(rechts + aussen), twips::px(okOben + okHoehe + aussen));
 }
 
 void frmRegel::Form_Load() {
@@ -170,12 +172,12 @@ void frmRegel::Form_Load() {
     for (int i = 0; i < 3; ++i) {
         // May lie outside the palette, e.g. the pure red of a built-in rule.
         farbWahl_[i] = s_.getModusFarbe(i);
-        dialog::setzeHintergrund(lblFarbWahl[i], dialog::farbe(farbWahl_[i]));
+        farben::setzeHintergrund(lblFarbWahl[i], farben::aus(farbWahl_[i]));
         txtNeuModus[i]->setText(QString::number(s_.getModusPunkte(i)));
     }
     for (int k = 0; k < 9; ++k) {
-        dialog::setzeHintergrund(lblFarbAlt[k], dialog::farbe(farbPalette_[k % 3]));
-        dialog::setzeHintergrund(lblFarbeFest[k], dialog::farbe(farbPalette_[festeFarben[k]]));
+        farben::setzeHintergrund(lblFarbAlt[k], farben::aus(farbPalette_[k % 3]));
+        farben::setzeHintergrund(lblFarbeFest[k], farben::aus(farbPalette_[festeFarben[k]]));
     }
     txtBonus->setText(QString::number(s_.getBonuspunkte()));
     chkBonus->setChecked(s_.getBonus());
@@ -184,8 +186,8 @@ void frmRegel::Form_Load() {
 
 void frmRegel::lblFarbAlt_Click(int k) {
     const int c = k / 3;
-    farbWahl_[c] = dialog::farbwert(dialog::hintergrund(lblFarbAlt[k]));
-    dialog::setzeHintergrund(lblFarbWahl[c], dialog::farbe(farbWahl_[c]));
+    farbWahl_[c] = farben::farbwert(farben::hintergrund(lblFarbAlt[k]));
+    farben::setzeHintergrund(lblFarbWahl[c], farben::aus(farbWahl_[c]));
 }
 
 void frmRegel::chkBonus_Click() { txtBonus->setEnabled(chkBonus->isChecked()); }

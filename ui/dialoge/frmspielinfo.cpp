@@ -3,6 +3,9 @@
 #include <QFrame>
 #include <QLabel>
 
+#include "ui/farben.h"
+#include "ui/twips.h"
+
 namespace ovi {
 namespace {
 
@@ -11,8 +14,8 @@ constexpr double aussen = 120, oben = 120, innen = 60, zeilenAbstand = 360, zeil
 constexpr double titelBreite = 1800, wertBreite = 5400;
 constexpr double hoehe = 2 * innen + 9 * zeilenAbstand - (zeilenAbstand - zeilenHoehe);
 
-const QColor titelFarbe(255, 255, 144);
-const QColor wertFarbe(255, 255, 192);
+const QColor& titelFarbe = farben::gelb;
+const QColor& wertFarbe = farben::hellgelb;
 
 }  // namespace
 
@@ -41,22 +44,22 @@ frmSpielInfo::frmSpielInfo(QWidget* parent) : DialogBasis(parent, BeiVerlust::ve
     for (int c = 0; c < 2; ++c) {
         shpHintergrund[c] = new QFrame(this);
         shpHintergrund[c]->setObjectName(QStringLiteral("shpHintergrund_%1").arg(c));
-        shpHintergrund[c]->setGeometry(dialog::twips(links[c], oben, breite[c], hoehe));
-        dialog::setzeHintergrund(shpHintergrund[c], farbe[c]);
+        shpHintergrund[c]->setGeometry(twips::rechteck(links[c], oben, breite[c], hoehe));
+        farben::setzeHintergrund(shpHintergrund[c], farbe[c]);
     }
     for (int z = 0; z < zeilen; ++z) {
         const double o = oben + innen + z * zeilenAbstand;
         lblInfo[z] = new QLabel(titel[z], this);
         lblInfo[z]->setObjectName(QStringLiteral("lblInfo_%1").arg(z));
-        lblInfo[z]->setGeometry(dialog::twips(links[0], o, breite[0], zeilenHoehe));
-        dialog::setzeHintergrund(lblInfo[z], titelFarbe);
+        lblInfo[z]->setGeometry(twips::rechteck(links[0], o, breite[0], zeilenHoehe));
+        farben::setzeHintergrund(lblInfo[z], titelFarbe);
 
         lblInfoText[z] = new QLabel(muster[z], this);
         lblInfoText[z]->setObjectName(QStringLiteral("lblInfoText_%1").arg(z));
-        lblInfoText[z]->setGeometry(dialog::twips(links[1], o, breite[1], zeilenHoehe));
-        dialog::setzeHintergrund(lblInfoText[z], wertFarbe);
+        lblInfoText[z]->setGeometry(twips::rechteck(links[1], o, breite[1], zeilenHoehe));
+        farben::setzeHintergrund(lblInfoText[z], wertFarbe);
     }
-    setFixedSize(dialog::px(2 * aussen + titelBreite + wertBreite), dialog::px(2 * oben + hoehe));
+    setFixedSize(twips::px(2 * aussen + titelBreite + wertBreite), twips::px(2 * oben + hoehe));
 }
 
 void frmSpielInfo::spielAnzeigen(const Spielstand& s, int match) {

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/twips.h"
+
 namespace ovi {
 
 frmWeltmeister::frmWeltmeister(const Spielstand& s, std::function<void(const std::string&)> setWeltmeister,
@@ -17,23 +19,23 @@ frmWeltmeister::frmWeltmeister(const Spielstand& s, std::function<void(const std
     Shape1 = new QFrame(this);
     Shape1->setObjectName(QStringLiteral("Shape1"));
     Shape1->setFrameShape(QFrame::Box);
-    Shape1->setGeometry(dialog::twips(120, 120, 3840, 1920));
+    Shape1->setGeometry(twips::rechteck(120, 120, 3840, 1920));
 
     lblWeltmeister = new QLabel(QStringLiteral("Wer wurde Weltmeister?"), this);
     lblWeltmeister->setObjectName(QStringLiteral("lblWeltmeister"));
-    lblWeltmeister->setGeometry(dialog::twips(360, 300, 3360, 285));
+    lblWeltmeister->setGeometry(twips::rechteck(360, 300, 3360, 285));
 
     cmbWeltmeister = new QComboBox(this);
     cmbWeltmeister->setObjectName(QStringLiteral("cmbWeltmeister"));
     cmbWeltmeister->setPlaceholderText(QStringLiteral(" Weltmeister"));
-    cmbWeltmeister->setGeometry(dialog::twips(360, 720, 3360, 330));
+    cmbWeltmeister->setGeometry(twips::rechteck(360, 720, 3360, 330));
 
     cmdOK = new QPushButton(QStringLiteral("ok"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setEnabled(false);
-    cmdOK->setGeometry(dialog::twips(2625, 1440, 1095, 375));
+    cmdOK->setGeometry(twips::rechteck(2625, 1440, 1095, 375));
 
-    setFixedSize(dialog::px(120 + 3840 + 120), dialog::px(120 + 1920 + 120));
+    setFixedSize(twips::px(120 + 3840 + 120), twips::px(120 + 1920 + 120));
 
     sicher([&] {
         const QString heim = QString::fromStdString(s.getTeam(63, 0));

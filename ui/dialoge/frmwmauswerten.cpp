@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "core/auswertung.h"
+#include "ui/twips.h"
 
 namespace ovi {
 
@@ -21,16 +22,16 @@ frmWMAuswerten::frmWMAuswerten(const Spielstand& s, QWidget* parent)
     txtBonuspunkte = new QPlainTextEdit(this);
     txtBonuspunkte->setObjectName(QStringLiteral("txtBonuspunkte"));
     txtBonuspunkte->setReadOnly(true);
-    const QRect kasten = dialog::twips(120, 120, 7200, 4200);
+    const QRect kasten = twips::rechteck(120, 120, 7200, 4200);
     txtBonuspunkte->setGeometry(kasten.adjusted(0, 0, std::max(0, kastenBreite() - kasten.width()), 0));
 
     cmdOK = new QPushButton(QStringLiteral("ok"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
-    const QRect ok = dialog::twips(0, 4440, 1095, 375);
+    const QRect ok = twips::rechteck(0, 4440, 1095, 375);
     cmdOK->setGeometry(ok.translated(txtBonuspunkte->geometry().right() + 1 - ok.width(), 0));
     connect(cmdOK, &QPushButton::clicked, this, [this] { sicher([this] { close(); }); });
 
-    setFixedSize(txtBonuspunkte->geometry().right() + 1 + dialog::px(120), dialog::px(4440 + 375 + 120));
+    setFixedSize(txtBonuspunkte->geometry().right() + 1 + twips::px(120), twips::px(4440 + 375 + 120));
 }
 
 int frmWMAuswerten::kastenBreite() const {
