@@ -14,13 +14,6 @@ using namespace ovi::test;
 
 namespace {
 
-std::string lies(const std::string& name) {
-    std::ifstream f(std::string(OVI_TESTDATEN) + "/" + name, std::ios::binary);
-    std::stringstream inhalt;
-    inhalt << f.rdbuf();
-    return inhalt.str();
-}
-
 // Anna (slot 1) tips Italien; an exact hit in group A, a goal difference in the Achtelfinale,
 // a drawn tendency in the final, a miss in group B; match 20 has a result but is not flagged.
 Spielstand kleinesSpiel() {

@@ -16,13 +16,6 @@ using namespace ovi::test;
 
 namespace {
 
-std::string lies(const std::string& name) {
-    std::ifstream f(std::string(OVI_TESTDATEN) + "/" + name, std::ios::binary);
-    std::stringstream inhalt;
-    inhalt << f.rdbuf();
-    return inhalt.str();
-}
-
 // Three play along (one with markup in the name), one does not; the Achtelfinale match was played
 // before the group match 20, so the group match is the last one counted.
 Spielstand kleinesSpiel() {

@@ -1,9 +1,23 @@
 // Small helpers to set up games in tests.
 #pragma once
 
+#include <fstream>
+#include <sstream>
+#include <string>
+
 #include "core/spielstand.h"
 
 namespace ovi::test {
+
+#ifdef OVI_TESTDATEN
+// A whole file of the test data folder, for outputs compared as a whole.
+inline std::string lies(const std::string& name) {
+    std::ifstream f(std::string(OVI_TESTDATEN) + "/" + name, std::ios::binary);
+    std::stringstream inhalt;
+    inhalt << f.rdbuf();
+    return inhalt.str();
+}
+#endif
 
 inline void setzeSpiel(Spielstand& s, int m, int heim, int aus, int erg1, int erg2, bool auswerten = true) {
     Spiel& sp = s.spiele[m];
