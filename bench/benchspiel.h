@@ -1,9 +1,9 @@
 // A full game for measuring: 25 participants, 64 matches with results, all flagged.
 #pragma once
 
-#include "core/auswertung.h"
-#include "core/spielstand.h"
-#include "core/zufall.h"
+#include "auswertung.h"
+#include "spielstand.h"
+#include "zufall.h"
 
 namespace ovi::bench {
 

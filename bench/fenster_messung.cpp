@@ -12,10 +12,10 @@
 
 #include "benchspiel.h"
 #include "budget.h"
-#include "files/spieldatei.h"
+#include "spieldatei.h"
 #include "startmessung.h"
-#include "ui/frmhaupt.h"
-#include "ui/ziffernzelle.h"
+#include "frmhaupt.h"
+#include "ziffernzelle.h"
 
 namespace ovi::bench {
 

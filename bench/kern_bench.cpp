@@ -2,10 +2,10 @@
 #include <benchmark/benchmark.h>
 
 #include "benchspiel.h"
-#include "core/bericht.h"
-#include "core/rangliste.h"
-#include "core/tendenz.h"
-#include "files/spieldatei.h"
+#include "bericht.h"
+#include "rangliste.h"
+#include "tendenz.h"
+#include "spieldatei.h"
 
 using namespace ovi;
 

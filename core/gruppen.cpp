@@ -1,4 +1,4 @@
-#include "core/gruppen.h"
+#include "gruppen.h"
 
 #include <algorithm>
 #include <array>

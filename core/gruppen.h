@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/spielstand.h"
+#include "spielstand.h"
 
 namespace ovi {
 

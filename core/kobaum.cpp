@@ -1,8 +1,8 @@
-#include "core/kobaum.h"
+#include "kobaum.h"
 
 #include <optional>
 
-#include "core/gruppen.h"
+#include "gruppen.h"
 
 namespace ovi {
 

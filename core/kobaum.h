@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/spielstand.h"
+#include "spielstand.h"
 
 namespace ovi {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "core/grundtypen.h"
-#include "core/tabellendokument.h"
+#include "grundtypen.h"
+#include "tabellendokument.h"
 
 namespace ovi {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/grundtypen.h"
-#include "core/spielstand.h"
+#include "grundtypen.h"
+#include "spielstand.h"
 
 namespace ovi::binaer {
 

@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "files/dateifehler.h"
+#include "dateifehler.h"
 
 namespace ovi {
 

@@ -2,9 +2,9 @@
 
 #include <QFileInfo>
 
-#include "core/utf8.h"
-#include "files/binaer.h"
-#include "files/speichern.h"
+#include "utf8.h"
+#include "binaer.h"
+#include "speichern.h"
 
 namespace ovi {
 

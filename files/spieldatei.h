@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/spielstand.h"
+#include "spielstand.h"
 
 class QString;
 

@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
-#include "files/binaer.h"
-#include "files/speichern.h"
+#include "binaer.h"
+#include "speichern.h"
 
 namespace ovi {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "files/spieldatei.h"
+#include "spieldatei.h"
 
 namespace ovi {
 

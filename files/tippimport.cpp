@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "files/spieldatei.h"
+#include "spieldatei.h"
 
 namespace ovi {
 

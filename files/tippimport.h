@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <string>
 
-#include "core/spielstand.h"
+#include "spielstand.h"
 
 namespace ovi {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "files/spieldatei.h"
+#include "spieldatei.h"
 #include "pruefe.h"
 
 using namespace ovi;

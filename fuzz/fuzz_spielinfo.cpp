@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "files/spielinfo.h"
+#include "spielinfo.h"
 #include "pruefe.h"
 
 using namespace ovi;

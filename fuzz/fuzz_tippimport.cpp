@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "benchspiel.h"
-#include "files/spieldatei.h"
-#include "files/tippimport.h"
+#include "spieldatei.h"
+#include "tippimport.h"
 #include "pruefe.h"
 
 using namespace ovi;

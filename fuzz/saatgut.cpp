@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "benchspiel.h"
-#include "files/spieldatei.h"
-#include "files/spielinfo.h"
+#include "spieldatei.h"
+#include "spielinfo.h"
 
 using namespace ovi;
 

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/zufall.h"
-#include "ui/frmhaupt.h"
+#include "zufall.h"
+#include "frmhaupt.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 #include <QTextDocument>
 #include <iostream>
 
-#include "core/auswertung.h"
-#include "files/speichern.h"
-#include "files/spieldatei.h"
-#include "ui/tabellendruck.h"
+#include "auswertung.h"
+#include "speichern.h"
+#include "spieldatei.h"
+#include "tabellendruck.h"
 
 using namespace ovi;
 

@@ -6,7 +6,7 @@
 #include <QSize>
 #include <array>
 
-#include "core/katalog.h"
+#include "katalog.h"
 
 namespace ovi {
 

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/weiterfrage.h"
+#include "weiterfrage.h"
 #include "dienste_druck.h"
 
 namespace ovi {

@@ -1,4 +1,4 @@
-#include "ui/dienste_druck.h"
+#include "dienste_druck.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "ui/tabellendruck.h"
+#include "tabellendruck.h"
 
 namespace ovi {
 

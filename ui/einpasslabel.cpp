@@ -1,4 +1,4 @@
-#include "ui/einpasslabel.h"
+#include "einpasslabel.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

@@ -14,15 +14,15 @@
 #include <optional>
 #include <string>
 
-#include "core/auswertung.h"
-#include "core/spielstand.h"
-#include "core/tabellendokument.h"
-#include "core/zufall.h"
-#include "files/spieldatei.h"
-#include "ui/bilder.h"
-#include "ui/dienste.h"
-#include "ui/rueckgaengig.h"
-#include "ui/ziffernzelle.h"
+#include "auswertung.h"
+#include "spielstand.h"
+#include "tabellendokument.h"
+#include "zufall.h"
+#include "spieldatei.h"
+#include "bilder.h"
+#include "dienste.h"
+#include "rueckgaengig.h"
+#include "ziffernzelle.h"
 
 class QAction;
 class QCheckBox;

@@ -10,13 +10,13 @@
 #include <QUndoStack>
 #include <algorithm>
 
-#include "core/katalog.h"
-#include "core/rangliste.h"
-#include "ui/einpasslabel.h"
-#include "ui/farben.h"
-#include "ui/frmhaupt.h"
-#include "ui/masse.h"
-#include "ui/twips.h"
+#include "katalog.h"
+#include "rangliste.h"
+#include "einpasslabel.h"
+#include "farben.h"
+#include "frmhaupt.h"
+#include "masse.h"
+#include "twips.h"
 
 namespace ovi {
 

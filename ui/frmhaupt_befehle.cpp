@@ -2,8 +2,8 @@
 #include <QAction>
 #include <QLabel>
 
-#include "ui/frmhaupt.h"
-#include "ui/stillhalten.h"
+#include "frmhaupt.h"
+#include "stillhalten.h"
 
 namespace ovi {
 

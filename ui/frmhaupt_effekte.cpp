@@ -2,9 +2,9 @@
 // participant's name marks him in the grid and in the ranking table at once.
 #include <QLabel>
 
-#include "core/rangliste.h"
-#include "ui/farben.h"
-#include "ui/frmhaupt.h"
+#include "rangliste.h"
+#include "farben.h"
+#include "frmhaupt.h"
 
 namespace ovi {
 

@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <exception>
 
-#include "core/katalog.h"
-#include "ui/frmhaupt.h"
+#include "katalog.h"
+#include "frmhaupt.h"
 
 namespace ovi {
 

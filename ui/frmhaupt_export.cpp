@@ -6,10 +6,10 @@
 #include <QMenu>
 #include <QPrinter>
 
-#include "core/tabellenhtml.h"
-#include "files/speichern.h"
-#include "ui/frmhaupt.h"
-#include "ui/tabellendruck.h"
+#include "tabellenhtml.h"
+#include "speichern.h"
+#include "frmhaupt.h"
+#include "tabellendruck.h"
 
 namespace ovi {
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "ui/frmhaupt.h"
+#include "frmhaupt.h"
 
 namespace ovi {
 

@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "core/katalog.h"
-#include "ui/frmhaupt.h"
-#include "ui/masse.h"
-#include "ui/stillhalten.h"
-#include "ui/twips.h"
+#include "katalog.h"
+#include "frmhaupt.h"
+#include "masse.h"
+#include "stillhalten.h"
+#include "twips.h"
 
 namespace ovi {
 

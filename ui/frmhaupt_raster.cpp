@@ -4,13 +4,13 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include "core/katalog.h"
-#include "core/rangliste.h"
-#include "ui/farben.h"
-#include "ui/frmhaupt.h"
-#include "ui/masse.h"
-#include "ui/stillhalten.h"
-#include "ui/twips.h"
+#include "katalog.h"
+#include "rangliste.h"
+#include "farben.h"
+#include "frmhaupt.h"
+#include "masse.h"
+#include "stillhalten.h"
+#include "twips.h"
 
 namespace ovi {
 

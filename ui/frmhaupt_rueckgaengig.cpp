@@ -13,8 +13,8 @@
 #include <QSignalBlocker>
 #include <QUndoStack>
 
-#include "core/katalog.h"
-#include "ui/frmhaupt.h"
+#include "katalog.h"
+#include "frmhaupt.h"
 
 namespace ovi {
 

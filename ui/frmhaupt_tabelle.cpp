@@ -6,12 +6,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/rangliste.h"
-#include "ui/einpasslabel.h"
-#include "ui/farben.h"
-#include "ui/frmhaupt.h"
-#include "ui/masse.h"
-#include "ui/twips.h"
+#include "rangliste.h"
+#include "einpasslabel.h"
+#include "farben.h"
+#include "frmhaupt.h"
+#include "masse.h"
+#include "twips.h"
 
 namespace ovi {
 

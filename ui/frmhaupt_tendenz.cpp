@@ -2,11 +2,11 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "core/katalog.h"
-#include "core/tendenz.h"
-#include "ui/frmhaupt.h"
-#include "ui/masse.h"
-#include "ui/twips.h"
+#include "katalog.h"
+#include "tendenz.h"
+#include "frmhaupt.h"
+#include "masse.h"
+#include "twips.h"
 
 namespace ovi {
 

@@ -1,6 +1,6 @@
 // "Ansicht > Verlauf": one window for the run, refreshed after every evaluation while it is shown.
-#include "ui/frmhaupt.h"
-#include "ui/frmverlauf.h"
+#include "frmhaupt.h"
+#include "frmverlauf.h"
 
 namespace ovi {
 

@@ -1,4 +1,4 @@
-#include "ui/frmverlauf.h"
+#include "frmverlauf.h"
 
 #include <QBoxLayout>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QWidget>
 
-#include "core/verlaufsvg.h"
+#include "verlaufsvg.h"
 
 class QLabel;
 class QRadioButton;

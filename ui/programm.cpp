@@ -1,4 +1,4 @@
-#include "ui/programm.h"
+#include "programm.h"
 
 #include <fontconfig/fontconfig.h>
 #include <malloc.h>
@@ -14,10 +14,10 @@
 #include <cstdio>
 #include <thread>
 
-#include "core/version.h"
-#include "ui/frmhaupt.h"
-#include "ui/wiederherstellung.h"
-#include "ui/stil.h"
+#include "version.h"
+#include "frmhaupt.h"
+#include "wiederherstellung.h"
+#include "stil.h"
 
 namespace ovi {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/spielstand.h"
+#include "spielstand.h"
 
 namespace ovi {
 

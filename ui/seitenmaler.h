@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <functional>
 
-#include "core/tabellendokument.h"
+#include "tabellendokument.h"
 
 namespace ovi::druck {
 

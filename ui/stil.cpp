@@ -1,4 +1,4 @@
-#include "ui/stil.h"
+#include "stil.h"
 
 #include <QGroupBox>
 #include <QIcon>

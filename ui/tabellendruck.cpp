@@ -1,4 +1,4 @@
-#include "ui/tabellendruck.h"
+#include "tabellendruck.h"
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -7,7 +7,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 
-#include "ui/seitenmaler.h"
+#include "seitenmaler.h"
 
 namespace ovi::druck {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/tabellendokument.h"
+#include "tabellendokument.h"
 
 class QPagedPaintDevice;
 

@@ -1,9 +1,9 @@
 // The tip overview on paper: every counted match against every participant, in the highlight colours.
 #include <algorithm>
 
-#include "core/tabellenhtml.h"
-#include "ui/farben.h"
-#include "ui/seitenmaler.h"
+#include "tabellenhtml.h"
+#include "farben.h"
+#include "seitenmaler.h"
 
 namespace ovi::druck {
 

@@ -1,4 +1,4 @@
-#include "ui/weiterfrage.h"
+#include "weiterfrage.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QList>
 
-#include "ui/dienste.h"
+#include "dienste.h"
 
 class QComboBox;
 

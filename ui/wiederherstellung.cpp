@@ -1,4 +1,4 @@
-#include "ui/wiederherstellung.h"
+#include "wiederherstellung.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -14,9 +14,9 @@
 #include <QUndoStack>
 #include <csignal>
 
-#include "files/speichern.h"
-#include "files/spieldatei.h"
-#include "ui/frmhaupt.h"
+#include "speichern.h"
+#include "spieldatei.h"
+#include "frmhaupt.h"
 
 namespace ovi {
 

@@ -1,4 +1,4 @@
-#include "ui/ziffernzelle.h"
+#include "ziffernzelle.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "ui/dialoge/ziffernfeld.h"
-#include "ui/farben.h"
+#include "ziffernfeld.h"
+#include "farben.h"
 
 namespace ovi {
 

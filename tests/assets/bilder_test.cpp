@@ -1,5 +1,5 @@
 // The SVG pictures as the program finds them in its resources.
-#include "ui/bilder.h"
+#include "bilder.h"
 
 #include <QFile>
 #include <QImage>
@@ -8,7 +8,7 @@
 #include <QSvgRenderer>
 #include <QTest>
 
-#include "core/katalog.h"
+#include "katalog.h"
 
 // Outside any namespace, as the generated resource code expects. Fails to link if the qrc is gone.
 static void ladeResourcen() { Q_INIT_RESOURCE(bilder); }

@@ -1,4 +1,4 @@
-#include "core/auswertung.h"
+#include "auswertung.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
-#include "core/bericht.h"
+#include "bericht.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "core/auswertung.h"
-#include "core/rangliste.h"
+#include "auswertung.h"
+#include "rangliste.h"
 #include "testspiel.h"
 
 using namespace ovi;

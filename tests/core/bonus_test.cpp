@@ -2,7 +2,7 @@
 
 #include <tuple>
 
-#include "core/auswertung.h"
+#include "auswertung.h"
 #include "testspiel.h"
 
 using namespace ovi;

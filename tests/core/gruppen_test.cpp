@@ -1,5 +1,5 @@
 // Group order by the rules of 2006 on constructed groups: one row per case, the whole table compared.
-#include "core/gruppen.h"
+#include "gruppen.h"
 
 #include <gtest/gtest.h>
 

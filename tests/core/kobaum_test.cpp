@@ -1,6 +1,6 @@
 // The knock-out bracket on constructed results: which sides are decided and which stay as they were; the real
 // tournament is run through it beside the shipped stage files.
-#include "core/kobaum.h"
+#include "kobaum.h"
 
 #include <gtest/gtest.h>
 

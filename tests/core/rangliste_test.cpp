@@ -1,10 +1,10 @@
-#include "core/rangliste.h"
+#include "rangliste.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "core/auswertung.h"
+#include "auswertung.h"
 #include "testspiel.h"
 
 using namespace ovi;

@@ -1,12 +1,12 @@
-#include "core/spielstand.h"
+#include "spielstand.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <tuple>
 
-#include "core/auswertung.h"
-#include "core/katalog.h"
+#include "auswertung.h"
+#include "katalog.h"
 
 using namespace ovi;
 

@@ -1,14 +1,14 @@
-#include "core/tabellendokument.h"
+#include "tabellendokument.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <sstream>
 
-#include "core/auswertung.h"
-#include "core/bericht.h"
-#include "core/tabellenhtml.h"
-#include "core/utf8.h"
+#include "auswertung.h"
+#include "bericht.h"
+#include "tabellenhtml.h"
+#include "utf8.h"
 #include "testspiel.h"
 
 using namespace ovi;

@@ -1,4 +1,4 @@
-#include "core/tendenz.h"
+#include "tendenz.h"
 
 #include <gtest/gtest.h>
 

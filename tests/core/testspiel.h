@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "core/spielstand.h"
+#include "spielstand.h"
 
 namespace ovi::test {
 

@@ -1,8 +1,8 @@
-#include "core/verlauf.h"
+#include "verlauf.h"
 
 #include <gtest/gtest.h>
 
-#include "core/auswertung.h"
+#include "auswertung.h"
 #include "verlaufspiel.h"
 
 using namespace ovi;

@@ -1,7 +1,7 @@
 // A small race over three match days for the tests of the standings per day and of the chart.
 #pragma once
 
-#include "core/spielstand.h"
+#include "spielstand.h"
 
 namespace ovi::test {
 

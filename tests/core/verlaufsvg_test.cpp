@@ -1,4 +1,4 @@
-#include "core/verlaufsvg.h"
+#include "verlaufsvg.h"
 
 #include <gtest/gtest.h>
 

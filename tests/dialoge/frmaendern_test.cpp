@@ -1,7 +1,7 @@
 // Player editor: load, confirm, discard, the name limits and the layout rules.
-#include "ui/dialoge/frmaendern.h"
+#include "frmaendern.h"
 
-#include "tests/dialoge/dialogtest.h"
+#include "dialogtest.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Report dialog: the list of those who play along, the report of the chosen slot, a fixed-pitch font.
-#include "ui/dialoge/frminfo.h"
+#include "frminfo.h"
 
 #include <QFontInfo>
 #include <QRegularExpression>
 
-#include "core/auswertung.h"
-#include "core/bericht.h"
-#include "tests/dialoge/dialogtest.h"
+#include "auswertung.h"
+#include "bericht.h"
+#include "dialogtest.h"
 
 namespace {
 

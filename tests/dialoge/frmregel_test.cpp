@@ -1,9 +1,9 @@
 // Own-rule dialog: what it loads, the key filter, colour buttons, bonus switch, confirm and discard.
-#include "ui/dialoge/frmregel.h"
+#include "frmregel.h"
 
-#include "tests/dialoge/dialogtest.h"
-#include "ui/dialoge/ziffernfeld.h"
-#include "ui/farben.h"
+#include "dialogtest.h"
+#include "ziffernfeld.h"
+#include "farben.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Match details: the nine rows for a match, a refused match changes none, hidden (kept) when left.
-#include "ui/dialoge/frmspielinfo.h"
+#include "frmspielinfo.h"
 
-#include "tests/dialoge/dialogtest.h"
+#include "dialogtest.h"
 
 namespace {
 

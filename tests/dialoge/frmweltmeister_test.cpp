@@ -1,7 +1,7 @@
 // Champion question after a drawn final: the two finalists, "ok" only after a choice, discard on leaving.
-#include "ui/dialoge/frmweltmeister.h"
+#include "frmweltmeister.h"
 
-#include "tests/dialoge/dialogtest.h"
+#include "dialogtest.h"
 
 class FrmWeltmeisterTest : public DialogTest {
     Q_OBJECT

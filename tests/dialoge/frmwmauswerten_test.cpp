@@ -1,11 +1,11 @@
 // List of bonus winners: the whole text for marked winners, built when shown; "ok" and leaving close it.
-#include "ui/dialoge/frmwmauswerten.h"
+#include "frmwmauswerten.h"
 
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
-#include "tests/dialoge/dialogtest.h"
+#include "dialogtest.h"
 
 namespace {
 

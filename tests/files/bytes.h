@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/katalog.h"
+#include "katalog.h"
 
 namespace ovi::test {
 

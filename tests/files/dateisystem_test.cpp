@@ -7,8 +7,8 @@
 #include <QFile>
 
 #include "echtes_dateisystem.h"
-#include "files/speichern.h"
-#include "files/spieldatei.h"
+#include "speichern.h"
+#include "spieldatei.h"
 
 using namespace ovi;
 using ovi::test::AlsGast;

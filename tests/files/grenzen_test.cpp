@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "files/spieldatei.h"
-#include "files/spielinfo.h"
+#include "spieldatei.h"
+#include "spielinfo.h"
 
 using namespace ovi;
 

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "files/spieldatei.h"
-#include "files/tippimport.h"
+#include "spieldatei.h"
+#include "tippimport.h"
 
 using namespace ovi;
 

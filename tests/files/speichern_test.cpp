@@ -1,6 +1,6 @@
 // Saving under faults at any byte, through the write seam (real file systems: dateisystem_test.cpp): whatever
 // goes wrong, the old file keeps every byte and no temporary file is left.
-#include "files/speichern.h"
+#include "speichern.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "files/spieldatei.h"
-#include "files/spielinfo.h"
+#include "spieldatei.h"
+#include "spielinfo.h"
 
 using namespace ovi;
 

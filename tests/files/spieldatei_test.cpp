@@ -1,10 +1,10 @@
-#include "files/spieldatei.h"
+#include "spieldatei.h"
 
 #include <gtest/gtest.h>
 
 #include "bytes.h"
-#include "files/cp1252.h"
-#include "files/spielinfo.h"
+#include "cp1252.h"
+#include "spielinfo.h"
 
 using namespace ovi;
 using ovi::test::Bytes;

@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "benchspiel.h"
-#include "files/spieldatei.h"
-#include "files/spielinfo.h"
+#include "spieldatei.h"
+#include "spielinfo.h"
 
 using namespace ovi;
 

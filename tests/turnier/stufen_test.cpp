@@ -7,8 +7,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/kobaum.h"
-#include "files/spielinfo.h"
+#include "kobaum.h"
+#include "spielinfo.h"
 #include "turnierdaten.h"
 
 using namespace ovi;

@@ -7,10 +7,10 @@
 #include <set>
 #include <sstream>
 
-#include "core/auswertung.h"
-#include "core/rangliste.h"
-#include "files/spieldatei.h"
-#include "files/spielinfo.h"
+#include "auswertung.h"
+#include "rangliste.h"
+#include "spieldatei.h"
+#include "spielinfo.h"
 
 using namespace ovi;
 

@@ -11,9 +11,9 @@
 #include <functional>
 #include <numeric>
 
-#include "ui/dienste.h"
-#include "ui/frmhaupt.h"
-#include "ui/ziffernzelle.h"
+#include "dienste.h"
+#include "frmhaupt.h"
+#include "ziffernzelle.h"
 
 namespace ovi::test {
 

@@ -9,10 +9,10 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "files/spieldatei.h"
-#include "files/spielinfo.h"
+#include "spieldatei.h"
+#include "spielinfo.h"
 #include "hilfe.h"
-#include "tests/files/echtes_dateisystem.h"
+#include "../files/echtes_dateisystem.h"
 
 namespace {
 

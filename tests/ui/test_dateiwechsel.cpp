@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "files/spieldatei.h"
-#include "files/spielinfo.h"
+#include "spieldatei.h"
+#include "spielinfo.h"
 #include "hilfe.h"
 
 namespace {

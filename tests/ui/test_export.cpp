@@ -7,10 +7,10 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "core/tabellenhtml.h"
-#include "files/speichern.h"
+#include "tabellenhtml.h"
+#include "speichern.h"
 #include "hilfe.h"
-#include "ui/tabellendruck.h"
+#include "tabellendruck.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // knock-out matches, and the group tables.
 #include <QGroupBox>
 
-#include "files/spielinfo.h"
+#include "spielinfo.h"
 #include "hilfe.h"
-#include "ui/dialoge/frmgruppen.h"
+#include "frmgruppen.h"
 
 namespace {
 

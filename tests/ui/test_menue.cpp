@@ -3,7 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "core/zufall.h"
+#include "zufall.h"
 #include "hilfe.h"
 
 namespace {

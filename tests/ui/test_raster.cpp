@@ -3,7 +3,7 @@
 #include <QTimer>
 #include <array>
 
-#include "core/katalog.h"
+#include "katalog.h"
 #include "hilfe.h"
 
 namespace {

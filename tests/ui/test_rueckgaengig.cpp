@@ -7,8 +7,8 @@
 #include <QTemporaryDir>
 #include <QUndoStack>
 
-#include "files/spieldatei.h"
-#include "files/spielinfo.h"
+#include "spieldatei.h"
+#include "spielinfo.h"
 #include "hilfe.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "files/spieldatei.h"
+#include "spieldatei.h"
 #include "hilfe.h"
-#include "ui/programm.h"
+#include "programm.h"
 
 namespace {
 

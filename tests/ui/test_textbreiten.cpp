@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 
 #include "hilfe.h"
-#include "ui/einpasslabel.h"
+#include "einpasslabel.h"
 
 class TestTextbreiten : public QObject {
     Q_OBJECT

@@ -5,7 +5,7 @@
 
 #include "../core/verlaufspiel.h"
 #include "hilfe.h"
-#include "ui/frmverlauf.h"
+#include "frmverlauf.h"
 
 using namespace ovi;
 using namespace ovi::test;

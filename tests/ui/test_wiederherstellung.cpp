@@ -9,11 +9,11 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "files/speichern.h"
-#include "files/spieldatei.h"
+#include "speichern.h"
+#include "spieldatei.h"
 #include "hilfe.h"
-#include "ui/programm.h"
-#include "ui/wiederherstellung.h"
+#include "programm.h"
+#include "wiederherstellung.h"
 
 namespace {
 

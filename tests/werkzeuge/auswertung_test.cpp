@@ -1,13 +1,13 @@
 // ovikuvela-auswertung run as a process on small games written by the test.
-#include "core/auswertung.h"
+#include "auswertung.h"
 
 #include <gtest/gtest.h>
 
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "core/tabellenhtml.h"
-#include "files/spieldatei.h"
+#include "tabellenhtml.h"
+#include "spieldatei.h"
 
 using namespace ovi;
 

@@ -5,7 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "files/spieldatei.h"
+#include "spieldatei.h"
 
 using namespace ovi;
 

@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "../core/verlaufspiel.h"
-#include "files/spieldatei.h"
+#include "spieldatei.h"
 
 using namespace ovi;
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/rangliste.h"
-#include "core/utf8.h"
+#include "rangliste.h"
+#include "utf8.h"
 
 namespace ovi::werkzeug {
 

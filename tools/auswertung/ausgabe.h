@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/spielstand.h"
+#include "spielstand.h"
 
 namespace ovi::werkzeug {
 

@@ -9,17 +9,17 @@
 #include <optional>
 
 #include "ausgabe.h"
-#include "core/auswertung.h"
-#include "core/bericht.h"
-#include "core/rangliste.h"
-#include "core/tabellenhtml.h"
-#include "core/verlauf.h"
-#include "core/version.h"
-#include "files/dateifehler.h"
-#include "files/spieldatei.h"
-#include "files/spielinfo.h"
-#include "gruppen.h"
+#include "auswertung.h"
+#include "bericht.h"
+#include "rangliste.h"
+#include "tabellenhtml.h"
 #include "verlauf.h"
+#include "version.h"
+#include "dateifehler.h"
+#include "spieldatei.h"
+#include "spielinfo.h"
+#include "gruppentabellen.h"
+#include "verlaufstabelle.h"
 
 using namespace ovi;
 

@@ -5,8 +5,8 @@
 #include <iostream>
 #include <sstream>
 
-#include "files/spieldatei.h"
-#include "files/spielinfo.h"
+#include "spieldatei.h"
+#include "spielinfo.h"
 #include "turnierdaten.h"
 
 int main(int argc, char** argv) {

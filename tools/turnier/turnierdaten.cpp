@@ -3,8 +3,8 @@
 #include <sstream>
 #include <stdexcept>
 
-#include "core/auswertung.h"
-#include "core/katalog.h"
+#include "auswertung.h"
+#include "katalog.h"
 
 namespace ovi::turnier {
 

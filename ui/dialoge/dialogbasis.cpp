@@ -1,4 +1,4 @@
-#include "ui/dialoge/dialogbasis.h"
+#include "dialogbasis.h"
 
 #include <QApplication>
 #include <QKeyEvent>

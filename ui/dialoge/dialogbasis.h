@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "core/grundtypen.h"
+#include "grundtypen.h"
 
 namespace ovi {
 

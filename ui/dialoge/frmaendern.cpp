@@ -1,4 +1,4 @@
-#include "ui/dialoge/frmaendern.h"
+#include "frmaendern.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <QValidator>
 
-#include "files/cp1252.h"
-#include "ui/farben.h"
-#include "ui/twips.h"
+#include "cp1252.h"
+#include "farben.h"
+#include "twips.h"
 
 namespace ovi {
 namespace {

@@ -5,8 +5,8 @@
 #include <array>
 #include <functional>
 
-#include "core/spielstand.h"
-#include "ui/dialoge/dialogbasis.h"
+#include "spielstand.h"
+#include "dialogbasis.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,10 +1,10 @@
-#include "ui/dialoge/frmgruppen.h"
+#include "frmgruppen.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 
-#include "core/gruppen.h"
+#include "gruppen.h"
 
 namespace ovi {
 

@@ -1,11 +1,11 @@
-#include "ui/dialoge/frminfo.h"
+#include "frminfo.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
 
-#include "core/bericht.h"
-#include "ui/farben.h"
-#include "ui/twips.h"
+#include "bericht.h"
+#include "farben.h"
+#include "twips.h"
 
 namespace ovi {
 

@@ -1,4 +1,4 @@
-#include "ui/dialoge/frmregel.h"
+#include "frmregel.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ui/dialoge/ziffernfeld.h"
-#include "ui/farben.h"
-#include "ui/twips.h"
+#include "ziffernfeld.h"
+#include "farben.h"
+#include "twips.h"
 
 namespace ovi {
 namespace {

@@ -1,10 +1,10 @@
-#include "ui/dialoge/frmspielinfo.h"
+#include "frmspielinfo.h"
 
 #include <QFrame>
 #include <QLabel>
 
-#include "ui/farben.h"
-#include "ui/twips.h"
+#include "farben.h"
+#include "twips.h"
 
 namespace ovi {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "core/spielstand.h"
-#include "ui/dialoge/dialogbasis.h"
+#include "spielstand.h"
+#include "dialogbasis.h"
 
 class QFrame;
 class QLabel;

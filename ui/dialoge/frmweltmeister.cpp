@@ -1,11 +1,11 @@
-#include "ui/dialoge/frmweltmeister.h"
+#include "frmweltmeister.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/twips.h"
+#include "twips.h"
 
 namespace ovi {
 

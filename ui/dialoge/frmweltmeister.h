@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "core/spielstand.h"
-#include "ui/dialoge/dialogbasis.h"
+#include "spielstand.h"
+#include "dialogbasis.h"
 
 class QComboBox;
 class QFrame;

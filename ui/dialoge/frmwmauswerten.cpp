@@ -1,4 +1,4 @@
-#include "ui/dialoge/frmwmauswerten.h"
+#include "frmwmauswerten.h"
 
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/auswertung.h"
-#include "ui/twips.h"
+#include "auswertung.h"
+#include "twips.h"
 
 namespace ovi {
 

@@ -1,4 +1,4 @@
-#include "ui/dialoge/ziffernfeld.h"
+#include "ziffernfeld.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "gruppen.h"
+#include "gruppentabellen.h"
 
-#include "core/gruppen.h"
+#include "gruppen.h"
 
 namespace ovi::werkzeug {
 

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "ausgabe.h"
-#include "core/verlauf.h"
+#include "verlauf.h"
 
 namespace ovi::werkzeug {
 

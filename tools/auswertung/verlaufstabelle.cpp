@@ -1,4 +1,4 @@
-#include "verlauf.h"
+#include "verlaufstabelle.h"
 
 #include <algorithm>
 

@@ -5,7 +5,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "core/grundtypen.h"
+#include "grundtypen.h"
 
 namespace ovi::farben {
 
