@@ -11,15 +11,15 @@
 #include "ausgabe.h"
 #include "auswertung.h"
 #include "bericht.h"
-#include "rangliste.h"
-#include "tabellenhtml.h"
-#include "verlauf.h"
-#include "version.h"
 #include "dateifehler.h"
+#include "gruppentabellen.h"
+#include "rangliste.h"
 #include "spieldatei.h"
 #include "spielinfo.h"
-#include "gruppentabellen.h"
+#include "tabellenhtml.h"
+#include "verlauf.h"
 #include "verlaufstabelle.h"
+#include "version.h"
 
 using namespace ovi;
 
@@ -68,6 +68,20 @@ struct Optionen {
     std::optional<std::string> bericht;
     std::optional<std::string> weltmeister;
     std::string datei;
+
+    // The options without a value, each a switch of its own.
+    static bool* schalter(Optionen& o, const std::string& name) {
+        const std::pair<const char*, bool Optionen::*> alle[] = {{"--csv", &Optionen::csv},
+                                                                 {"--spielplan", &Optionen::spielplan},
+                                                                 {"--spielinfo", &Optionen::spielinfo},
+                                                                 {"--gruppen", &Optionen::gruppen},
+                                                                 {"--html", &Optionen::html},
+                                                                 {"--berichte", &Optionen::berichte},
+                                                                 {"--verlauf", &Optionen::verlauf}};
+        for (const auto& [n, feld] : alle)
+            if (name == n) return &(o.*feld);
+        return nullptr;
+    }
 };
 
 }  // namespace
@@ -86,20 +100,8 @@ int lauf(int argc, char** argv) {
         } else if (a == "--version") {
             std::cout << "ovikuvela-auswertung " << version << "\n";
             return 0;
-        } else if (a == "--csv") {
-            o.csv = true;
-        } else if (a == "--spielplan") {
-            o.spielplan = true;
-        } else if (a == "--gruppen") {
-            o.gruppen = true;
-        } else if (a == "--html") {
-            o.html = true;
-        } else if (a == "--berichte") {
-            o.berichte = true;
-        } else if (a == "--verlauf") {
-            o.verlauf = true;
-        } else if (a == "--spielinfo") {
-            o.spielinfo = true;
+        } else if (auto* schalter = Optionen::schalter(o, a)) {
+            *schalter = true;
         } else if (a == "--sortierung") {
             const auto w = wert();
             const auto k = w ? zahl(*w, 0, 6) : std::nullopt;
