@@ -1,7 +1,6 @@
 // A full game for measuring: 25 participants, 64 matches with results, all flagged.
 #pragma once
 
-#include "auswertung.h"
 #include "spielstand.h"
 #include "zufall.h"
 

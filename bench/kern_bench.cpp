@@ -1,11 +1,12 @@
 // Core and file operations, measured with Google Benchmark.
 #include <benchmark/benchmark.h>
 
+#include "auswertung.h"
 #include "benchspiel.h"
 #include "bericht.h"
 #include "rangliste.h"
-#include "tendenz.h"
 #include "spieldatei.h"
+#include "tendenz.h"
 
 using namespace ovi;
 

@@ -11,7 +11,6 @@
 #include <algorithm>
 
 #include "katalog.h"
-#include "rangliste.h"
 #include "einpasslabel.h"
 #include "farben.h"
 #include "frmhaupt.h"

@@ -5,8 +5,6 @@
 #include <QDialog>
 #include <functional>
 
-#include "grundtypen.h"
-
 namespace ovi {
 
 class DialogBasis : public QDialog {
