@@ -1,6 +1,7 @@
 // The real start with a file on the command line, compared with a second window that opens the same file
 // through "Öffnen". One case per run (the start makes its own application): gut, fehlt or kaputt.
 #include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -46,14 +47,28 @@ int main(int argc, char** argv) {
     char* argumente[] = {programm.data(), datei.data(), nullptr};
     int anzahl = 2;
     QString beim, soll, meldung;
+    // The desktop's file dialogs, as the commands set them up; each is cancelled.
+    QStringList befehle, wahlen;
+    if (fall == "gut") befehle = QStringList{"menSpeichern", "menÖffnen", "menTipps"};
     bool symbol = false;
-    const int ende = ovi::laufe(anzahl, argumente, [&](frmHaupt& w) {
+    int ende = ovi::laufe(anzahl, argumente, [&](frmHaupt& w) {
         // Looks in once the loop runs: a message box first (its own loop runs the timer), then the window.
         auto* uhr = new QTimer(&w);
         QObject::connect(uhr, &QTimer::timeout, &w, [&, uhr] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 meldung = box->windowTitle() + '|' + box->text();
                 box->accept();
+                return;
+            }
+            if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                wahlen << zeile(d->windowTitle(), int(d->acceptMode()), int(d->fileMode()), d->defaultSuffix(),
+                                d->testOption(QFileDialog::DontConfirmOverwrite), d->nameFilters().join(u','),
+                                d->directory().absolutePath() == ordner.path(), d->selectedFiles().join(u','));
+                d->reject();
+                return;
+            }
+            if (!befehle.isEmpty()) {
+                QTimer::singleShot(0, &w, [&w, b = befehle.takeFirst()] { befehl(&w, b); });
                 return;
             }
             uhr->stop();
@@ -70,6 +85,12 @@ int main(int argc, char** argv) {
     });
     // The comparison alone would pass if neither window had opened anything.
     const bool geoeffnet = fall == "gut" ? beim.contains(pfad) && meldung.isEmpty() : meldung.startsWith("Öffnen|");
+    const QString filter = QStringLiteral("Tippspiel-Dateien (*.gowet),Alle Dateien (*) 1");
+    const QStringList dialoge{zeile("Geben Sie den Namen der Datei zum Speichern ein! 1 0 gowet 1", filter, pfad),
+                              zeile("Wählen Sie den gespeicherten Spielstand! 0 1  0", filter, ""),
+                              zeile("Wählen Sie die zu importierende(n) Datei(en) 0 3  0", filter, "")};
+    if (wahlen != (fall == "gut" ? dialoge : QStringList{}))
+        ende = 3, std::fprintf(stderr, "%s\n", qPrintable(wahlen.join(u'\n')));
     if (ende == 0 && beim == soll && symbol && geoeffnet) return 0;
     std::fprintf(stderr, "Rückgabe %d, Symbol %d, geöffnet %d\n  ist:  %s\n  soll: %s\n", ende, symbol, geoeffnet,
                  qPrintable(beim), qPrintable(soll));
