@@ -94,7 +94,8 @@ class TestDateien : public QObject {
         Fenster g;
         g.tisch.dateien << QStringList{datei} << QStringList{pfad("zweite.gowet")};
         befehl(&g.w, QStringLiteral("men2Punkte"));  // the file's rule replaces it
-        g.tisch.antworten << Antwort::nein;        befehl(&g.w, QStringLiteral("menÖffnen"));
+        g.tisch.antworten << Antwort::nein;
+        befehl(&g.w, QStringLiteral("menÖffnen"));
         QVERIFY(ausSpielstand(g.s) == ausSpielstand(f.s));
         QCOMPARE(
             zeile(g.tisch.wahlen.last().titel, "|" + g.tisch.wahlen.last().vorschlag + "|", g.w.ungespeichert(),
@@ -227,20 +228,6 @@ class TestDateien : public QObject {
                  "Wählen Sie die zu importierende(n) Datei(en) 1 Mia 3 2 3-Punkte-Regel men3Punkte 0");
     }
 
-    // Match information replaces the plan and the view, keeps the tips.
-    void spielInformationen() {
-        Fenster f;
-        f.s.tipps(0, 50, 0) = 2;
-        f.tisch.dateien << QStringList{pfad("plan.gowet")};
-        befehl(&f.w, QStringLiteral("menSpiele"));
-        QVERIFY(f.s.spiele == ladeSpielInfo(pfad("plan.gowet")).daten->spiele);
-        QCOMPARE(zeile(f.tisch.wahlen.last().titel, f.w.ansicht(), f.s.tipps(0, 50, 0),
-                       finde<QComboBox>(&f.w, QStringLiteral("cmbPhase"))->currentText(),
-                       finde(&f.w, "imgSpielHeim", 2)->toolTip(), f.tisch.meldungen.size()),
-                 zeile("Wählen Sie die zu importierenden Spiel-Informationen!", 8, 2, "Achtelfinale",
-                       " " + QString::fromStdString(f.s.nationen[12]) + " ", 0));
-    }
-
     // "Beenden", "Öffnen" and "Spiel-Informationen" ask only after a change; Ja saves first and goes on only when
     // that succeeded. Seen: questions, saved, gone on, else whether the typed result is still there.
     void fragtVorDemVerwerfen() {
@@ -275,9 +262,10 @@ class TestDateien : public QObject {
         QCOMPARE(gesehen, soll);
     }
 
-    // After importing match information, the save proposes the game's own file, the one lblDateiE names; a game
-    // without one gets the imported name among the user's documents, but never the imported file itself.
-    void vorschlagNachImport() {
+    // Match information replaces the plan and the view, keeps the tips. Afterwards the save proposes the game's own
+    // file, the one lblDateiE names; a game without one gets the imported name among the user's documents, but never
+    // the imported file itself.
+    void spielInformationen() {
         const QByteArray heim = qgetenv("HOME"), xdg = qgetenv("XDG_CONFIG_HOME");
         qputenv("HOME", ordner_->path().toLocal8Bit());  // the documents folder of a home of our own
         qunsetenv("XDG_CONFIG_HOME");
@@ -286,19 +274,25 @@ class TestDateien : public QObject {
         QStringList gesehen;
         for (const QString fall : {"ohne", "eigen", "dokumente"}) {
             Fenster f;
+            f.s.tipps(0, 50, 0) = 2;
             if (fall == "eigen") f.tisch.dateien << QStringList{pfad("eigen.gowet")}, befehl(&f.w, "menSpeichern");
             f.tisch.dateien << QStringList{fall == "dokumente" ? dok.filePath("plan.gowet") : pfad("plan.gowet")}
                             << QStringList{};
             befehl(&f.w, QStringLiteral("menSpiele"));
+            QVERIFY(f.s.spiele == ladeSpielInfo(pfad("plan.gowet")).daten->spiele);
             befehl(&f.w, QStringLiteral("menSpeichern"));
             gesehen << zeile(f.tisch.wahlen.last().vorschlag, "|" + label(&f.w, "lblDateiE") + "|",
-                             f.s.spiele[50].heim);
+                             f.tisch.wahlen.at(f.tisch.wahlen.size() - 2).titel, f.w.ansicht(), f.s.tipps(0, 50, 0),
+                             finde<QComboBox>(&f.w, QStringLiteral("cmbPhase"))->currentText(),
+                             finde(&f.w, "imgSpielHeim", 2)->toolTip(), f.tisch.meldungen.size());
         }
         qputenv("HOME", heim);
         if (!xdg.isNull()) qputenv("XDG_CONFIG_HOME", xdg);
-        QCOMPARE(gesehen, QStringList({zeile(dok.filePath("plan.gowet"), "||", 12),
-                                       zeile(pfad("eigen.gowet"), "|eigen.gowet|", 12),
-                                       zeile(dok.filePath("plan-Tippspiel.gowet"), "||", 12)}));
+        const QString plan = zeile("Wählen Sie die zu importierenden Spiel-Informationen! 8 2 Achtelfinale",
+                                   " " + QString::fromStdString(Spielstand{}.nationen[12]) + " ", 0);
+        QCOMPARE(gesehen, QStringList({zeile(dok.filePath("plan.gowet"), "||", plan),
+                                       zeile(pfad("eigen.gowet"), "|eigen.gowet|", plan),
+                                       zeile(dok.filePath("plan-Tippspiel.gowet"), "||", plan)}));
     }
 
   private:
