@@ -2,19 +2,16 @@
 // the clean state behind the save question; the length of the history.
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QMenu>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
+#include "hilfe.h"
 #include "spieldatei.h"
 #include "spielinfo.h"
-#include "hilfe.h"
 
 namespace {
 
-// Everything the window shows: each visible named widget with its place, colours and value, the rule marks, and
-// the file name a save proposes.
+// Everything the window shows: each visible named widget with its place, colours and value, and the rule marks.
 QStringList bildschirm(frmHaupt& w) {
     QStringList l{w.dateiName()};
     for (QWidget* x : w.findChildren<QWidget*>()) {
@@ -23,7 +20,6 @@ QStringList bildschirm(frmHaupt& w) {
         const QPalette& p = x->palette();
         QString z = zeile(x->objectName(), r.x(), r.y(), r.width(), r.height(), p.color(QPalette::Base).name(),
                           p.color(QPalette::Window).name());
-        // Whatever kind of field or label: its text, tick and choice.
         for (const char* e : {"text", "checked", "currentIndex"})
             if (const QVariant v = x->property(e); v.isValid()) z += u' ' + v.toString();
         l << z;
@@ -33,14 +29,9 @@ QStringList bildschirm(frmHaupt& w) {
     return l;
 }
 
-void taste(QWidget& w, Qt::Key k, Qt::KeyboardModifiers m) {
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &w, k, m);
-}
-
-QWidget* dialog(const char* name) {
-    for (QWidget* x : QApplication::topLevelWidgets())
-        if (x->objectName() == QString::fromUtf8(name) && x->isVisible()) return x;
-    qFatal("kein Dialog %s", name);
+void taste(Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
+    QWidget* z = QApplication::focusWidget();
+    QTest::keyClick(z ? z : QApplication::activeWindow(), k, m);
 }
 
 // A scored game of two participants in group A, its history begun after the setup.
@@ -58,76 +49,62 @@ struct Partie : Fenster {
         w.beginneVerlauf();
     }
     QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
+    // A menu command, its file chosen and its question answered.
+    void menue(const char* name, const QString& datei = {}) {
+        if (datei.isEmpty())
+            tisch.antworten << Antwort::ok;
+        else
+            tisch.dateien << QStringList{datei};
+        befehl(&w, QString::fromUtf8(name));
+    }
+    // A dialog from the menu: one field set, one box ticked, OK.
+    void dialog(const char* menue, const char* name, const char* feld, const char* kreuz = "") {
+        befehl(&w, QString::fromUtf8(menue));
+        for (QWidget* d : QApplication::topLevelWidgets())
+            if (d->objectName() == QString::fromUtf8(name) && d->isVisible()) {
+                finde<QLineEdit>(d, QString::fromUtf8(feld))->setText(QStringLiteral("7"));
+                if (*kreuz) finde<QCheckBox>(d, QString::fromUtf8(kreuz))->setChecked(true);
+                QTest::mouseClick(finde(d, QStringLiteral("cmdOK")), Qt::LeftButton);
+            }
+    }
 };
 
-struct Fall {
-    const char* name;
+QString spieldatei(const QString& pfad, int p, int m, int k) {
+    Spielstand t;
+    t.tipps(p, m, k) = 4, t.setSpieltMit(p, true);
+    if (!speichereSpieldatei(pfad, ausSpielstand(t)).empty()) qFatal("kann nicht speichern");
+    return pfad;
+}
+
+const struct {
     const char* schritt;  // as the undo item names it
-    std::function<void(Partie&)> tun;
-    std::function<void(Partie&)> vorher = {};  // done before, as a step of its own
-};
-
-const Fall faelle[] = {
-    {"Tipp", "Tipp", [](Partie& f) { tippe(feld(&f.w, "txtAusTipp", 2), '3'); }},
-    {"Ergebnis", "Ergebnis", [](Partie& f) { tippe(feld(&f.w, "txtHeimErg", 1), '4'); }},
-    {"Häkchen", "Häkchen", [](Partie& f) { klick(&f.w, QStringLiteral("chkAuswerten_2")); }},
-    {"Zufall", "Zufallstipps", [](Partie& f) { klick(&f.w, QStringLiteral("cmdZufall")); }},
+    std::function<void(Partie&)> tun, vorher = {};
+} faelle[] = {
+    {"Tipp", [](Partie& f) { tippe(feld(&f.w, "txtAusTipp", 2), '3'); }},
+    {"Ergebnis", [](Partie& f) { tippe(feld(&f.w, "txtHeimErg", 1), '4'); }},
+    {"Häkchen", [](Partie& f) { klick(&f.w, QStringLiteral("chkAuswerten_2")); }},
+    {"Zufallstipps", [](Partie& f) { klick(&f.w, QStringLiteral("cmdZufall")); }},
     // Entering a field takes the random tips of the view over; that changes nothing to see and is no step.
-    {"Zufall, dann Tipp", "Tipp", [](Partie& f) { tippe(feld(&f.w, "txtHeimTipp", 4), '7'); },
+    {"Tipp", [](Partie& f) { tippe(feld(&f.w, "txtHeimTipp", 4), '7'); },
      [](Partie& f) {
          klick(&f.w, QStringLiteral("cmdZufall"));
          feld(&f.w, "txtHeimTipp", 1)->setFocus(Qt::TabFocusReason);
          finde(&f.w, QStringLiteral("cmbPhase"))->setFocus();
          QCOMPARE(f.w.verlauf()->count(), 1);
      }},
-    {"alles auf Null", "alles auf Null",
-     [](Partie& f) {
-         f.tisch.antworten << Antwort::ok;
-         befehl(&f.w, QStringLiteral("menNull"));
-     }},
-    {"Regel", "2-Punkte-Regel", [](Partie& f) { befehl(&f.w, QStringLiteral("men2Punkte")); }},
-    {"eigene Regel", "Eigene Regel",
-     [](Partie& f) {
-         befehl(&f.w, QStringLiteral("menEigeneRegel"));
-         QWidget* d = dialog("frmRegel");
-         finde<QLineEdit>(d, QStringLiteral("txtNeuModus_0"))->setText(QStringLiteral("7"));
-         QTest::mouseClick(finde(d, QStringLiteral("cmdOK")), Qt::LeftButton);
-     }},
-    {"Spielerdaten", "Spielerdaten",
-     [](Partie& f) {
-         befehl(&f.w, QStringLiteral("menÄndern"));
-         QWidget* d = dialog("frmÄndern");
-         finde<QLineEdit>(d, QStringLiteral("txtName_0"))->setText(QStringLiteral("Jan"));
-         finde<QCheckBox>(d, QStringLiteral("chkSpieltMit_7"))->setChecked(true);
-         QTest::mouseClick(finde(d, QStringLiteral("cmdOK")), Qt::LeftButton);
-     }},
-    {"Auswahl", "Spielauswahl", [](Partie& f) { befehl(&f.w, QStringLiteral("menGruppe_0")); }},
-    {"Tipps importieren", "Tipps importieren",
-     [](Partie& f) {
-         Spielstand t;
-         t.tipps(3, 2, 0) = 4;
-         t.spieler[3].spieltMit = true;
-         QVERIFY(speichereSpieldatei(f.pfad("tipps.gowet"), ausSpielstand(t)).empty());
-         f.tisch.dateien << QStringList{f.pfad("tipps.gowet")};
-         befehl(&f.w, QStringLiteral("menTipps"));
-     }},
-    {"Spiel-Informationen", "Spiel-Informationen importieren",
+    {"alles auf Null", [](Partie& f) { f.menue("menNull"); }},
+    {"2-Punkte-Regel", [](Partie& f) { f.menue("men2Punkte"); }},
+    {"Eigene Regel", [](Partie& f) { f.dialog("menEigeneRegel", "frmRegel", "txtNeuModus_0"); }},
+    {"Spielerdaten", [](Partie& f) { f.dialog("menÄndern", "frmÄndern", "txtName_0", "chkSpieltMit_7"); }},
+    {"Spielauswahl", [](Partie& f) { f.menue("menGruppe_0"); }},
+    {"Tipps importieren", [](Partie& f) { f.menue("menTipps", spieldatei(f.pfad("t.gowet"), 3, 2, 0)); }},
+    {"Öffnen", [](Partie& f) { f.menue("menÖffnen", spieldatei(f.pfad("t.gowet"), 1, 4, 1)); }},
+    {"Spiel-Informationen importieren",
      [](Partie& f) {
          SpielInfo info;
-         info.spiele[13].heim = 7;
-         info.ansicht = 2;
+         info.spiele[13].heim = 7, info.ansicht = 2;
          QVERIFY(speichereSpielInfo(f.pfad("plan.gowet"), info).empty());
-         f.tisch.dateien << QStringList{f.pfad("plan.gowet")};
-         befehl(&f.w, QStringLiteral("menSpiele"));
-     }},
-    {"Öffnen", "Öffnen",
-     [](Partie& f) {
-         Spielstand t;
-         t.spieler[1].spieltMit = true;
-         t.tipps(1, 4, 1) = 5;
-         QVERIFY(speichereSpieldatei(f.pfad("andere.gowet"), ausSpielstand(t)).empty());
-         f.tisch.dateien << QStringList{f.pfad("andere.gowet")};
-         befehl(&f.w, QStringLiteral("menÖffnen"));
+         f.menue("menSpiele", f.pfad("plan.gowet"));
      }},
 };
 
@@ -137,106 +114,73 @@ class TestRueckgaengig : public QObject {
     Q_OBJECT
 
   private slots:
-    void schritte_data() {
-        QTest::addColumn<int>("fall");
-        for (int i = 0; i < int(std::size(faelle)); ++i) QTest::newRow(faelle[i].name) << i;
-    }
-
-    // Ctrl+Z puts back the game and the window from before the step, Ctrl+Umschalt+Z and Ctrl+Y those after it.
+    // Ctrl+Z puts back the game and the window from before the step, Ctrl+Umschalt+Z and Ctrl+Y those after it;
+    // the menu names the step.
     void schritte() {
-        QFETCH(int, fall);
-        const Fall& c = faelle[fall];
-        Partie f;
-        QAction* zurueck = finde<QAction>(&f.w, QStringLiteral("menRückgängig"));
-        QCOMPARE(zeile(zurueck->text(), zurueck->isEnabled()), zeile("Rückgängig", 0));
-        if (c.vorher) c.vorher(f);
-        const Spielstand vorher = f.s;
-        const QStringList vorherSchirm = bildschirm(f.w);
-        c.tun(f);
-        // A field left red by typing is no matter of the game; the counters are recounted by every undo and redo.
-        finde(&f.w, QStringLiteral("cmbPhase"))->setFocus();
-        klick(&f.w, QStringLiteral("cmdTendenz"));
-        const Spielstand nachher = f.s;
-        const QStringList nachherSchirm = bildschirm(f.w);
-        QVERIFY(!(nachher == vorher) || nachherSchirm != vorherSchirm);
-        QCOMPARE(zurueck->text(), QStringLiteral("Rückgängig: ") + QString::fromUtf8(c.schritt));
-
-        taste(f.w, Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(f.s == vorher);
-        QCOMPARE(bildschirm(f.w), vorherSchirm);
-        QCOMPARE(finde<QAction>(&f.w, QStringLiteral("menWiederholen"))->text(),
-                 QStringLiteral("Wiederholen: ") + QString::fromUtf8(c.schritt));
-        taste(f.w, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(f.s == nachher);
-        QCOMPARE(bildschirm(f.w), nachherSchirm);
-        taste(f.w, Qt::Key_Z, Qt::ControlModifier);
-        taste(f.w, Qt::Key_Y, Qt::ControlModifier);
-        QVERIFY(f.s == nachher);
-        QCOMPARE(bildschirm(f.w), nachherSchirm);
-        QCOMPARE(f.tisch.meldungen, QStringList{});
+        for (const auto& c : faelle) {
+            Partie f;
+            QAction* zurueck = finde<QAction>(&f.w, QStringLiteral("menRückgängig"));
+            QAction* wieder = finde<QAction>(&f.w, QStringLiteral("menWiederholen"));
+            QCOMPARE(zeile(zurueck->text(), zurueck->isEnabled()), zeile("Rückgängig", 0));
+            if (c.vorher) c.vorher(f);
+            const Spielstand vorher = f.s;
+            const QStringList vorherSchirm = bildschirm(f.w);
+            c.tun(f);
+            // A field left red by typing is no matter of the game; the counters are recounted by every undo and redo.
+            finde(&f.w, QStringLiteral("cmbPhase"))->setFocus();
+            klick(&f.w, QStringLiteral("cmdTendenz"));
+            const Spielstand nachher = f.s;
+            const QStringList nachherSchirm = bildschirm(f.w);
+            QVERIFY2(!(nachher == vorher) || nachherSchirm != vorherSchirm, c.schritt);
+            QCOMPARE(zurueck->text(), QStringLiteral("Rückgängig: ") + QString::fromUtf8(c.schritt));
+            taste(Qt::Key_Z);
+            QVERIFY2(f.s == vorher && bildschirm(f.w) == vorherSchirm, c.schritt);
+            QCOMPARE(wieder->text(), QStringLiteral("Wiederholen: ") + QString::fromUtf8(c.schritt));
+            for (auto [k, m] : {std::pair{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
+                                std::pair{Qt::Key_Y, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
+                taste(k, m);
+                QVERIFY2(f.s == nachher && bildschirm(f.w) == nachherSchirm, c.schritt);
+                if (k == Qt::Key_Z) taste(Qt::Key_Z);
+            }
+            QCOMPARE(f.tisch.meldungen, QStringList{});
+        }
     }
 
-    // What changes no game value is no step: a view change, sorting, a field entered and left, evaluating again.
-    void keinSchritt() {
-        Partie f;
-        waehleAnsicht(&f.w, 3);
-        auto* sortierung = finde<QComboBox>(&f.w, QStringLiteral("cmbSortierung"));
-        sortierung->setCurrentIndex(2);
-        emit sortierung->activated(2);
-        feld(&f.w, "txtHeimTipp", 0)->setFocus(Qt::TabFocusReason);
-        feld(&f.w, "txtAusTipp", 0)->setFocus(Qt::TabFocusReason);
-        klick(&f.w, QStringLiteral("cmdAuswerten"));
-        QCOMPARE(f.w.verlauf()->count(), 0);
-    }
-
-    // The save question asks exactly when the history is away from the last save or open.
+    // The save question asks exactly when the history is away from the last save or open. What changes no game
+    // value is no step: a view change, sorting, a field entered and left, evaluating again.
     void sauber() {
         Partie f;
         QStringList gesehen;
-        const auto merke = [&](const char* was) { gesehen << zeile(was, f.w.ungespeichert()); };
-        merke("Anfang");
-        tippe(feld(&f.w, "txtHeimTipp", 1), '5');
-        merke("getippt");
-        taste(f.w, Qt::Key_Z, Qt::ControlModifier);
-        merke("zurück");
-        taste(f.w, Qt::Key_Y, Qt::ControlModifier);
-        f.tisch.dateien << QStringList{f.pfad("spiel.gowet")};
-        befehl(&f.w, QStringLiteral("menSpeichern"));
-        merke("gespeichert");
-        tippe(feld(&f.w, "txtHeimTipp", 25), '6');
-        merke("weiter");
-        taste(f.w, Qt::Key_Z, Qt::ControlModifier);
-        merke("zum Gespeicherten");
-        taste(f.w, Qt::Key_Z, Qt::ControlModifier);
-        merke("davor");
+        const std::function<void()> schritte[] = {
+            [&] {
+                waehleAnsicht(&f.w, 3);
+                auto* sortierung = finde<QComboBox>(&f.w, QStringLiteral("cmbSortierung"));
+                sortierung->setCurrentIndex(2);
+                emit sortierung->activated(2);
+                feld(&f.w, "txtHeimTipp", 0)->setFocus(Qt::TabFocusReason);
+                feld(&f.w, "txtAusTipp", 0)->setFocus(Qt::TabFocusReason);
+                klick(&f.w, QStringLiteral("cmdAuswerten"));
+            },
+            [&] { tippe(feld(&f.w, "txtHeimTipp", 1), '5'); },
+            [] { taste(Qt::Key_Z); },
+            [&] { taste(Qt::Key_Y), f.menue("menSpeichern", f.pfad("spiel.gowet")); },
+            [&] { tippe(feld(&f.w, "txtHeimTipp", 25), '6'); },
+            [] { taste(Qt::Key_Z); },
+            [] { taste(Qt::Key_Z); },
+        };
+        for (const auto& tun : schritte) tun(), gesehen << zeile(f.w.ungespeichert(), f.w.verlauf()->count());
+        QCOMPARE(gesehen.join(u','), QStringLiteral("0 0,1 1,0 1,0 1,1 2,0 2,1 2"));
         f.tisch.antworten << Antwort::abbrechen;
         QVERIFY(!f.w.close());
-        taste(f.w, Qt::Key_Y, Qt::ControlModifier);
+        taste(Qt::Key_Y);
         QVERIFY(f.w.close());
-        QCOMPARE(gesehen, QStringList({"Anfang 0", "getippt 1", "zurück 0", "gespeichert 0", "weiter 1",
-                                       "zum Gespeicherten 0", "davor 1"}));
         QCOMPARE(f.tisch.fragen, QStringList{"ovi kuvela|Sollen die Änderungen gespeichert werden?"});
 
         Partie g;
-        g.tisch.dateien << QStringList{f.pfad("spiel.gowet")};
-        befehl(&g.w, QStringLiteral("menÖffnen"));
+        g.menue("menÖffnen", f.pfad("spiel.gowet"));
         QCOMPARE(zeile(g.w.ungespeichert(), g.w.verlauf()->count()), zeile(0, 1));
-        taste(g.w, Qt::Key_Z, Qt::ControlModifier);
+        taste(Qt::Key_Z);
         QVERIFY(g.w.ungespeichert());
-    }
-
-    // The history holds the last 200 steps.
-    void zweihundert() {
-        Partie f;
-        Spielstand nachErstem;
-        for (int k = 0; k < 201; ++k) {
-            tippe(feld(&f.w, "txtHeimTipp", k % 2 ? 1 : 25), k % 4 < 2 ? '1' : '2');
-            if (k == 0) nachErstem = f.s;
-        }
-        QCOMPARE(f.w.verlauf()->count(), 200);
-        for (int k = 0; k < 200; ++k) taste(f.w, Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(zeile(f.w.verlauf()->index(), f.w.verlauf()->canUndo()), zeile(0, 0));
-        QVERIFY(f.s == nachErstem);
     }
 };
 
