@@ -8,8 +8,8 @@
 #include "auswertung.h"
 #include "bericht.h"
 #include "tabellenhtml.h"
-#include "utf8.h"
 #include "testspiel.h"
+#include "utf8.h"
 
 using namespace ovi;
 using namespace ovi::test;

@@ -29,14 +29,29 @@ struct Grenze {
 };
 
 const Grenze grenzen[] = {
-    {"Heimmannschaft Spiel 1", block2 + 0, 32, 33}, {"Heimmannschaft negativ", block2 + 0, 0, -1},
-    {"Auswärtsmannschaft Spiel 64", block2 + 63 * 24 + 2, 32, 33}, {"Heimtore", block2 + 4, 9, 10},
-    {"Auswärtstore negativ", block2 + 6, 0, -1}, {"Phase", block2 + 10, 5, 6}, {"Wochentag", block2 + 12, 6, 7},
-    {"Ort", block2 + 18, 11, 12}, {"Schiedsrichter", block2 + 20, 23, 24}, {"Weltmeistertipp oben", block3 + 2, 32, 33},
-    {"Weltmeistertipp unten", block3 + 24 * 6 + 2, -1, -2}, {"Regel", block4, 0, 4}, {"Regel negativ", block4, 0, -1},
-    {"Punkte Treffer", block4 + 2, 9, 10}, {"Punkte Tendenz negativ", block4 + 6, 0, -1},
-    {"Bonuspunkte", block4 + 8, 99, 100}, {"Farbe oben", block5, 16777215, 16777216},
-    {"Farbe negativ", block5 + 12, 0, -1}, {"erster Tipp", block6, 9, 10}, {"letzter Tipp", block6 + 3199 * 2, 0, -1},
+    {"Heimmannschaft Spiel 1", block2 + 0, 32, 33},
+    {"Heimmannschaft negativ", block2 + 0, 0, -1},
+    {"Auswärtsmannschaft Spiel 64", block2 + 63 * 24 + 2, 32, 33},
+    {"Heimtore", block2 + 4, 9, 10},
+    {"Heimtore 16 Bit", block2 + 4, 0, 32767},
+    {"Auswärtstore negativ", block2 + 6, 0, -1},
+    {"Phase", block2 + 10, 5, 6},
+    {"Wochentag", block2 + 12, 6, 7},
+    {"Ort", block2 + 18, 11, 12},
+    {"Schiedsrichter", block2 + 20, 23, 24},
+    {"Weltmeistertipp oben", block3 + 2, 32, 33},
+    {"Weltmeistertipp unten", block3 + 24 * 6 + 2, -1, -2},
+    {"Regel", block4, 0, 4},
+    {"Regel negativ", block4, 0, -1},
+    {"Punkte Treffer", block4 + 2, 9, 10},
+    {"Punkte Tendenz negativ", block4 + 6, 0, -1},
+    {"Bonuspunkte", block4 + 8, 99, 100},
+    {"Farbe oben", block5, 16777215, 16777216},
+    {"Farbe negativ", block5 + 12, 0, -1},
+    {"erster Tipp", block6, 9, 10},
+    {"letzter Tipp", block6 + 3199 * 2, 0, -1},
+    {"Tipp 16 Bit", block6 + 2, 9, -32768},
+    {"Bonuspunkte 16 Bit", block4 + 8, 0, -32768},
 };
 
 // Block 5 holds the colours as 32-bit numbers, all else is 16 bits.
@@ -69,15 +84,31 @@ TEST(Spieldatei, JedeGrenzeKnappInnenUndAussen) {
     }
 }
 
+TEST(Spieldatei, SechzehnBitEndenMitGanzerMeldung) {
+    const struct {
+        std::size_t stelle;
+        int wert;
+        const char* meldung;
+    } faelle[] = {
+        {block2 + 4, 32767, "Block 2 (Spiele), Spiel 1: die Heimtore ist 32767, erlaubt sind 0 bis 9"},
+        {block6 + 3199 * 2, -32768, "Block 6 (Tipps), Spiel 64, Gasttore: ein Tipp ist -32768, erlaubt sind 0 bis 9"}};
+    for (const auto& f : faelle) {
+        std::string b = frisch();
+        setze(b, f.stelle, f.wert);
+        EXPECT_EQ(leseSpieldatei(b, Spielstand{}.nationen, "t.gowet").fehler,
+                  std::string("Die Datei „t.gowet“ ist keine gültige Spieldatei: ") + f.meldung + ".");
+    }
+}
+
 TEST(Spieldatei, SchnittInJedemBlockNenntDenBlock) {
     const Spielstand s;
     const std::string b = frisch();
     const struct {
         std::size_t laenge;
         const char* block;
-    } schnitte[] = {{0, "Block 1"},        {302, "Block 1"},        {block2 + 1, "Block 2"}, {block3 - 1, "Block 2"},
-                    {block3 + 3, "Block 3"}, {block4 + 11, "Block 4"}, {block5 + 5, "Block 5"}, {block6, "Block 6"},
-                    {b.size() - 1, "Block 6"}};
+    } schnitte[] = {{0, "Block 1"},          {302, "Block 1"},        {block2 + 1, "Block 2"},
+                    {block3 - 1, "Block 2"}, {block3 + 3, "Block 3"}, {block4 + 11, "Block 4"},
+                    {block5 + 5, "Block 5"}, {block6, "Block 6"},     {b.size() - 1, "Block 6"}};
     for (const auto& c : schnitte) {
         SCOPED_TRACE(c.laenge);
         const auto g = leseSpieldatei(b.substr(0, c.laenge), s.nationen, "kurz.gowet");
