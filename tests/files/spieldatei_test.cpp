@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cstdint>
 
 #include "bytes.h"
 #include "cp1252.h"
@@ -13,6 +15,20 @@ using namespace ovi;
 using ovi::test::Bytes;
 
 namespace {
+
+// Offsets in the file of a fresh game: block 1 holds 303 bytes of names, a match record 24 bytes,
+// a participant record 6 bytes, all texts empty.
+constexpr std::size_t block2 = 303, block3 = block2 + 64 * 24, block4 = block3 + 25 * 6, block5 = block4 + 12,
+                      block6 = block5 + 16;
+
+std::string frisch() { return schreibeSpieldatei(ausSpielstand(Spielstand{})); }
+
+// Little-endian, 2 or 4 bytes wide.
+void setze(std::string& b, std::size_t stelle, std::int64_t wert, int breite = 2) {
+    for (int i = 0; i < breite; ++i) b[stelle + i] = static_cast<char>((wert >> (8 * i)) & 0xFF);
+}
+
+const std::string vorne = "Die Datei „t.gowet“ ist keine gültige Spieldatei: ";
 
 // The whole file byte by byte: names, the given first match and first participant, all else fresh.
 std::string dateiBytes(const Bytes& spiel1, const Bytes& spieler1) {
@@ -89,22 +105,19 @@ TEST(Spieldatei, RundreiseUndJedesByte) {
 }
 
 TEST(Spieldatei, WahrheitswerteLesenJedenWertUngleichNull) {
-    std::string b = schreibeSpieldatei(ausSpielstand(Spielstand{}));
-    b[303 + 9] = '\x80';                    // auswerten of match 1 = -32768, not -1
-    b[303 + 64 * 24 + 3 * 6 + 4] = '\xFF';  // spieltMit of slot 3 = 32767
-    b[303 + 64 * 24 + 3 * 6 + 5] = '\x7F';
-    const auto g = leseSpieldatei(b, Spielstand{}.nationen, "b.gowet");
+    std::string b = frisch();
+    setze(b, block2 + 8, -32768);         // auswerten of match 1, not -1
+    setze(b, block3 + 3 * 6 + 4, 32767);  // spieltMit of slot 3
+    const auto g = leseSpieldatei(b, Spielstand{}.nationen, "t.gowet");
     ASSERT_TRUE(g) << g.fehler;
     EXPECT_TRUE(g.daten->spiele[0].auswerten);
     EXPECT_TRUE(g.daten->spieler[3].spieltMit);
-    EXPECT_EQ(schreibeSpieldatei(*g.daten).substr(303 + 8, 2), "\xFF\xFF");
+    EXPECT_EQ(schreibeSpieldatei(*g.daten).substr(block2 + 8, 2), "\xFF\xFF");
 }
 
 // Block 1 must be text: a file of zeros, or a name with a control byte, is no game. Other letters of the same
 // lengths are just other names.
 TEST(Spieldatei, MannschaftsnamenSindDruckbar) {
-    const Nationen gehalten = Spielstand{}.nationen;
-    const std::string vorne = "Die Datei „n.gowet“ ist keine gültige Spieldatei: Block 1 (Mannschaften): ";
     const struct {
         int team;
         std::string name;  // UTF-8, as long in the code page as the held one
@@ -118,27 +131,108 @@ TEST(Spieldatei, MannschaftsnamenSindDruckbar) {
         {2, "Pol\xC2\x81n", "der Name von Mannschaft 3 enthält das Steuerzeichen 0x81"},
     };
     for (const auto& f : faelle) {
-        SCOPED_TRACE(f.name);
         Spieldatei d = ausSpielstand(Spielstand{});
         d.nationen[f.team] = f.name;
-        const auto g = leseSpieldatei(schreibeSpieldatei(d), gehalten, "n.gowet");
-        EXPECT_EQ(g.fehler, f.fehler.empty() ? "" : vorne + f.fehler + ".");
-        if (g) {
-            EXPECT_EQ(g.daten->nationen[f.team], f.name);
-        }
+        const auto g = leseSpieldatei(schreibeSpieldatei(d), Spielstand{}.nationen, "t.gowet");
+        EXPECT_EQ(g.fehler, f.fehler.empty() ? "" : vorne + "Block 1 (Mannschaften): " + f.fehler + ".");
+        EXPECT_EQ(g ? g.daten->nationen[f.team] : "", f.fehler.empty() ? f.name : "");
     }
-    EXPECT_EQ(leseSpieldatei(std::string(8417, '\0'), gehalten, "n.gowet").fehler,
-              vorne + "der Name von Mannschaft 1 enthält das Steuerzeichen 0x00.");
+    EXPECT_EQ(leseSpieldatei(std::string(8417, '\0'), Spielstand{}.nationen, "t.gowet").fehler,
+              vorne + "Block 1 (Mannschaften): der Name von Mannschaft 1 enthält das Steuerzeichen 0x00.");
 }
 
-TEST(SpielInfo, RundreiseUndAnsicht) {
+// Every bounded number just inside and just outside its bounds (and at the 16-bit ends): what is accepted is
+// written back unchanged, what is refused names the block.
+TEST(Spieldatei, JedeGrenzeKnappInnenUndAussen) {
+    const struct {
+        const char* feld;
+        std::size_t stelle;
+        std::int64_t gut, schlecht;
+    } grenzen[] = {
+        {"Heimmannschaft", block2, 32, 33},
+        {"Heimmannschaft negativ", block2, 0, -1},
+        {"Auswärtsmannschaft Spiel 64", block2 + 63 * 24 + 2, 32, 33},
+        {"Heimtore", block2 + 4, 9, 10},
+        {"Heimtore 16 Bit", block2 + 4, 0, 32767},
+        {"Auswärtstore negativ", block2 + 6, 0, -1},
+        {"Phase", block2 + 10, 5, 6},
+        {"Wochentag", block2 + 12, 6, 7},
+        {"Ort", block2 + 18, 11, 12},
+        {"Schiedsrichter", block2 + 20, 23, 24},
+        {"Weltmeistertipp oben", block3 + 2, 32, 33},
+        {"Weltmeistertipp unten", block3 + 24 * 6 + 2, -1, -2},
+        {"Regel", block4, 0, 4},
+        {"Regel negativ", block4, 0, -1},
+        {"Punkte Treffer", block4 + 2, 9, 10},
+        {"Punkte Tendenz negativ", block4 + 6, 0, -1},
+        {"Bonuspunkte", block4 + 8, 99, 100},
+        {"Bonuspunkte 16 Bit", block4 + 8, 0, -32768},
+        {"Farbe oben", block5, 16777215, 16777216},
+        {"Farbe negativ", block5 + 12, 0, -1},
+        {"erster Tipp", block6, 9, 10},
+        {"letzter Tipp", block6 + 3199 * 2, 0, -1},
+        {"Tipp 16 Bit", block6 + 2, 9, -32768},
+    };
+    const std::size_t anfang[] = {block2, block3, block4, block5, block6};
+    for (const auto& g : grenzen) {
+        SCOPED_TRACE(g.feld);
+        std::string b = frisch();
+        const int breite = g.stelle >= block5 && g.stelle < block6 ? 4 : 2;
+        setze(b, g.stelle, g.gut, breite);
+        const auto innen = leseSpieldatei(b, Spielstand{}.nationen, "t.gowet");
+        ASSERT_TRUE(innen) << innen.fehler;
+        EXPECT_EQ(schreibeSpieldatei(*innen.daten), b);
+        setze(b, g.stelle, g.schlecht, breite);
+        const std::string block = "Block " + std::to_string(1 + std::count_if(std::begin(anfang), std::end(anfang),
+                                                                              [&](auto a) { return g.stelle >= a; }));
+        EXPECT_EQ(leseSpieldatei(b, Spielstand{}.nationen, "t.gowet").fehler.rfind(vorne + block, 0), 0u);
+    }
+    // The whole message for the 16-bit ends.
+    std::string b = frisch();
+    setze(b, block2 + 4, 32767);
+    EXPECT_EQ(leseSpieldatei(b, Spielstand{}.nationen, "t.gowet").fehler,
+              vorne + "Block 2 (Spiele), Spiel 1: die Heimtore ist 32767, erlaubt sind 0 bis 9.");
+    b = frisch();
+    setze(b, block6 + 3199 * 2, -32768);
+    EXPECT_EQ(leseSpieldatei(b, Spielstand{}.nationen, "t.gowet").fehler,
+              vorne + "Block 6 (Tipps), Spiel 64, Gasttore: ein Tipp ist -32768, erlaubt sind 0 bis 9.");
+}
+
+// A file cut inside any block, or a text claiming more bytes than are left, is refused naming the block.
+TEST(Spieldatei, SchnittInJedemBlockNenntDenBlock) {
+    const std::string b = frisch();
+    std::string lang = b, negativ = b;
+    setze(lang, block2 + 14, 30000);
+    setze(negativ, block2 + 14, -5);
+    const std::pair<std::string, const char*> faelle[] = {{b.substr(0, 0), "Block 1"},
+                                                          {b.substr(0, 302), "Block 1"},
+                                                          {b.substr(0, block2 + 1), "Block 2"},
+                                                          {b.substr(0, block3 - 1), "Block 2"},
+                                                          {b.substr(0, block3 + 3), "Block 3"},
+                                                          {b.substr(0, block4 + 11), "Block 4"},
+                                                          {b.substr(0, block5 + 5), "Block 5"},
+                                                          {b.substr(0, block6), "Block 6"},
+                                                          {b.substr(0, b.size() - 1), "Block 6"},
+                                                          {lang, "Block 2"},
+                                                          {negativ, "Block 2"}};
+    for (const auto& [bytes, block] : faelle)
+        EXPECT_EQ(leseSpieldatei(bytes, Spielstand{}.nationen, "t.gowet").fehler.rfind(vorne + block, 0), 0u)
+            << bytes.size();
+}
+
+TEST(SpielInfo, RundreiseAnsichtUndSchnitt) {
     SpielInfo info;
     info.spiele[0] = {0, 32, 0, 0, false, 0, 4, "09.06.2006", "18:00 Uhr", 9, 0, ""};
     info.ansicht = 8;
-    const std::string b = schreibeSpielInfo(info);
+    std::string b = schreibeSpielInfo(info);
     EXPECT_EQ(b.size(), 64u * 24 + 19 + 2);
     EXPECT_EQ(b.substr(b.size() - 2), std::string("\x08\x00", 2));
-    const auto g = leseSpielInfo(b, "plan.gowet");
+    const auto g = leseSpielInfo(b + "überzählig", "p.gowet");
     ASSERT_TRUE(g) << g.fehler;
     EXPECT_TRUE(*g.daten == info);
+    for (const auto& [ansicht, gut] : {std::pair{10, true}, {11, false}, {-1, false}, {0, true}}) {
+        setze(b, b.size() - 2, ansicht);
+        EXPECT_EQ(static_cast<bool>(leseSpielInfo(b, "p.gowet")), gut) << ansicht;
+    }
+    EXPECT_NE(leseSpielInfo(b.substr(0, b.size() - 1), "p.gowet").fehler.find("„p.gowet“"), std::string::npos);
 }
