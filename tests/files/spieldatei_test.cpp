@@ -144,47 +144,43 @@ TEST(Spieldatei, MannschaftsnamenSindDruckbar) {
 // Every bounded number just inside and just outside its bounds (and at the 16-bit ends): what is accepted is
 // written back unchanged, what is refused names the block.
 TEST(Spieldatei, JedeGrenzeKnappInnenUndAussen) {
-    const struct {
-        const char* feld;
-        std::size_t stelle;
-        std::int64_t gut, schlecht;
-    } grenzen[] = {
-        {"Heimmannschaft", block2, 32, 33},
-        {"Heimmannschaft negativ", block2, 0, -1},
-        {"Auswärtsmannschaft Spiel 64", block2 + 63 * 24 + 2, 32, 33},
-        {"Heimtore", block2 + 4, 9, 10},
-        {"Heimtore 16 Bit", block2 + 4, 0, 32767},
-        {"Auswärtstore negativ", block2 + 6, 0, -1},
-        {"Phase", block2 + 10, 5, 6},
-        {"Wochentag", block2 + 12, 6, 7},
-        {"Ort", block2 + 18, 11, 12},
-        {"Schiedsrichter", block2 + 20, 23, 24},
-        {"Weltmeistertipp oben", block3 + 2, 32, 33},
-        {"Weltmeistertipp unten", block3 + 24 * 6 + 2, -1, -2},
-        {"Regel", block4, 0, 4},
-        {"Regel negativ", block4, 0, -1},
-        {"Punkte Treffer", block4 + 2, 9, 10},
-        {"Punkte Tendenz negativ", block4 + 6, 0, -1},
-        {"Bonuspunkte", block4 + 8, 99, 100},
-        {"Bonuspunkte 16 Bit", block4 + 8, 0, -32768},
-        {"Farbe oben", block5, 16777215, 16777216},
-        {"Farbe negativ", block5 + 12, 0, -1},
-        {"erster Tipp", block6, 9, 10},
-        {"letzter Tipp", block6 + 3199 * 2, 0, -1},
-        {"Tipp 16 Bit", block6 + 2, 9, -32768},
-    };
+    // team numbers, goals, phase, weekday, venue, referee, champion tip, rule, points, bonus, colours, tips
+    const std::int64_t grenzen[][3] = {{block2, 32, 33},
+                                       {block2, 0, -1},
+                                       {block2 + 63 * 24 + 2, 32, 33},
+                                       {block2 + 4, 9, 10},
+                                       {block2 + 4, 0, 32767},
+                                       {block2 + 6, 0, -1},
+                                       {block2 + 10, 5, 6},
+                                       {block2 + 12, 6, 7},
+                                       {block2 + 18, 11, 12},
+                                       {block2 + 20, 23, 24},
+                                       {block3 + 2, 32, 33},
+                                       {block3 + 24 * 6 + 2, -1, -2},
+                                       {block4, 0, 4},
+                                       {block4, 0, -1},
+                                       {block4 + 2, 9, 10},
+                                       {block4 + 6, 0, -1},
+                                       {block4 + 8, 99, 100},
+                                       {block4 + 8, 0, -32768},
+                                       {block5, 16777215, 16777216},
+                                       {block5 + 12, 0, -1},
+                                       {block6, 9, 10},
+                                       {block6 + 3199 * 2, 0, -1},
+                                       {block6 + 2, 9, -32768}};
     const std::size_t anfang[] = {block2, block3, block4, block5, block6};
-    for (const auto& g : grenzen) {
-        SCOPED_TRACE(g.feld);
+    for (const auto& [ort, gut, schlecht] : grenzen) {
+        const auto stelle = static_cast<std::size_t>(ort);
+        SCOPED_TRACE(stelle);
         std::string b = frisch();
-        const int breite = g.stelle >= block5 && g.stelle < block6 ? 4 : 2;
-        setze(b, g.stelle, g.gut, breite);
+        const int breite = stelle >= block5 && stelle < block6 ? 4 : 2;
+        setze(b, stelle, gut, breite);
         const auto innen = leseSpieldatei(b, Spielstand{}.nationen, "t.gowet");
         ASSERT_TRUE(innen) << innen.fehler;
         EXPECT_EQ(schreibeSpieldatei(*innen.daten), b);
-        setze(b, g.stelle, g.schlecht, breite);
+        setze(b, stelle, schlecht, breite);
         const std::string block = "Block " + std::to_string(1 + std::count_if(std::begin(anfang), std::end(anfang),
-                                                                              [&](auto a) { return g.stelle >= a; }));
+                                                                              [&](auto a) { return stelle >= a; }));
         EXPECT_EQ(leseSpieldatei(b, Spielstand{}.nationen, "t.gowet").fehler.rfind(vorne + block, 0), 0u);
     }
     // The whole message for the 16-bit ends.
