@@ -60,6 +60,9 @@ TEST(Spielstand, BereichsfehlerAendernNichts) {
 TEST(Katalog, NummerierungUndRegelnamen) {
     EXPECT_EQ(std::tuple(TippFeld::nummer(2, 10, 1), TippFeld::nummer(0, 0, 0), TippFeld::nummer(24, 63, 1)),
               std::tuple(1852, 0, 3199));
+    Spielstand s;
+    s.tipps(2, 10, 1) = 7;
+    EXPECT_EQ(s.tipps.element(1852), 7);
     const int abschnitte[][2] = {{0, 0},  {5, 0},   {6, 1},   {42, 7},  {47, 7},  {48, 8}, {55, 8}, {56, 9},
                                  {59, 9}, {60, 10}, {61, 10}, {62, 11}, {63, 12}, {64, 0}, {-1, 0}};
     for (const auto& [spiel, abschnitt] : abschnitte) EXPECT_EQ(abschnittVonSpiel(spiel), abschnitt) << spiel;
