@@ -2,100 +2,53 @@
 
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <tuple>
 
 #include "testspiel.h"
 
 using namespace ovi;
+using P = std::pair<int, int>;
 using namespace ovi::test;
 
-// The first test that applies wins: exact, goal difference, tendency, miss.
-TEST(Auswertung, TrefferKategorie) {
-    const int faelle[][5] = {{3, 1, 3, 1, 0}, {0, 0, 0, 0, 0}, {2, 0, 3, 1, 1}, {0, 2, 1, 3, 1},
-                             {1, 0, 3, 1, 2}, {1, 1, 2, 2, 2}, {0, 0, 3, 3, 2}, {3, 1, 1, 3, 3},
-                             {1, 1, 2, 1, 3}, {2, 1, 1, 1, 3}, {0, 3, 0, 1, 2}, {4, 1, 3, 0, 1}};
-    for (const auto& f : faelle) {
-        EXPECT_EQ(trefferKategorie(f[0], f[1], f[2], f[3]), f[4]) << f[0] << ":" << f[1] << " " << f[2] << ":" << f[3];
-    }
-}
-
-// One participant, one evaluated match, per built-in rule: points, counters, team and section sums, colour.
-TEST(Auswertung, EingebauteRegeln) {
-    constexpr Long rot = rgb(255, 0, 0), gelb = rgb(250, 250, 144), gruen = rgb(48, 190, 48), weiss = 0xFFFFFF;
-    const struct {
-        int modus, th, ta, rh, ra, punkte, a3, a2, a1;
-        Long farbe;
-    } faelle[] = {{3, 3, 1, 3, 1, 3, 1, 0, 0, rot},   {3, 2, 0, 3, 1, 2, 0, 1, 0, gelb},
-                  {3, 1, 0, 3, 1, 1, 0, 0, 1, gruen}, {3, 3, 1, 1, 3, 0, 0, 0, 0, weiss},
-                  {2, 2, 0, 3, 1, 1, 0, 1, 0, gruen}, {2, 3, 1, 3, 1, 3, 1, 0, 0, rot},
-                  {1, 2, 0, 3, 1, 1, 0, 1, 0, gruen}, {1, 1, 0, 3, 1, 1, 0, 0, 1, gruen},
-                  {1, 0, 0, 0, 0, 2, 1, 0, 0, rot},   {1, 1, 1, 2, 2, 1, 0, 0, 1, gruen}};
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(testing::Message() << "Regel " << f.modus << ", " << f.th << ":" << f.ta << " auf " << f.rh << ":"
-                                        << f.ra);
-        Spielstand s;
-        setzeEingebauteRegel(s, f.modus);
-        mitspieler(s, 0, "Anna");
-        setzeSpiel(s, 10, 4, 7, f.rh, f.ra);
-        setzeTipp(s, 0, 10, f.th, f.ta);
-        werteKomplettAus(s);
-        const Auswertung& a = s.auswertung[0];
-        EXPECT_EQ((std::vector<Long>{a.punkte, a.gesamt, a.anzahl3er, a.anzahl2er, a.anzahl1er, a.punkteTeam[4],
-                                     a.punkteTeam[7], a.punkteAbschnitt[1], s.modusFarbe[a.kategorie[10]]}),
-                  (std::vector<Long>{f.punkte, f.punkte, f.a3, f.a2, f.a1, f.punkte, f.punkte, f.punkte, f.farbe}));
-    }
-}
-
-TEST(Auswertung, InvariantenJedesMitspielers) {
-    for (int modus : {1, 2, 3}) {
-        Spielstand s;
-        for (int p = 0; p < 25; p += 2) mitspieler(s, p, "S" + std::to_string(p));
-        for (int m = 0; m < 64; ++m) {
-            setzeSpiel(s, m, m % 32, (m * 7 + 3) % 32, m % 4, (m / 4) % 3, m % 5 != 0);
-            for (int p = 0; p < 25; ++p) setzeTipp(s, p, m, (p + m) % 4, (p * m) % 3);
+// Every tip/result row under each rule (0: an own rule 5-4-0 with colours 1, 2, 3): the first test that applies
+// wins (exact, goal difference, tendency, miss); points, counters, team and section sums and colour follow it.
+// A built-in rule keeps the bonus and the colour of a miss.
+TEST(Auswertung, KategorieUndPunkteJeRegel) {
+    const int faelle[][5] = {{3, 1, 3, 1, 0}, {0, 0, 0, 0, 0}, {2, 0, 3, 1, 1}, {0, 2, 1, 3, 1}, {4, 1, 3, 0, 1},
+                             {1, 0, 3, 1, 2}, {1, 1, 2, 2, 2}, {0, 0, 3, 3, 2}, {0, 3, 0, 1, 2}, {3, 1, 1, 3, 3},
+                             {1, 1, 2, 1, 3}, {0, 0, 0, 1, 3}, {2, 1, 1, 1, 3}, {1, 0, 0, 0, 3}};
+    constexpr Long rot = rgb(255, 0, 0), gelb = rgb(250, 250, 144), gruen = rgb(48, 190, 48), weiss = rgb(1, 2, 3);
+    const int punkte[4][4] = {{5, 4, 0, 0}, {2, 1, 1, 0}, {3, 1, 1, 0}, {3, 2, 1, 0}};
+    const Long farben[4][4] = {
+        {1, 2, 3, weiss}, {rot, gruen, gruen, weiss}, {rot, gruen, gruen, weiss}, {rot, gelb, gruen, weiss}};
+    for (int modus = 0; modus < 4; ++modus)
+        for (const auto& f : faelle) {
+            SCOPED_TRACE(testing::Message()
+                         << "Regel " << modus << ", " << f[0] << ":" << f[1] << " auf " << f[2] << ":" << f[3]);
+            Spielstand s;
+            s.setBonuspunkte(12), s.setModusFarbe(3, weiss);
+            if (modus) setzeEingebauteRegel(s, modus);
+            s.regel.modus = static_cast<Integer>(modus);
+            for (int i = 0; !modus && i < 3; ++i) s.setModusPunkte(i, punkte[0][i]), s.setModusFarbe(i, farben[0][i]);
+            mitspieler(s, 0, "Anna");
+            setzeSpiel(s, 10, 4, 7, f[2], f[3]);
+            setzeTipp(s, 0, 10, f[0], f[1]);
+            werteKomplettAus(s);
+            const Auswertung& a = s.auswertung[0];
+            const int k = f[4], p = punkte[modus][k];
+            EXPECT_EQ((std::vector<Long>{a.kategorie[10], a.punkte, a.gesamt, a.anzahl3er, a.anzahl2er, a.anzahl1er,
+                                         a.punkteTeam[4], a.punkteTeam[7], a.punkteAbschnitt[1], s.modusFarbe[k],
+                                         s.regel.bonuspunkte}),
+                      (std::vector<Long>{k, p, p, k == 0, k == 1, k == 2, p, p, p, farben[modus][k], 12}));
         }
-        setzeEingebauteRegel(s, modus);
-        werteKomplettAus(s);
-        for (int p = 0; p < 25; p += 2) {
-            SCOPED_TRACE(testing::Message() << "Regel " << modus << ", Platz " << p);
-            const Auswertung& a = s.auswertung[p];
-            const auto& mp = s.regel.modusPunkte;
-            EXPECT_EQ(a.punkte, std::accumulate(a.punkteAbschnitt.begin(), a.punkteAbschnitt.end(), 0));
-            EXPECT_EQ(a.punkte, a.anzahl3er * mp[0] + a.anzahl2er * mp[1] + a.anzahl1er * mp[2]);
-            EXPECT_EQ(std::accumulate(a.punkteTeam.begin(), a.punkteTeam.end(), 0), 2 * a.punkte);
-            EXPECT_EQ(summeAbschnitte(s, p, 0, 7) + summeAbschnitte(s, p, 8, 12), a.punkte);
-            EXPECT_GT(a.punkte, 0);
-            for (int m = 0; m < 64; m += 5) EXPECT_EQ(a.kategorie[m], 3);  // not flagged
-        }
-    }
-}
-
-// A category worth 0 points is still counted; a match not flagged counts nothing, even an exact tip.
-TEST(Auswertung, KategorieOhnePunkteUndNichtGewerteteSpiele) {
     Spielstand s;
-    s.regel.modus = 0;
-    s.regel.modusPunkte[0] = 5;
-    s.regel.modusPunkte[1] = 4;
-    s.regel.modusPunkte[2] = 0;
-    mitspieler(s, 0, "Anna");
-    setzeSpiel(s, 0, 0, 1, 2, 0);
-    setzeTipp(s, 0, 0, 1, 0);
-    setzeSpiel(s, 1, 2, 3, 1, 1);
-    setzeTipp(s, 0, 1, 0, 0);
-    setzeSpiel(s, 3, 0, 1, 2, 1, false);
-    setzeTipp(s, 0, 3, 2, 1);
-    werteKomplettAus(s);
-    const Auswertung& a = s.auswertung[0];
-    EXPECT_EQ((std::vector<int>{a.anzahl3er, a.anzahl2er, a.anzahl1er, a.punkte, a.kategorie[0], a.kategorie[1],
-                                a.kategorie[3]}),
-              (std::vector<int>{0, 0, 2, 0, 2, 2, 3}));
+    EXPECT_THROW(setzeEingebauteRegel(s, 0), Bereichsfehler);
+    EXPECT_THROW(setzeEingebauteRegel(s, 4), Bereichsfehler);
 }
 
 // Slots that do not play along sink below everybody, flagged matches or not.
 TEST(Auswertung, NichtMitspielerStehenImmerUnten) {
     for (bool einSpielGewertet : {false, true}) {
-        SCOPED_TRACE(einSpielGewertet);
         Spielstand s;
         s.regel.bonuspunkte = 10;
         mitspieler(s, 20, "Zoe");
@@ -104,26 +57,10 @@ TEST(Auswertung, NichtMitspielerStehenImmerUnten) {
         werteKomplettAus(s);
         for (int p = 0; p < 25; ++p) {
             if (p == 20 || p == 22) continue;
-            EXPECT_EQ(s.auswertung[p].punkte, -11) << p;
-            EXPECT_EQ(s.auswertung[p].gesamt, -11) << p;
+            EXPECT_EQ(P(s.auswertung[p].punkte, s.auswertung[p].gesamt), P(-11, -11)) << p;
         }
-        EXPECT_EQ(s.auswertung[20].platz, 0);
-        EXPECT_EQ(s.auswertung[22].platz, 1);
+        EXPECT_EQ(P(s.auswertung[20].platz, s.auswertung[22].platz), P(0, 1));
     }
-}
-
-TEST(Auswertung, RegelwechselBehaeltBonusUndFarbeDrei) {
-    Spielstand s;
-    s.regel.modus = 0;
-    s.regel.bonuspunkte = 12;
-    s.regel.bonus = true;
-    s.modusFarbe[3] = rgb(1, 2, 3);
-    setzeEingebauteRegel(s, 2);
-    EXPECT_EQ(std::tuple(s.regel.modus, s.regel.bonuspunkte, s.regel.bonus, s.modusFarbe[3]),
-              std::tuple(2, 12, true, rgb(1, 2, 3)));
-    EXPECT_THROW(setzeEingebauteRegel(s, 0), Bereichsfehler);
-    EXPECT_THROW(setzeEingebauteRegel(s, 4), Bereichsfehler);
-    EXPECT_EQ(s.regel.modus, 2);
 }
 
 // A damaged team number or a total past 16 bits aborts the evaluation without touching the old records.
