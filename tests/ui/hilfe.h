@@ -26,6 +26,8 @@ struct Schreibtisch {
     QStringList meldungen;
     QList<QList<bool>> kreuze;             // next tick choices; none left stands for "cancelled"
     std::function<void(QPrinter*)> druck;  // what the print preview would paint
+    QList<QList<Weiterfrage>> gefragt;     // who went through after drawn knock-out matches
+    QList<QList<int>> weiterAntworten;     // next answers to that; none left stands for "cancelled"
 
     QStringList naechste(const Dateiwahl& w) {
         wahlen << w;
@@ -49,6 +51,10 @@ struct Schreibtisch {
             fragen << titel + QLatin1Char('|') + punkte.join(QStringLiteral(", "));
             if (kreuze.isEmpty()) return std::nullopt;
             return kreuze.takeFirst();
+        };
+        d.weiter = [this](QWidget*, const QList<Weiterfrage>& f) {
+            gefragt << f;
+            return weiterAntworten.isEmpty() ? QList<int>{} : weiterAntworten.takeFirst();
         };
         d.drucken = [this](QWidget*, const std::function<void(QPrinter*)>& malen) { druck = malen; };
         return d;

@@ -56,6 +56,30 @@ class TestAnsichten : public QObject {
         QCOMPARE(tab->height(), px(oben * 15 + 7515 - 300 * (25 - k)) - oben);
     }
 
+    // Each sort key puts both markers over its column, shifted by the key's offset; the lower one rises a row for
+    // each slot that does not play along.
+    void sortierMarken() {
+        Fenster f({1, 2, 5});
+        f.w.starteEinblenden();
+        auto* tabelle = finde(&f.w, QStringLiteral("fraTabelle"));
+        auto* sortierung = finde<QComboBox>(&f.w, QStringLiteral("cmbSortierung"));
+        auto *oben = finde(&f.w, "imgSortierer", 0), *unten = finde(&f.w, "imgSortierer", 1);
+        const std::pair<const char*, int> spalten[] = {
+            {"lblTabPunkteGesamt", 60}, {"lblTabPunkteGruppe", 60}, {"lblTabPunkteKO", 100}, {"lblBonus", 80},
+            {"lblTab3er", 20},          {"lblTab2er", 20},          {"lblTab1er", 20}};
+        const int hoehe = finde(&f.w, "fraTabSpieler", 0)->height();
+        QStringList daneben;
+        for (int k : {3, 0, 1, 2, 4, 5, 6}) {
+            sortierung->setCurrentIndex(k);
+            emit sortierung->activated(k);
+            const int x = lageIn(finde(&f.w, spalten[k].first, 0), tabelle).x() + px(spalten[k].second);
+            if (std::abs(lageIn(oben, tabelle).x() - x) > 1 || unten->x() != oben->x() ||
+                std::abs(lageIn(unten, tabelle).y() - (px(9120) - 22 * hoehe)) > 2)
+                daneben << spalten[k].first;
+        }
+        QCOMPARE(daneben, QStringList{});
+    }
+
     void startZustand() {
         Fenster f;
         QCOMPARE(f.w.windowTitle(), QStringLiteral("ovi kuvela - Das Tippspiel zur Fußball-Weltmeisterschaft 2006"));

@@ -10,22 +10,8 @@ namespace {
 
 const QString ordner = QStringLiteral(OVI_TURNIER_ORDNER);
 
-// The window on a desk that also answers the question after drawn matches.
-struct Turnier {
-    Schreibtisch tisch;
-    QList<QList<Weiterfrage>> gefragt;
-    QList<QList<int>> antworten;
-    Dienste dienste() {
-        Dienste d = tisch.dienste();
-        d.weiter = [this](QWidget*, const QList<Weiterfrage>& f) {
-            gefragt << f;
-            return antworten.isEmpty() ? QList<int>{} : antworten.takeFirst();
-        };
-        return d;
-    }
-    frmHaupt w{dienste()};
-    Spielstand& s = w.spielstand();
-
+// The window with the tournament files at hand.
+struct Turnier : Fenster {
     void importiere(const QString& datei) {
         tisch.dateien << QStringList{ordner + '/' + datei};
         befehl(&w, QStringLiteral("menSpiele"));
@@ -80,7 +66,7 @@ class TestKoPhase : public QObject {
                                      "Portugal – Niederlande, Italien – Australien, Schweiz – Ukraine, Brasilien – "
                                      "Ghana, Spanien – Frankreich"});
         waehleAnsicht(&t.w, 8);
-        QCOMPARE(zeile(t.gefragt.size(), t.s.tipps(0, 48, 0), t.s.tipps(0, 48, 1), t.s.spiele[48].auswerten,
+        QCOMPARE(zeile(t.tisch.gefragt.size(), t.s.tipps(0, 48, 0), t.s.tipps(0, 48, 1), t.s.spiele[48].auswerten,
                        t.w.ungespeichert(), flaggen(&t.w, 8)),
                  "0 2 1 0 1 Deutschland-Schweden, Argentinien-Mexiko, England-Ecuador, Portugal-Niederlande, "
                  "Italien-Australien, Schweiz-Ukraine, Brasilien-Ghana, Spanien-Frankreich");
@@ -113,18 +99,18 @@ class TestKoPhase : public QObject {
         waehleAnsicht(&t.w, 8);
         waehleAnsicht(&t.w, 9);
         const Spiele vorher = t.s.spiele;
-        t.antworten << antwort;
+        t.tisch.weiterAntworten << antwort;
         befehl(&t.w, QStringLiteral("menKOPaarungen"));
-        QCOMPARE(t.gefragt.size(), 1);
-        const Weiterfrage& f = t.gefragt[0].value(0);
-        QCOMPARE(zeile(t.gefragt[0].size(), f.spiel, f.heim, f.aus, f.vorschlag),
+        QCOMPARE(t.tisch.gefragt.size(), 1);
+        const Weiterfrage& f = t.tisch.gefragt[0].value(0);
+        QCOMPARE(zeile(t.tisch.gefragt[0].size(), f.spiel, f.heim, f.aus, f.vorschlag),
                  QStringLiteral("1 Achtelfinale: Schweiz – Ukraine Schweiz Ukraine -1"));
         QCOMPARE(t.tisch.meldungen.value(0), meldung);
         QCOMPARE(flaggen(&t.w, 4), viertelfinale);
         if (antwort.isEmpty()) QVERIFY(t.s.spiele == vorher);
         // Asked again next time, with the side that already went through offered first.
         befehl(&t.w, QStringLiteral("menKOPaarungen"));
-        QCOMPARE(t.gefragt.value(1).value(0).vorschlag, antwort.value(0, 0) == 1 ? 1 : -1);
+        QCOMPARE(t.tisch.gefragt.value(1).value(0).vorschlag, antwort.value(0, 0) == 1 ? 1 : -1);
     }
 
     // The tables are filled anew whenever the window is shown, with what is typed in the grid.
