@@ -70,8 +70,7 @@ class TestEingabe : public QObject {
             f.w.starteEinblenden();
             sichtbar(f.w);
             waehleAnsicht(&f.w, ansicht);
-            const int erstes = ansicht < 8 ? 6 * ansicht : ansicht == 8 ? 48 : ansicht == 9 ? 56 : 60;
-            const int spiele = ansicht < 8 ? 6 : ansicht == 8 ? 8 : 4;
+            const int erstes = erstesSpiel(ansicht), spiele = spieleIn(ansicht);
             for (int sl = 0; sl < spiele; ++sl) {
                 tippe(feld(&f.w, "txtHeimTipp", 8 + sl), char('1' + sl));
                 tippe(feld(&f.w, "txtAusTipp", 16 + sl), char('2' + sl));

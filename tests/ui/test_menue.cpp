@@ -1,4 +1,5 @@
-// The menu bar and the commands behind it: tree, rule marks, match selection, reset, random tips.
+// The menu bar and the commands behind it: tree, rule marks, match selection, reset, and the dialogs they open,
+// confirmed as the operator does, with what the window shows afterwards.
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMenu>
