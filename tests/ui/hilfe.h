@@ -26,6 +26,8 @@ struct Schreibtisch {
     QStringList meldungen;
     QList<QList<bool>> kreuze;             // next tick choices; none left stands for "cancelled"
     std::function<void(QPrinter*)> druck;  // what the print preview would paint
+    QList<QList<Weiterfrage>> gefragt;     // who went through after drawn knock-out matches
+    QList<QList<int>> weiterAntworten;     // next answers to that; none left stands for "cancelled"
 
     QStringList naechste(const Dateiwahl& w) {
         wahlen << w;
@@ -49,6 +51,10 @@ struct Schreibtisch {
             fragen << titel + QLatin1Char('|') + punkte.join(QStringLiteral(", "));
             if (kreuze.isEmpty()) return std::nullopt;
             return kreuze.takeFirst();
+        };
+        d.weiter = [this](QWidget*, const QList<Weiterfrage>& f) {
+            gefragt << f;
+            return weiterAntworten.isEmpty() ? QList<int>{} : weiterAntworten.takeFirst();
         };
         d.drucken = [this](QWidget*, const std::function<void(QPrinter*)>& malen) { druck = malen; };
         return d;
@@ -90,14 +96,6 @@ inline QAccessibleInterface* zugang(const QWidget* w) {
 inline QString inhalt(const QWidget* f) { return zugang(f)->text(QAccessible::Value); }
 inline QString text(const QObject* w, const char* art, int index) { return finde<QLabel>(w, art, index)->text(); }
 
-// Names art_0 .. art_(n-1) of the widgets that pass, to compare a whole view at once.
-inline QStringList welche(const QObject* w, const char* art, int n, const std::function<bool(QWidget*)>& ok) {
-    QStringList l;
-    for (int i = 0; i < n; ++i)
-        if (ok(finde(w, art, i))) l << name(art, i);
-    return l;
-}
-
 inline void befehl(const QObject* w, const QString& name) { finde<QAction>(w, name)->trigger(); }
 inline void klick(const QObject* w, const QString& name) { QTest::mouseClick(finde(w, name), Qt::LeftButton); }
 
@@ -128,9 +126,18 @@ inline void setzeTipp(Spielstand& s, int p, int m, int heim, int aus) {
 // The views: groups A to H, Achtelfinale, Viertelfinale, Halbfinale with Finale; their first match and size.
 inline int erstesSpiel(int v) { return v < 8 ? 6 * v : v == 8 ? 48 : v == 9 ? 56 : 60; }
 inline int spieleIn(int v) { return v < 8 ? 6 : v == 8 ? 8 : 4; }
-inline void jedeAnsicht() {
-    QTest::addColumn<int>("ansicht");
-    for (int v = 0; v < 11; ++v) QTest::addRow("Ansicht %d", v) << v;
+
+// The ranking table as it reads, row by row: name, total, group phase, knock-out, bonus, exact, difference, tendency.
+inline QStringList tabelle(const QObject* w, int zeilen) {
+    QStringList l;
+    for (int r = 0; r < zeilen; ++r) {
+        QStringList z;
+        for (const char* spalte : {"lblTabSpieler", "lblTabPunkteGesamt", "lblTabPunkteGruppe", "lblTabPunkteKO",
+                                   "lblBonus", "lblTab3er", "lblTab2er", "lblTab1er"})
+            z << text(w, spalte, r);
+        l << z.join(QLatin1Char('|'));
+    }
+    return l;
 }
 
 // Values joined by blanks, to compare many at once.
@@ -153,7 +160,6 @@ inline QList<int> von(int a, int b) {
 inline int px(double tw) { return static_cast<int>(std::lround(tw / 15.0)); }
 inline QPoint lageIn(const QWidget* w, const QWidget* vorfahr) { return w->mapTo(vorfahr, QPoint(0, 0)); }
 inline QColor grund(const QWidget* w) { return zugang(w)->backgroundColor(); }
-inline QColor schrift(const QWidget* w) { return zugang(w)->foregroundColor(); }
 
 }  // namespace ovi::test
 
