@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <map>
@@ -17,18 +16,15 @@ using namespace ovi;
 
 namespace {
 
-struct Lauf {
-    int rc = -1;
-    std::string aus, fehler;
-};
-
-// stdout goes to the file `ausgabe` when one is named.
-Lauf starte(const QStringList& argumente, const QString& ausgabe = {}) {
+// Exit code, stdout and stderr, the test's folder written as DIR both ways; stdout goes to `ausgabe` when named.
+using Lauf = std::tuple<int, std::string, std::string>;
+Lauf starte(const QString& ordner, QStringList argumente, const QString& ausgabe = {}) {
     QProcess p;
     if (!ausgabe.isEmpty()) p.setStandardOutputFile(ausgabe);
-    p.start(QStringLiteral(OVI_AUSWERTUNG), argumente);
+    p.start(QStringLiteral(OVI_AUSWERTUNG), argumente.replaceInStrings("DIR", ordner));
     if (!p.waitForFinished(30000)) return {};
-    return {p.exitCode(), p.readAllStandardOutput().toStdString(), p.readAllStandardError().toStdString()};
+    return {p.exitCode(), p.readAllStandardOutput().toStdString(),
+            QString::fromUtf8(p.readAllStandardError()).replace(ordner, "DIR").toStdString()};
 }
 
 std::string erwartet(const char* name) {
@@ -66,17 +62,17 @@ TEST(Werkzeug, AufrufeMitAusgabeFehlerUndRueckgabe) {
         if (sp[0].startsWith(u'{')) teile[sp[0]] = QString::fromStdString(fuelle(sp[4]));
         if (sp[0].startsWith(u'{') || sp[0].startsWith(u'#')) continue;
         SCOPED_TRACE(zeile.toStdString());
-        const Lauf l = starte(QString(sp[0]).replace("DIR", ordner.path()).split(u' ', Qt::SkipEmptyParts), sp[1]);
-        EXPECT_EQ(l.rc, sp[2].toInt());
-        EXPECT_EQ(l.aus, sp[3].isEmpty() || sp[3].startsWith(u'{') ? fuelle(sp[3]) : erwartet(qPrintable(sp[3])));
-        EXPECT_EQ(QString::fromStdString(l.fehler).replace(ordner.path(), "DIR").toStdString(), fuelle(sp[4]));
+        EXPECT_EQ(starte(ordner.path(), sp[0].split(u' ', Qt::SkipEmptyParts), sp[1]),
+                  Lauf(sp[2].toInt(), sp[3].isEmpty() || sp[3][0] == u'{' ? fuelle(sp[3]) : erwartet(qPrintable(sp[3])),
+                       fuelle(sp[4])));
     }
     // The page the window would export from the same file, with the tool's date and time.
     for (const bool berichte : {false, true}) {
-        const Lauf l = starte(QStringList{"--html", "--weltmeister", "Italien", f, berichte ? "--berichte" : "--html"});
-        ASSERT_EQ(l.rc, 0) << l.fehler;
-        const std::size_t von = l.aus.find("<p>Stand: ") + 10;
-        const std::string stand = l.aus.substr(von, l.aus.find("</p>", von) - von);
-        EXPECT_EQ(l.aus, alsHtml(baueTabellendokument(s, "klein.gowet", stand, {true, true, berichte})));
+        const auto [rc, aus, fehler] =
+            starte(ordner.path(), {"--html", "--weltmeister", "Italien", f, berichte ? "--berichte" : "--html"});
+        ASSERT_EQ(rc, 0) << fehler;
+        const std::size_t von = aus.find("<p>Stand: ") + 10;
+        const std::string stand = aus.substr(von, aus.find("</p>", von) - von);
+        EXPECT_EQ(aus, alsHtml(baueTabellendokument(s, "klein.gowet", stand, {true, true, berichte})));
     }
 }
