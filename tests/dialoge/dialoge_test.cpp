@@ -252,7 +252,7 @@ class DialogeTest : public QObject {
     // only at row 5) leaves every row as it was.
     void spielInfo() {
         Spielstand s;  // the referee the catalogue does not name shows empty
-        s.spiele[59] = Spiel{8, 11, 0, 0, false, 2, 6, "01.07.2006", "21:00", 3, 5, "1,45  -  4,50  -  8,00"};
+        s.spiele[59] = Spiel{8, 11, 0, 0, false, 2, 6, "01.07.2006", "21:00", 3, 5, "2,10  -  3,20  -  3,60"};
         auto d = oeffne<frmSpielInfo>();
         d->spielAnzeigen(s, 0);
         d->spielAnzeigen(s, 59);
