@@ -49,8 +49,7 @@ TEST(BeschaedigteDateien, SpieldateiUndSpielInfo) {
         [&s](std::string_view b, const std::string& n) { return leseSpieldatei(b, s.nationen, n); },
         [](const Spieldatei& d) { return schreibeSpieldatei(d); });
     // Both outcomes must occur: flipped tips beyond 9 are refused, flipped name bytes are just other names.
-    EXPECT_GT(spiel.first, 100);
-    EXPECT_GT(spiel.second, 100);
+    EXPECT_GT(std::min(spiel.first, spiel.second), 100);
     const SpielInfo info{.spiele = s.spiele, .ansicht = 8};
     beschaedige(schreibeSpielInfo(info), leseSpielInfo, schreibeSpielInfo);
 }

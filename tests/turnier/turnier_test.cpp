@@ -1,8 +1,7 @@
 // The shipped tournament files, read back with the checking readers, against data/wm2006.csv and the group list.
 #include <gtest/gtest.h>
 
-#include <QString>
-#include <fstream>
+#include <QFile>
 #include <map>
 #include <sstream>
 
@@ -19,10 +18,8 @@ namespace {
 const QString ordner = QStringLiteral(OVI_TURNIER_ORDNER "/");
 
 std::string text(const char* pfad) {
-    std::ifstream f(pfad, std::ios::binary);
-    std::stringstream t;
-    t << f.rdbuf();
-    return t.str();
+    QFile f(QString::fromUtf8(pfad));
+    return f.open(QIODevice::ReadOnly) ? f.readAll().toStdString() : "";
 }
 
 Integer team(const std::string& name) { return Integer(katalog::mannschaftNr(Spielstand().nationen, name)); }
@@ -42,15 +39,13 @@ TEST(Turnier, SpielplanUndStufendateien) {
     for (int m = 0; m < 64; ++m) {
         const Spiel& sp = plan.daten->spiele[m];
         const int phase = m < 48 ? 0 : m < 56 ? 1 : m < 60 ? 2 : m < 62 ? 3 : m == 62 ? 4 : 5;
-        const bool gruppenspiel = m < 48;
-        EXPECT_EQ(std::tie(sp.phase, sp.auswerten, sp.ergHeim, sp.ergAus, sp.schiri, sp.quote, sp.datum, sp.zeit),
-                  std::tuple(phase, false, 0, 0, 0, "", p[m].datum, p[m].anstoss + " Uhr"))
+        const Integer heim = m < 48 ? team(p[m].heim) : 32, aus = m < 48 ? team(p[m].aus) : 32;
+        EXPECT_EQ(std::tie(sp.heim, sp.aus, sp.phase, sp.auswerten, sp.ergHeim, sp.ergAus, sp.schiri, sp.quote,
+                           sp.datum, sp.zeit),
+                  std::tuple(heim, aus, phase, false, 0, 0, 0, "", p[m].datum, p[m].anstoss + " Uhr"))
             << m;
-        const Integer heim = gruppenspiel ? team(p[m].heim) : 32, aus = gruppenspiel ? team(p[m].aus) : 32;
-        EXPECT_EQ(std::tie(sp.heim, sp.aus), std::tie(heim, aus)) << m;
-        if (gruppenspiel) {
-            EXPECT_EQ(gruppe[p[m].heim] + std::string(1, gruppe[p[m].aus]), std::string(2, char('A' + m / 6))) << m;
-        }
+        EXPECT_TRUE(m >= 48 || gruppe[p[m].heim] + std::string(1, gruppe[p[m].aus]) == std::string(2, 'A' + m / 6))
+            << m;
     }
     const turnier::Stufe stufen[] = {{"wm2006-1-nach-gruppenphase.gowet", 48, 56, 8},
                                      {"wm2006-2-nach-achtelfinale.gowet", 56, 60, 9},
@@ -76,10 +71,9 @@ TEST(Turnier, SpielplanUndStufendateien) {
 // The finished tournament with six demo participants under 3-2-1 with a bonus of 10; the ranking was checked with
 // a separate count over the file's tips, outside this program.
 TEST(Turnier, ErgebnisdateiMitDemoTeilnehmern) {
-    const Spielstand leer;
-    const auto gelesen = ladeSpieldatei(ordner + "wm2006-ergebnisse.gowet", leer.nationen);
-    ASSERT_TRUE(gelesen) << gelesen.fehler;
     Spielstand s;
+    const auto gelesen = ladeSpieldatei(ordner + "wm2006-ergebnisse.gowet", s.nationen);
+    ASSERT_TRUE(gelesen) << gelesen.fehler;
     uebernehme(s, *gelesen.daten);
     EXPECT_EQ(std::tie(s.regel.modus, s.regel.bonus, s.regel.bonuspunkte), std::tuple(3, true, 10));
     for (int m = 0; m < 64; ++m)
