@@ -1,10 +1,15 @@
 // Undo and redo: every kind of step taken back and done again, compared as whole games and whole windows;
-// the clean state behind the save question; the length of the history.
+// the clean state behind the save question; the length of the history. Also the "Verlauf" window, which follows
+// evaluations and undo, and a fault inside a handler, which abandons the operation only.
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QUndoStack>
 
+#include "../core/verlaufspiel.h"
+#include "frmverlauf.h"
 #include "hilfe.h"
 #include "spieldatei.h"
 #include "spielinfo.h"
@@ -115,13 +120,15 @@ class TestRueckgaengig : public QObject {
 
   private slots:
     // Ctrl+Z puts back the game and the window from before the step, Ctrl+Umschalt+Z and Ctrl+Y those after it;
-    // the menu names the step.
+    // the menu names the step: its texts before, after the step, after undo and after redo are compared at once.
     void schritte() {
+        QStringList texte, soll;
         for (const auto& c : faelle) {
             Partie f;
             QAction* zurueck = finde<QAction>(&f.w, QStringLiteral("menRückgängig"));
             QAction* wieder = finde<QAction>(&f.w, QStringLiteral("menWiederholen"));
-            QCOMPARE(zeile(zurueck->text(), zurueck->isEnabled()), zeile("Rückgängig", 0));
+            const auto menue = [&] { texte << zeile(zurueck->text(), zurueck->isEnabled(), wieder->text()); };
+            menue();
             if (c.vorher) c.vorher(f);
             const Spielstand vorher = f.s;
             const QStringList vorherSchirm = bildschirm(f.w);
@@ -132,18 +139,22 @@ class TestRueckgaengig : public QObject {
             const Spielstand nachher = f.s;
             const QStringList nachherSchirm = bildschirm(f.w);
             QVERIFY2(!(nachher == vorher) || nachherSchirm != vorherSchirm, c.schritt);
-            QCOMPARE(zurueck->text(), QStringLiteral("Rückgängig: ") + QString::fromUtf8(c.schritt));
-            taste(Qt::Key_Z);
+            menue(), taste(Qt::Key_Z), menue();
             QVERIFY2(f.s == vorher && bildschirm(f.w) == vorherSchirm, c.schritt);
-            QCOMPARE(wieder->text(), QStringLiteral("Wiederholen: ") + QString::fromUtf8(c.schritt));
             for (auto [k, m] : {std::pair{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
                                 std::pair{Qt::Key_Y, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
                 taste(k, m);
                 QVERIFY2(f.s == nachher && bildschirm(f.w) == nachherSchirm, c.schritt);
                 if (k == Qt::Key_Z) taste(Qt::Key_Z);
             }
-            QCOMPARE(f.tisch.meldungen, QStringList{});
+            menue();
+            const QString n = QString::fromUtf8(c.schritt);
+            soll << "Rückgängig 0 Wiederholen" << "Rückgängig: " + n + " 1 Wiederholen"
+                 << zeile(c.vorher ? "Rückgängig: Zufallstipps" : "Rückgängig", bool(c.vorher), "Wiederholen: " + n)
+                 << "Rückgängig: " + n + " 1 Wiederholen";
+            texte << f.tisch.meldungen;
         }
+        QCOMPARE(texte, soll);
     }
 
     // The save question asks exactly when the history is away from the last save or open. What changes no game
@@ -181,6 +192,65 @@ class TestRueckgaengig : public QObject {
         QCOMPARE(zeile(g.w.ungespeichert(), g.w.verlauf()->count()), zeile(0, 1));
         taste(Qt::Key_Z);
         QVERIFY(g.w.ungespeichert());
+    }
+
+    // The chart window from the menu: its switch, hover, how it follows evaluations and undo.
+    void verlaufsfenster() {
+        Fenster f;
+        f.s = rennen();
+        f.w.starteEinblenden();
+        befehl(&f.w, QStringLiteral("menVerlauf"));
+        auto* fenster = finde(&f.w, "frmVerlauf");
+        auto* bild = finde<VerlaufBild>(fenster, "picVerlauf");
+        finde<QRadioButton>(fenster, "optPunkte")->click();
+        const Punkt p = bild->diagramm().linien[1].punkte[1];
+        QTest::mouseMove(bild, QPoint(qRound(p.x), qRound(p.y)));  // on Anna's line
+        QCOMPARE(zeile(fenster->isVisible(), fenster->isWindow(), fenster->isModal(), fenster->windowTitle(),
+                       bild->diagramm().linien.size(), bild->diagramm().art == Kurve::punkte,
+                       finde<QTextBrowser>(fenster, "txtTagessieger")->toPlainText().count("Anna, Cem & Co"),
+                       bild->hervorgehoben(), finde<QLabel>(fenster, "lblAuswahl")->text()),
+                 "1 1 0 Verlauf 3 1 1 0 Anna: Platz 2, 9 Punkte");
+        QTest::mouseMove(bild, QPoint(2, 2));
+        QCOMPARE(bild->hervorgehoben(), -1);
+        f.s.spiele[63].auswerten = false;  // without the final two match days are left
+        f.w.starteEinblenden();
+        QCOMPARE(bild->diagramm().tagText, (std::vector<std::string>{"09.06.", "24.06."}));
+        const auto werte = [bild] {
+            std::vector<std::vector<double>> w;
+            for (const auto& l : bild->diagramm().linien) w.push_back(l.werte);
+            return w;
+        };
+        f.w.beginneVerlauf();
+        const auto vorher = werte();
+        befehl(&f.w, QStringLiteral("men2Punkte"));
+        QVERIFY(werte() != vorher);
+        befehl(&f.w, QStringLiteral("menRückgängig"));
+        QCOMPARE(werte(), vorher);
+    }
+
+    // 20000 points for an exact hit overflow 16 bits in the second hit: the evaluation is abandoned and reported,
+    // points stay as they were; afterwards a typed tip still counts.
+    void abbruch() {
+        Fenster f({0, 1});
+        for (int m : {0, 1}) f.s.spiele[m].ergHeim = 1, f.s.spiele[m].auswerten = true, f.s.tipps(0, m, 0) = 1;
+        setzeTipp(f.s, 1, 0, 2, 1);
+        f.w.starteEinblenden();
+        sichtbar(f.w);
+        const auto punkte = [&] {
+            return zeile(text(&f.w, "lblPunkteGesamt", 0), text(&f.w, "lblPunkteGesamt", 1),
+                         text(&f.w, "lblTabPunkteGesamt", 0), text(&f.w, "lblTabPunkteGesamt", 1));
+        };
+        const Spielstand vorher = f.s;
+        f.s.regel.modusPunkte[0] = 20000;
+        klick(&f.w, QStringLiteral("cmdAuswerten"));
+        QCOMPARE(f.tisch.meldungen, QStringList{"ovi kuvela|Der Vorgang wurde abgebrochen:\nÜberlauf: 40000 passt nicht "
+                                                "in 16 Bit"});
+        QVERIFY(f.s.auswertung == vorher.auswertung && f.s.sieger == vorher.sieger);
+        QCOMPARE(punkte(), QStringLiteral("6 2 6 2"));
+        f.s.regel = vorher.regel;
+        tippe(feld(&f.w, "txtHeimTipp", 8 * 1 + 1), '1');
+        klick(&f.w, QStringLiteral("cmdAuswerten"));
+        QCOMPARE(zeile(f.s.tipps(1, 1, 0), f.tisch.meldungen.size(), punkte()), "1 1 6 5 6 5");
     }
 };
 
