@@ -117,7 +117,7 @@ class TestRueckgaengig : public QObject {
         Partie f;
         QAction* zurueck = finde<QAction>(&f.w, QStringLiteral("menRückgängig"));
         QAction* wieder = finde<QAction>(&f.w, QStringLiteral("menWiederholen"));
-        QList<std::pair<Spielstand, QStringList>> staende{{f.s, bildschirm(f.w)}};
+        QList<std::pair<Spielstand, QStringList>> staende;
         QStringList gesehen, soll;
         const auto sieh = [&](int i) {
             // Entering a field takes random tips over, which is no step; a field left red by typing is no matter of the
@@ -135,6 +135,13 @@ class TestRueckgaengig : public QObject {
             return zeile(QString::fromUtf8(wort) + (i < 0 || i >= 13 ? "" : QString(": ") + faelle[i].schritt),
                          i >= 0 && i < 13);
         };
+        // What changes no game value is no step: a view change, sorting, a field entered and left, evaluating again.
+        waehleAnsicht(&f.w, 3);
+        auto* sortierung = finde<QComboBox>(&f.w, QStringLiteral("cmbSortierung"));
+        sortierung->setCurrentIndex(2);
+        emit sortierung->activated(2);
+        klick(&f.w, QStringLiteral("cmdAuswerten"));
+        waehleAnsicht(&f.w, 0);
         sieh(0);
         for (int i = 1; i <= 13; ++i) faelle[i - 1].tun(f), sieh(i);
         for (int i = 12; i >= 0; --i) taste(Qt::Key_Z), sieh(i);
@@ -145,32 +152,15 @@ class TestRueckgaengig : public QObject {
             soll << zeile(text("Rückgängig", i - 1), text("Wiederholen", 13), i, i != 0 && i != 12);
         for (int i = 12; i >= 0; --i) soll << zeile(text("Rückgängig", i - 1), text("Wiederholen", i), 13, i != 12);
         for (int i = 1; i <= 13; ++i) soll << zeile(text("Rückgängig", i - 1), text("Wiederholen", i), 13, i != 12);
-        QCOMPARE(gesehen, soll);
-        QCOMPARE(f.tisch.meldungen, QStringList{});
-    }
-
-    // What changes no game value is no step: a view change, sorting, a field entered and left, evaluating again.
-    // After a save the question asks exactly when the history is away from it; "Abbrechen" keeps the window.
-    void sauber() {
-        Partie f;
-        waehleAnsicht(&f.w, 3);
-        auto* sortierung = finde<QComboBox>(&f.w, QStringLiteral("cmbSortierung"));
-        sortierung->setCurrentIndex(2);
-        emit sortierung->activated(2);
-        feld(&f.w, "txtHeimTipp", 0)->setFocus(Qt::TabFocusReason);
-        feld(&f.w, "txtAusTipp", 0)->setFocus(Qt::TabFocusReason);
-        klick(&f.w, QStringLiteral("cmdAuswerten"));
-        QStringList gesehen;
-        const auto sieh = [&] { gesehen << zeile(f.w.ungespeichert(), f.w.verlauf()->count()); };
-        sieh(), tippe(feld(&f.w, "txtHeimTipp", 25), '6'), f.menue("menSpeichern", f.pfad("spiel.gowet")), sieh();
-        taste(Qt::Key_Z), sieh(), taste(Qt::Key_Y), sieh();
-        QCOMPARE(gesehen.join(u','), QStringLiteral("0 0,0 1,1 1,0 1"));
-        taste(Qt::Key_Z);
-        f.tisch.antworten = {Antwort::abbrechen};
-        QVERIFY(!f.w.close());
+        // Saved, the question asks exactly when the history is away from it; "Abbrechen" keeps the window.
+        f.menue("menSpeichern", f.pfad("spiel.gowet"));
+        const qsizetype n = f.tisch.fragen.size();
+        taste(Qt::Key_Z), f.tisch.antworten = {Antwort::abbrechen};
+        gesehen << zeile(f.w.close());
         taste(Qt::Key_Y);
-        QVERIFY(f.w.close());
-        QCOMPARE(f.tisch.fragen, QStringList{"ovi kuvela|Sollen die Änderungen gespeichert werden?"});
+        gesehen.last() += zeile("", f.w.close(), f.tisch.fragen.mid(n).join(u'/'));
+        QCOMPARE(gesehen, soll << "0 1 ovi kuvela|Sollen die Änderungen gespeichert werden?");
+        QCOMPARE(f.tisch.meldungen, QStringList{});
     }
 
     // The chart window from the menu: its switch, hover, how it follows evaluations and undo.
