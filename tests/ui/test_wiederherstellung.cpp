@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -42,10 +41,12 @@ bool kopieHaelt(const QString& ordner, const Spieldatei& d) {
     return false;
 }
 
-// The program as it is started, typing like a person (or not at all), then waiting to be ended from outside.
+// The program as it is started with a file, typing like a person (or not at all), then waiting to be ended from
+// outside.
 int tippendesProgramm(char** argv, bool tippen) {
     // Started like the program itself, without the option that made it the typist.
-    return laufe(1, argv, [tippen](frmHaupt& w) {
+    char* aufruf[] = {argv[0], argv[2], nullptr};
+    return laufe(2, aufruf, [tippen](frmHaupt& w) {
         QTimer::singleShot(0, &w, [&w, tippen] {
             w.activateWindow();
             if (!QTest::qWaitForWindowActive(&w)) std::abort();
@@ -99,72 +100,56 @@ class TestWiederherstellung : public QObject {
                              datei + "/kopien“ lässt sich nicht beschreiben."});
     }
 
-    // A run that did not end leaves its copy with the file's name; a run that still goes is left alone. Restored:
-    // the new run's copy instead of the old one. Refused: gone. Not answered: kept for next time.
-    void frueherLauf() {
-        QStringList gesehen;
-        for (Antwort antwort : {Antwort::ja, Antwort::nein, Antwort::abbrechen}) {
-            init();
-            const QString datei = daten_->filePath(QStringLiteral("runde.gowet"));
-            QVERIFY(speichereSpieldatei(datei, ausSpielstand(Spielstand{})).empty());
-            Spieldatei vorher;
-            {
-                Fenster alt({0});
-                alt.tisch.dateien << QStringList{datei};
-                befehl(&alt.w, QStringLiteral("menÖffnen"));
-                Wiederherstellung sicherung(alt.w, ordner_);
-                alt.s.setSpieltMit(0, true), alt.w.starteEinblenden(), sichtbar(alt.w);
-                tippe(feld(&alt.w, "txtAusTipp", 8), '2');
-                sicherung.sichere();
-                vorher = ausSpielstand(alt.s);
-            }  // gone without a normal end
-            Fenster laeuft, neu;
-            sichtbar(laeuft.w);
-            Wiederherstellung andere(laeuft.w, ordner_);
-            tippe(feld(&laeuft.w, "txtHeimErg", 0), '1');
-            andere.sichere();
-            neu.tisch.antworten << antwort;
-            Wiederherstellung sicherung(neu.w, ordner_);
-            const bool angeboten = sicherung.bieteAn();
-            const QStringList da = kopien(ordner_);
-            gesehen << zeile(angeboten, ausSpielstand(neu.s) == vorher, neu.w.dateiName() == datei,
-                             finde<QLabel>(&neu.w, QStringLiteral("lblDateiE"))->text(), neu.w.ungespeichert(),
-                             da.size(), da.contains(QFileInfo(andere.kopie()).fileName()),
-                             da.contains(QFileInfo(sicherung.kopie()).fileName()), neu.tisch.meldungen.size(),
-                             neu.tisch.fragen.join(u'/').replace(QRegularExpression("vom .* Uhr"), "vom … Uhr"));
-        }
-        const QString frage = QStringLiteral("ovi kuvela|Es gibt ungesicherte Änderungen vom … Uhr. Wiederherstellen?");
-        QCOMPARE(gesehen, QStringList({"1 1 1 runde.gowet 1 2 1 1 0 " + frage, "0 0 0  0 1 1 0 0 " + frage,
-                                       "0 0 0  0 2 1 0 0 " + frage}));
-    }
-
-    // A typing program is killed, or told to end; the next start offers exactly what was typed. A run killed with
-    // nothing unsaved leaves only its lock: nothing to offer, and the lock goes.
+    // A program with a file typing is killed, or told to end; while it runs, its copy is neither offered nor
+    // touched. The next start offers exactly what was typed, with the file's name. Restored: the new run's copy
+    // instead of the old one. Refused: gone. Not answered: kept for next time. A run killed with nothing unsaved
+    // leaves only its lock: nothing to offer, and the lock goes.
     void abgebrochen() {
         qputenv("XDG_DATA_HOME", daten_->path().toUtf8());
         const QString ordner = daten_->filePath(QStringLiteral("ovikuvela/wiederherstellung"));
-        for (const auto& [signal, art] : {std::pair{SIGKILL, "--tippen"}, {SIGTERM, "--tippen"}, {SIGKILL, "--leer"}}) {
-            const bool getippt = art[2] == 't';
+        const QString datei = daten_->filePath(QStringLiteral("runde.gowet"));
+        QVERIFY(speichereSpieldatei(datei, ausSpielstand(Spielstand{})).empty());
+        const auto sperren = [&] { return QDir(ordner).entryList({"kopie-*.lock"}, QDir::Files).size(); };
+        const struct {
+            int signal;
+            const char* art;
+            Antwort antwort;
+            const char* soll;
+        } faelle[] = {{SIGKILL, "--tippen", Antwort::ja, "0 0 1 1 1 1 runde.gowet 1 1 1 1 0"},
+                      {SIGTERM, "--tippen", Antwort::nein, "0 0 0 1 0 0  0 0 0 1 0"},
+                      {SIGKILL, "--tippen", Antwort::abbrechen, "0 0 0 1 0 0  0 1 0 1 0"},
+                      {SIGKILL, "--leer", Antwort::ja, "0 0 0 0 0 0  0 0 0 1 0"}};
+        QStringList gesehen, soll;
+        for (const auto& c : faelle) {
             QDir(ordner).removeRecursively();
             QProcess programm;
-            programm.start(QCoreApplication::applicationFilePath(), {QString::fromUtf8(art)});
+            programm.start(QCoreApplication::applicationFilePath(), {QString::fromUtf8(c.art), datei});
             QByteArray ausgabe;
             QTRY_VERIFY_WITH_TIMEOUT((ausgabe += programm.readAllStandardOutput()).contains("getippt"), 60000);
+            const bool getippt = c.art[2] == 't';
             // Killed, it can only leave what it wrote on its own.
-            if (signal == SIGKILL && getippt) QTRY_VERIFY_WITH_TIMEOUT(kopieHaelt(ordner, erwartet()), 60000);
-            ::kill(static_cast<pid_t>(programm.processId()), signal);
+            if (c.signal == SIGKILL && getippt) QTRY_VERIFY_WITH_TIMEOUT(kopieHaelt(ordner, erwartet()), 60000);
+            QString waehrend;
+            {
+                Fenster laeuft;
+                laeuft.tisch.antworten << Antwort::ja;
+                waehrend = zeile(Wiederherstellung(laeuft.w, ordner).bieteAn() || !laeuft.tisch.fragen.isEmpty());
+            }
+            ::kill(static_cast<pid_t>(programm.processId()), c.signal);
             QVERIFY(programm.waitForFinished(60000));
-            if (signal == SIGTERM) QCOMPARE(zeile(int(programm.exitStatus()), programm.exitCode()), zeile(0, 0));
-            const auto sperren = [&] { return QDir(ordner).entryList({"kopie-*.lock"}, QDir::Files).size(); };
-            QCOMPARE(zeile(kopien(ordner).size(), sperren()), zeile(getippt, signal == SIGKILL));
             Fenster neu;
-            neu.tisch.antworten << Antwort::ja;
+            neu.tisch.antworten << c.antwort;
             Wiederherstellung sicherung(neu.w, ordner);
             const bool angeboten = sicherung.bieteAn();
-            QCOMPARE(zeile(angeboten, neu.tisch.fragen.size(), ausSpielstand(neu.s) == erwartet(),
-                           neu.tisch.meldungen.size(), sperren()),
-                     zeile(getippt, getippt, getippt, 0, 1));  // the lock left is the new run's own
+            gesehen << zeile(waehrend, c.signal == SIGTERM ? programm.exitCode() + int(programm.exitStatus()) : 0,
+                             angeboten, neu.tisch.fragen.size(), ausSpielstand(neu.s) == erwartet(),
+                             neu.w.dateiName() == datei, finde<QLabel>(&neu.w, QStringLiteral("lblDateiE"))->text(),
+                             neu.w.ungespeichert(), kopien(ordner).size(),
+                             kopien(ordner).contains(QFileInfo(sicherung.kopie()).fileName()), sperren(),
+                             neu.tisch.meldungen.size());
+            soll << QString::fromUtf8(c.soll);
         }
+        QCOMPARE(gesehen, soll);
     }
 };
 
