@@ -18,11 +18,6 @@
 
 namespace {
 
-QByteArray bytes(const QString& pfad) {
-    QFile f(pfad);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : "";
-}
-
 QString label(const QObject* w, const char* name) { return finde<QLabel>(w, QString::fromUtf8(name))->text(); }
 // The rule as the menu marks it and the label names it.
 QString regel(const QObject* w) {
@@ -89,8 +84,7 @@ class TestDateien : public QObject {
         SpielInfo plan;
         plan.spiele[50].heim = 12, plan.spiele[50].datum = "24.06.2006", plan.ansicht = 8;
         QVERIFY(speichereSpielInfo(pfad("plan.gowet"), plan).empty());
-        QFile kaputt(pfad("kaputt.gowet"));
-        QVERIFY(kaputt.open(QIODevice::WriteOnly) && kaputt.write("kaputt") == 6);
+        lege("kaputt.gowet", std::string("kaputt"));
     }
 
     // One typed game through every file command: cancelled choosers, a save into a folder that is not there, an
@@ -98,9 +92,7 @@ class TestDateien : public QObject {
     // imported after a good one. Per step: file, label, unsaved, proposal, whether the game changed, what was asked
     // and said. Then the file holds the game's bytes and opens as that game in another window.
     void speichernUndOeffnen() {
-        QFile alt(pfad("alt.gowet"));
-        QVERIFY(alt.open(QIODevice::WriteOnly) && alt.write("alter Inhalt") == 12);
-        alt.close();
+        lege("alt.gowet", std::string("alter Inhalt"));
         Fenster f({0, 3});
         f.s.setName(0, "Jörg"), f.s.setName(3, "Lena"), f.s.setWMTipp(3, 5);
         f.s.spiele[2].heim = 4, f.s.spiele[2].aus = 9;
@@ -166,7 +158,8 @@ class TestDateien : public QObject {
                  "menTipps   1  0 Tipps importieren|" + kaputt + " Es wurden keine Tipps übernommen.",
                  "menTipps   1  1 ", "menSpeichern   1  0 " + gibts, "menSpeichern alt.gowet alt.gowet 0  1 " + gibts,
                  "menSpeichern alt.gowet alt.gowet 1 alt.gowet 0 " + fehlt}));
-        QCOMPARE(bytes(pfad("alt.gowet")), QByteArray::fromStdString(schreibeSpieldatei(gespeichert)));
+        std::string bytes;
+        QCOMPARE(ladeBytes(pfad("alt.gowet"), bytes) + bytes, schreibeSpieldatei(gespeichert));
 
         Fenster g;
         g.tisch.dateien << QStringList{pfad("alt.gowet")};
