@@ -65,19 +65,14 @@ int tippendesProgramm(char** argv, bool tippen) {
 class TestWiederherstellung : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> daten_;
-    QString ordner_;
+    QTemporaryDir daten_;
+    const QString ordner_ = daten_.filePath(QStringLiteral("kopien"));
 
   private slots:
-    void init() {
-        daten_ = std::make_unique<QTemporaryDir>();
-        ordner_ = daten_->filePath(QStringLiteral("kopien"));
-    }
-
     // Unsaved: a copy a few seconds later. Back at the saved state, or ended with "Nein": no copy. A folder that
     // cannot be written is reported once, not every few seconds; the game goes on.
     void normalesEnde() {
-        const QString datei = daten_->filePath(QStringLiteral("datei"));
+        const QString datei = daten_.filePath(QStringLiteral("datei"));
         QVERIFY(speichereBytes(datei, "kein Ordner").empty());
         Fenster f({0});
         sichtbar(f.w);
@@ -105,9 +100,9 @@ class TestWiederherstellung : public QObject {
     // instead of the old one. Refused: gone. Not answered: kept for next time. A run killed with nothing unsaved
     // leaves only its lock: nothing to offer, and the lock goes.
     void abgebrochen() {
-        qputenv("XDG_DATA_HOME", daten_->path().toUtf8());
-        const QString ordner = daten_->filePath(QStringLiteral("ovikuvela/wiederherstellung"));
-        const QString datei = daten_->filePath(QStringLiteral("runde.gowet"));
+        qputenv("XDG_DATA_HOME", daten_.path().toUtf8());
+        const QString ordner = daten_.filePath(QStringLiteral("ovikuvela/wiederherstellung"));
+        const QString datei = daten_.filePath(QStringLiteral("runde.gowet"));
         QVERIFY(speichereSpieldatei(datei, ausSpielstand(Spielstand{})).empty());
         const auto sperren = [&] { return QDir(ordner).entryList({"kopie-*.lock"}, QDir::Files).size(); };
         const struct {
