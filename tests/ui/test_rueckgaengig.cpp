@@ -1,10 +1,15 @@
 // Undo and redo: every kind of step taken back and done again, compared as whole games and whole windows;
-// the clean state behind the save question; the length of the history.
+// the clean state behind the save question; the length of the history. Also the "Verlauf" window, which follows
+// evaluations and undo, and a fault inside a handler, which abandons the operation only.
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QUndoStack>
 
+#include "../core/verlaufspiel.h"
+#include "frmverlauf.h"
 #include "hilfe.h"
 #include "spieldatei.h"
 #include "spielinfo.h"
@@ -51,10 +56,8 @@ struct Partie : Fenster {
     QString pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)); }
     // A menu command, its file chosen and its question answered.
     void menue(const char* name, const QString& datei = {}) {
-        if (datei.isEmpty())
-            tisch.antworten << Antwort::ok;
-        else
-            tisch.dateien << QStringList{datei};
+        tisch.antworten = {datei.isEmpty() ? Antwort::ok : Antwort::nein};
+        if (!datei.isEmpty()) tisch.dateien << QStringList{datei};
         befehl(&w, QString::fromUtf8(name));
     }
     // A dialog from the menu: one field set, one box ticked, OK.
@@ -78,27 +81,20 @@ QString spieldatei(const QString& pfad, int p, int m, int k) {
 
 const struct {
     const char* schritt;  // as the undo item names it
-    std::function<void(Partie&)> tun, vorher = {};
+    std::function<void(Partie&)> tun;
 } faelle[] = {
     {"Tipp", [](Partie& f) { tippe(feld(&f.w, "txtAusTipp", 2), '3'); }},
     {"Ergebnis", [](Partie& f) { tippe(feld(&f.w, "txtHeimErg", 1), '4'); }},
     {"Häkchen", [](Partie& f) { klick(&f.w, QStringLiteral("chkAuswerten_2")); }},
     {"Zufallstipps", [](Partie& f) { klick(&f.w, QStringLiteral("cmdZufall")); }},
-    // Entering a field takes the random tips of the view over; that changes nothing to see and is no step.
-    {"Tipp", [](Partie& f) { tippe(feld(&f.w, "txtHeimTipp", 4), '7'); },
-     [](Partie& f) {
-         klick(&f.w, QStringLiteral("cmdZufall"));
-         feld(&f.w, "txtHeimTipp", 1)->setFocus(Qt::TabFocusReason);
-         finde(&f.w, QStringLiteral("cmbPhase"))->setFocus();
-         QCOMPARE(f.w.verlauf()->count(), 1);
-     }},
+    {"Tipp", [](Partie& f) { tippe(feld(&f.w, "txtHeimTipp", 4), '7'); }},
     {"alles auf Null", [](Partie& f) { f.menue("menNull"); }},
     {"2-Punkte-Regel", [](Partie& f) { f.menue("men2Punkte"); }},
     {"Eigene Regel", [](Partie& f) { f.dialog("menEigeneRegel", "frmRegel", "txtNeuModus_0"); }},
     {"Spielerdaten", [](Partie& f) { f.dialog("menÄndern", "frmÄndern", "txtName_0", "chkSpieltMit_7"); }},
     {"Spielauswahl", [](Partie& f) { f.menue("menGruppe_0"); }},
     {"Tipps importieren", [](Partie& f) { f.menue("menTipps", spieldatei(f.pfad("t.gowet"), 3, 2, 0)); }},
-    {"Öffnen", [](Partie& f) { f.menue("menÖffnen", spieldatei(f.pfad("t.gowet"), 1, 4, 1)); }},
+    {"Öffnen", [](Partie& f) { f.menue("menÖffnen", spieldatei(f.pfad("o.gowet"), 1, 4, 1)); }},
     {"Spiel-Informationen importieren",
      [](Partie& f) {
          SpielInfo info;
@@ -114,73 +110,117 @@ class TestRueckgaengig : public QObject {
     Q_OBJECT
 
   private slots:
-    // Ctrl+Z puts back the game and the window from before the step, Ctrl+Umschalt+Z and Ctrl+Y those after it;
-    // the menu names the step.
+    // Every kind of step in a row, then all taken back with Ctrl+Z and done again with Ctrl+Umschalt+Z and Ctrl+Y
+    // in turn: each puts back the game and the window of its place. Seen after each: the menu texts, the length of
+    // the history and whether the save question would ask (opening a file is the clean place).
     void schritte() {
-        for (const auto& c : faelle) {
-            Partie f;
-            QAction* zurueck = finde<QAction>(&f.w, QStringLiteral("menRückgängig"));
-            QAction* wieder = finde<QAction>(&f.w, QStringLiteral("menWiederholen"));
-            QCOMPARE(zeile(zurueck->text(), zurueck->isEnabled()), zeile("Rückgängig", 0));
-            if (c.vorher) c.vorher(f);
-            const Spielstand vorher = f.s;
-            const QStringList vorherSchirm = bildschirm(f.w);
-            c.tun(f);
-            // A field left red by typing is no matter of the game; the counters are recounted by every undo and redo.
+        Partie f;
+        QAction* zurueck = finde<QAction>(&f.w, QStringLiteral("menRückgängig"));
+        QAction* wieder = finde<QAction>(&f.w, QStringLiteral("menWiederholen"));
+        QList<std::pair<Spielstand, QStringList>> staende;
+        QStringList gesehen, soll;
+        const auto sieh = [&](int i) {
+            // Entering a field takes random tips over, which is no step; a field left red by typing is no matter of the
+            // game; the counters are recounted by every undo and redo.
+            feld(&f.w, "txtHeimTipp", 1)->setFocus(Qt::TabFocusReason);
             finde(&f.w, QStringLiteral("cmbPhase"))->setFocus();
             klick(&f.w, QStringLiteral("cmdTendenz"));
-            const Spielstand nachher = f.s;
-            const QStringList nachherSchirm = bildschirm(f.w);
-            QVERIFY2(!(nachher == vorher) || nachherSchirm != vorherSchirm, c.schritt);
-            QCOMPARE(zurueck->text(), QStringLiteral("Rückgängig: ") + QString::fromUtf8(c.schritt));
-            taste(Qt::Key_Z);
-            QVERIFY2(f.s == vorher && bildschirm(f.w) == vorherSchirm, c.schritt);
-            QCOMPARE(wieder->text(), QStringLiteral("Wiederholen: ") + QString::fromUtf8(c.schritt));
-            for (auto [k, m] : {std::pair{Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier},
-                                std::pair{Qt::Key_Y, Qt::KeyboardModifiers(Qt::ControlModifier)}}) {
-                taste(k, m);
-                QVERIFY2(f.s == nachher && bildschirm(f.w) == nachherSchirm, c.schritt);
-                if (k == Qt::Key_Z) taste(Qt::Key_Z);
-            }
-            QCOMPARE(f.tisch.meldungen, QStringList{});
-        }
+            if (i == staende.size()) staende.append({f.s, bildschirm(f.w)});
+            QVERIFY2(f.s == staende[i].first && bildschirm(f.w) == staende[i].second,
+                     qPrintable(zeile(i, gesehen.size())));
+            gesehen << zeile(zurueck->text(), zurueck->isEnabled(), wieder->text(), wieder->isEnabled(),
+                             f.w.verlauf()->count(), f.w.ungespeichert());
+        };
+        const auto text = [](const char* wort, int i) {
+            return zeile(QString::fromUtf8(wort) + (i < 0 || i >= 13 ? "" : QString(": ") + faelle[i].schritt),
+                         i >= 0 && i < 13);
+        };
+        // What changes no game value is no step: a view change, sorting, a field entered and left, evaluating again.
+        waehleAnsicht(&f.w, 3);
+        auto* sortierung = finde<QComboBox>(&f.w, QStringLiteral("cmbSortierung"));
+        sortierung->setCurrentIndex(2);
+        emit sortierung->activated(2);
+        klick(&f.w, QStringLiteral("cmdAuswerten"));
+        waehleAnsicht(&f.w, 0);
+        sieh(0);
+        for (int i = 1; i <= 13; ++i) faelle[i - 1].tun(f), sieh(i);
+        for (int i = 12; i >= 0; --i) taste(Qt::Key_Z), sieh(i);
+        for (int i = 1; i <= 13; ++i)
+            taste(i % 2 ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier | (i % 2 ? Qt::ShiftModifier : Qt::NoModifier)),
+                sieh(i);
+        for (int i = 0; i <= 13; ++i)
+            soll << zeile(text("Rückgängig", i - 1), text("Wiederholen", 13), i, i != 0 && i != 12);
+        for (int i = 12; i >= 0; --i) soll << zeile(text("Rückgängig", i - 1), text("Wiederholen", i), 13, i != 12);
+        for (int i = 1; i <= 13; ++i) soll << zeile(text("Rückgängig", i - 1), text("Wiederholen", i), 13, i != 12);
+        // Saved, the question asks exactly when the history is away from it; "Abbrechen" keeps the window.
+        f.menue("menSpeichern", f.pfad("spiel.gowet"));
+        const qsizetype n = f.tisch.fragen.size();
+        taste(Qt::Key_Z), f.tisch.antworten = {Antwort::abbrechen};
+        gesehen << zeile(f.w.close());
+        taste(Qt::Key_Y);
+        gesehen.last() += zeile("", f.w.close(), f.tisch.fragen.mid(n).join(u'/'));
+        QCOMPARE(gesehen, soll << "0 1 ovi kuvela|Sollen die Änderungen gespeichert werden?");
+        QCOMPARE(f.tisch.meldungen, QStringList{});
     }
 
-    // The save question asks exactly when the history is away from the last save or open. What changes no game
-    // value is no step: a view change, sorting, a field entered and left, evaluating again.
-    void sauber() {
-        Partie f;
-        QStringList gesehen;
-        const std::function<void()> schritte[] = {
-            [&] {
-                waehleAnsicht(&f.w, 3);
-                auto* sortierung = finde<QComboBox>(&f.w, QStringLiteral("cmbSortierung"));
-                sortierung->setCurrentIndex(2);
-                emit sortierung->activated(2);
-                feld(&f.w, "txtHeimTipp", 0)->setFocus(Qt::TabFocusReason);
-                feld(&f.w, "txtAusTipp", 0)->setFocus(Qt::TabFocusReason);
-                klick(&f.w, QStringLiteral("cmdAuswerten"));
-            },
-            [&] { tippe(feld(&f.w, "txtHeimTipp", 1), '5'); },
-            [] { taste(Qt::Key_Z); },
-            [&] { taste(Qt::Key_Y), f.menue("menSpeichern", f.pfad("spiel.gowet")); },
-            [&] { tippe(feld(&f.w, "txtHeimTipp", 25), '6'); },
-            [] { taste(Qt::Key_Z); },
-            [] { taste(Qt::Key_Z); },
+    // The chart window from the menu: its switch, hover, how it follows evaluations and undo.
+    void verlaufsfenster() {
+        Fenster f;
+        f.s = rennen();
+        f.w.starteEinblenden();
+        befehl(&f.w, QStringLiteral("menVerlauf"));
+        auto* fenster = finde(&f.w, "frmVerlauf");
+        auto* bild = finde<VerlaufBild>(fenster, "picVerlauf");
+        finde<QRadioButton>(fenster, "optPunkte")->click();
+        const Punkt p = bild->diagramm().linien[1].punkte[1];
+        QTest::mouseMove(bild, QPoint(qRound(p.x), qRound(p.y)));  // on Anna's line
+        QCOMPARE(zeile(fenster->isVisible(), fenster->isWindow(), fenster->isModal(), fenster->windowTitle(),
+                       bild->diagramm().linien.size(), bild->diagramm().art == Kurve::punkte,
+                       finde<QTextBrowser>(fenster, "txtTagessieger")->toPlainText().count("Anna, Cem & Co"),
+                       bild->hervorgehoben(), finde<QLabel>(fenster, "lblAuswahl")->text()),
+                 "1 1 0 Verlauf 3 1 1 0 Anna: Platz 2, 9 Punkte");
+        QTest::mouseMove(bild, QPoint(2, 2));
+        QCOMPARE(bild->hervorgehoben(), -1);
+        f.s.spiele[63].auswerten = false;  // without the final two match days are left
+        f.w.starteEinblenden();
+        QCOMPARE(bild->diagramm().tagText, (std::vector<std::string>{"09.06.", "24.06."}));
+        const auto werte = [bild] {
+            std::vector<std::vector<double>> w;
+            for (const auto& l : bild->diagramm().linien) w.push_back(l.werte);
+            return w;
         };
-        for (const auto& tun : schritte) tun(), gesehen << zeile(f.w.ungespeichert(), f.w.verlauf()->count());
-        QCOMPARE(gesehen.join(u','), QStringLiteral("0 0,1 1,0 1,0 1,1 2,0 2,1 2"));
-        f.tisch.antworten << Antwort::abbrechen;
-        QVERIFY(!f.w.close());
-        taste(Qt::Key_Y);
-        QVERIFY(f.w.close());
-        QCOMPARE(f.tisch.fragen, QStringList{"ovi kuvela|Sollen die Änderungen gespeichert werden?"});
+        f.w.beginneVerlauf();
+        const auto vorher = werte();
+        befehl(&f.w, QStringLiteral("men2Punkte"));
+        QVERIFY(werte() != vorher);
+        befehl(&f.w, QStringLiteral("menRückgängig"));
+        QCOMPARE(werte(), vorher);
+    }
 
-        Partie g;
-        g.menue("menÖffnen", f.pfad("spiel.gowet"));
-        QCOMPARE(zeile(g.w.ungespeichert(), g.w.verlauf()->count()), zeile(0, 1));
-        taste(Qt::Key_Z);
-        QVERIFY(g.w.ungespeichert());
+    // 20000 points for an exact hit overflow 16 bits in the second hit: the evaluation is abandoned and reported,
+    // points stay as they were; afterwards a typed tip still counts.
+    void abbruch() {
+        Fenster f({0, 1});
+        for (int m : {0, 1}) f.s.spiele[m].ergHeim = 1, f.s.spiele[m].auswerten = true, f.s.tipps(0, m, 0) = 1;
+        setzeTipp(f.s, 1, 0, 2, 1);
+        f.w.starteEinblenden();
+        sichtbar(f.w);
+        const auto punkte = [&] {
+            return zeile(text(&f.w, "lblPunkteGesamt", 0), text(&f.w, "lblPunkteGesamt", 1),
+                         text(&f.w, "lblTabPunkteGesamt", 0), text(&f.w, "lblTabPunkteGesamt", 1));
+        };
+        const Spielstand vorher = f.s;
+        f.s.regel.modusPunkte[0] = 20000;
+        klick(&f.w, QStringLiteral("cmdAuswerten"));
+        QCOMPARE(f.tisch.meldungen,
+                 QStringList{"ovi kuvela|Der Vorgang wurde abgebrochen:\nÜberlauf: 40000 passt nicht "
+                             "in 16 Bit"});
+        QVERIFY(f.s.auswertung == vorher.auswertung && f.s.sieger == vorher.sieger);
+        QCOMPARE(punkte(), QStringLiteral("6 2 6 2"));
+        f.s.regel = vorher.regel;
+        tippe(feld(&f.w, "txtHeimTipp", 8 * 1 + 1), '1');
+        klick(&f.w, QStringLiteral("cmdAuswerten"));
+        QCOMPARE(zeile(f.s.tipps(1, 1, 0), f.tisch.meldungen.size(), punkte()), "1 1 6 5 6 5");
     }
 };
 

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -42,10 +41,12 @@ bool kopieHaelt(const QString& ordner, const Spieldatei& d) {
     return false;
 }
 
-// The program as it is started, typing like a person (or not at all), then waiting to be ended from outside.
+// The program as it is started with a file, typing like a person (or not at all), then waiting to be ended from
+// outside.
 int tippendesProgramm(char** argv, bool tippen) {
     // Started like the program itself, without the option that made it the typist.
-    return laufe(1, argv, [tippen](frmHaupt& w) {
+    char* aufruf[] = {argv[0], argv[2], nullptr};
+    return laufe(2, aufruf, [tippen](frmHaupt& w) {
         QTimer::singleShot(0, &w, [&w, tippen] {
             w.activateWindow();
             if (!QTest::qWaitForWindowActive(&w)) std::abort();
@@ -64,128 +65,86 @@ int tippendesProgramm(char** argv, bool tippen) {
 class TestWiederherstellung : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> daten_;
-    QString ordner_;
+    QTemporaryDir daten_;
+    const QString ordner_ = daten_.filePath(QStringLiteral("kopien"));
 
   private slots:
-    void init() {
-        daten_ = std::make_unique<QTemporaryDir>();
-        ordner_ = daten_->filePath(QStringLiteral("kopien"));
-    }
-
-    // Unsaved: a copy a few seconds later. Back at the saved state, or ended with "Nein": no copy.
+    // Unsaved: a copy a few seconds later. Back at the saved state, or ended with "Nein": no copy. A folder that
+    // cannot be written is reported once, not every few seconds; the game goes on.
     void normalesEnde() {
+        const QString datei = daten_.filePath(QStringLiteral("datei"));
+        QVERIFY(speichereBytes(datei, "kein Ordner").empty());
         Fenster f({0});
         sichtbar(f.w);
         f.w.beginneVerlauf();
-        Wiederherstellung sicherung(f.w, ordner_);
+        Wiederherstellung sicherung(f.w, ordner_), gesperrt(f.w, datei + QStringLiteral("/kopien"));
         tippe(feld(&f.w, "txtHeimTipp", 0), '5');
         QVERIFY(!QFile::exists(sicherung.kopie()));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(sicherung.kopie()), 4 * Wiederherstellung::verzoegerungMs);
         QTest::keyClick(&f.w, Qt::Key_Z, Qt::ControlModifier);
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(sicherung.kopie()), 4 * Wiederherstellung::verzoegerungMs);
         tippe(feld(&f.w, "txtHeimTipp", 1), '6');
-        sicherung.sichere();
+        sicherung.sichere(), gesperrt.sichere(), gesperrt.sichere();
         QVERIFY(QFile::exists(sicherung.kopie()));
         f.tisch.antworten << Antwort::nein;
         QVERIFY(f.w.close());
         QCOMPARE(kopien(ordner_), QStringList{});
-        QCOMPARE(f.tisch.meldungen, QStringList{});
-    }
-
-    // A folder that cannot be written is reported once, not every few seconds; the game goes on.
-    void ordnerUnbeschreibbar() {
-        const QString datei = daten_->filePath(QStringLiteral("datei"));
-        QVERIFY(speichereBytes(datei, "kein Ordner").empty());
-        Fenster f({0});
-        sichtbar(f.w);
-        Wiederherstellung sicherung(f.w, datei + QStringLiteral("/kopien"));
-        tippe(feld(&f.w, "txtHeimTipp", 0), '5');
-        sicherung.sichere();
-        tippe(feld(&f.w, "txtHeimTipp", 1), '6');
-        sicherung.sichere();
         QCOMPARE(f.tisch.meldungen,
                  QStringList{"ovi kuvela|Die Sicherungskopie der ungespeicherten Änderungen konnte nicht geschrieben "
                              "werden.\nDer Ordner „" +
                              datei + "/kopien“ lässt sich nicht beschreiben."});
-        QCOMPARE(f.s.tipps(0, 1, 0), 6);
     }
 
-    // A run that did not end leaves its copy with the file's name; a run that still goes is left alone.
-    void frueherLauf() {
-        for (Antwort antwort : {Antwort::ja, Antwort::nein, Antwort::abbrechen}) frueherLauf(antwort);
-    }
-    void frueherLauf(Antwort antwort) {
-        init();
-        const QString datei = daten_->filePath(QStringLiteral("runde.gowet"));
-        QVERIFY(speichereSpieldatei(datei, ausSpielstand(Spielstand{})).empty());
-        Fenster alt({0});
-        Spieldatei vorher;
-        {
-            alt.tisch.dateien << QStringList{datei};
-            befehl(&alt.w, QStringLiteral("menÖffnen"));
-            Wiederherstellung sicherung(alt.w, ordner_);
-            alt.s.setSpieltMit(0, true);
-            alt.w.starteEinblenden();
-            sichtbar(alt.w);
-            tippe(feld(&alt.w, "txtAusTipp", 8), '2');
-            sicherung.sichere();
-            vorher = ausSpielstand(alt.s);
-        }  // gone without a normal end
-        Fenster laeuft;
-        sichtbar(laeuft.w);
-        Wiederherstellung andere(laeuft.w, ordner_);
-        tippe(feld(&laeuft.w, "txtHeimErg", 0), '1');
-        andere.sichere();
-        QCOMPARE(kopien(ordner_).size(), 2);
-
-        Fenster neu;
-        neu.tisch.antworten << antwort;
-        Wiederherstellung sicherung(neu.w, ordner_);
-        QCOMPARE(sicherung.bieteAn(), antwort == Antwort::ja);
-        QCOMPARE(neu.tisch.fragen
-                     .filter(QRegularExpression(QStringLiteral(
-                         "^ovi kuvela\\|Es gibt ungesicherte Änderungen vom .* Uhr\\. Wiederherstellen\\?$")))
-                     .size(),
-                 1);
-        const bool wieder = antwort == Antwort::ja;
-        QCOMPARE(zeile(ausSpielstand(neu.s) == vorher, neu.w.dateiName() == datei,
-                       finde<QLabel>(&neu.w, QStringLiteral("lblDateiE"))->text(), neu.w.ungespeichert()),
-                 wieder ? zeile(1, 1, "runde.gowet", 1) : zeile(0, 0, "", 0));
-        // Restored: the new run's copy instead of the old one. Refused: gone. Not answered: kept for next time.
-        const QStringList da = kopien(ordner_);
-        QCOMPARE(zeile(da.size(), da.contains(QFileInfo(andere.kopie()).fileName()),
-                       da.contains(QFileInfo(sicherung.kopie()).fileName()), neu.tisch.meldungen.size()),
-                 zeile(wieder || antwort == Antwort::abbrechen ? 2 : 1, 1, wieder, 0));
-    }
-
-    // A typing program is killed, or told to end; the next start offers exactly what was typed. A run killed with
-    // nothing unsaved leaves only its lock: nothing to offer, and the lock goes.
+    // A program with a file typing is killed, or told to end; while it runs, its copy is neither offered nor
+    // touched. The next start offers exactly what was typed, with the file's name. Restored: the new run's copy
+    // instead of the old one. Refused: gone. Not answered: kept for next time. A run killed with nothing unsaved
+    // leaves only its lock: nothing to offer, and the lock goes.
     void abgebrochen() {
-        qputenv("XDG_DATA_HOME", daten_->path().toUtf8());
-        const QString ordner = daten_->filePath(QStringLiteral("ovikuvela/wiederherstellung"));
-        for (const auto& [signal, art] : {std::pair{SIGKILL, "--tippen"}, {SIGTERM, "--tippen"}, {SIGKILL, "--leer"}}) {
-            const bool getippt = art[2] == 't';
+        qputenv("XDG_DATA_HOME", daten_.path().toUtf8());
+        const QString ordner = daten_.filePath(QStringLiteral("ovikuvela/wiederherstellung"));
+        const QString datei = daten_.filePath(QStringLiteral("runde.gowet"));
+        QVERIFY(speichereSpieldatei(datei, ausSpielstand(Spielstand{})).empty());
+        const auto sperren = [&] { return QDir(ordner).entryList({"kopie-*.lock"}, QDir::Files).size(); };
+        const struct {
+            int signal;
+            const char* art;
+            Antwort antwort;
+            const char* soll;
+        } faelle[] = {{SIGKILL, "--tippen", Antwort::ja, "0 0 1 1 1 1 runde.gowet 1 1 1 1 0"},
+                      {SIGTERM, "--tippen", Antwort::nein, "0 0 0 1 0 0  0 0 0 1 0"},
+                      {SIGKILL, "--tippen", Antwort::abbrechen, "0 0 0 1 0 0  0 1 0 1 0"},
+                      {SIGKILL, "--leer", Antwort::ja, "0 0 0 0 0 0  0 0 0 1 0"}};
+        QStringList gesehen, soll;
+        for (const auto& c : faelle) {
             QDir(ordner).removeRecursively();
             QProcess programm;
-            programm.start(QCoreApplication::applicationFilePath(), {QString::fromUtf8(art)});
+            programm.start(QCoreApplication::applicationFilePath(), {QString::fromUtf8(c.art), datei});
             QByteArray ausgabe;
             QTRY_VERIFY_WITH_TIMEOUT((ausgabe += programm.readAllStandardOutput()).contains("getippt"), 60000);
+            const bool getippt = c.art[2] == 't';
             // Killed, it can only leave what it wrote on its own.
-            if (signal == SIGKILL && getippt) QTRY_VERIFY_WITH_TIMEOUT(kopieHaelt(ordner, erwartet()), 60000);
-            ::kill(static_cast<pid_t>(programm.processId()), signal);
+            if (c.signal == SIGKILL && getippt) QTRY_VERIFY_WITH_TIMEOUT(kopieHaelt(ordner, erwartet()), 60000);
+            QString waehrend;
+            {
+                Fenster laeuft;
+                laeuft.tisch.antworten << Antwort::ja;
+                waehrend = zeile(Wiederherstellung(laeuft.w, ordner).bieteAn() || !laeuft.tisch.fragen.isEmpty());
+            }
+            ::kill(static_cast<pid_t>(programm.processId()), c.signal);
             QVERIFY(programm.waitForFinished(60000));
-            if (signal == SIGTERM) QCOMPARE(zeile(int(programm.exitStatus()), programm.exitCode()), zeile(0, 0));
-            const auto sperren = [&] { return QDir(ordner).entryList({"kopie-*.lock"}, QDir::Files).size(); };
-            QCOMPARE(zeile(kopien(ordner).size(), sperren()), zeile(getippt, signal == SIGKILL));
             Fenster neu;
-            neu.tisch.antworten << Antwort::ja;
+            neu.tisch.antworten << c.antwort;
             Wiederherstellung sicherung(neu.w, ordner);
             const bool angeboten = sicherung.bieteAn();
-            QCOMPARE(zeile(angeboten, neu.tisch.fragen.size(), ausSpielstand(neu.s) == erwartet(),
-                           neu.tisch.meldungen.size(), sperren()),
-                     zeile(getippt, getippt, getippt, 0, 1));  // the lock left is the new run's own
+            gesehen << zeile(waehrend, c.signal == SIGTERM ? programm.exitCode() + int(programm.exitStatus()) : 0,
+                             angeboten, neu.tisch.fragen.size(), ausSpielstand(neu.s) == erwartet(),
+                             neu.w.dateiName() == datei, finde<QLabel>(&neu.w, QStringLiteral("lblDateiE"))->text(),
+                             neu.w.ungespeichert(), kopien(ordner).size(),
+                             kopien(ordner).contains(QFileInfo(sicherung.kopie()).fileName()), sperren(),
+                             neu.tisch.meldungen.size());
+            soll << QString::fromUtf8(c.soll);
         }
+        QCOMPARE(gesehen, soll);
     }
 };
 
