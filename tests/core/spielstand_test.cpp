@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "auswertung.h"
+#include "bericht.h"
 #include "katalog.h"
 
 using namespace ovi;
@@ -40,12 +41,24 @@ TEST(Spielstand, BereichsfehlerAendernNichts) {
     Spielstand s;
     s.setName(2, "Anna");
     const Spielstand vorher = s;
-    const std::function<void()> zugriffe[] = {
-        [&] { s.getName(25); },       [&] { s.getName(-1); },          [&] { s.setName(25, "x"); },
-        [&] { s.getModusPunkte(3); }, [&] { s.setModusPunkte(3, 1); }, [&] { s.getModusFarbe(4); },
-        [&] { s.getNation(33); },     [&] { s.getNation(-1); },        [&] { s.getPaarung(64, 0); },
-        [&] { s.getPaarung(0, 2); },  [&] { s.tipps(25, 0, 0); },      [&] { s.tipps(0, 64, 0); },
-        [&] { s.tipps(0, 0, 2); }};
+    const std::function<void()> zugriffe[] = {[&] { s.getName(25); },
+                                              [&] { s.getName(-1); },
+                                              [&] { s.setName(25, "x"); },
+                                              [&] { s.getModusPunkte(3); },
+                                              [&] { s.setModusPunkte(3, 1); },
+                                              [&] { s.getModusFarbe(4); },
+                                              [&] { s.getNation(33); },
+                                              [&] { s.getNation(-1); },
+                                              [&] { s.getPaarung(64, 0); },
+                                              [&] { s.getPaarung(0, 2); },
+                                              [&] { s.tipps(25, 0, 0); },
+                                              [&] { s.tipps(0, 64, 0); },
+                                              [&] { s.tipps(0, 0, 2); },
+                                              [&] { spielerInfo(s, 25); },
+                                              [&] { namen14(s, 33); },
+                                              [&] { setzeEingebauteRegel(s, 0); },
+                                              [&] { setzeEingebauteRegel(s, 4); },
+                                              [&] { s.setWMTipp(3, 33), spielerInfo(s, 3); }};
     for (std::size_t i = 0; i < std::size(zugriffe); ++i) EXPECT_THROW(zugriffe[i](), Bereichsfehler) << i;
     EXPECT_THROW(s.setWMTipp(0, 32768), Ueberlauffehler);
     EXPECT_THROW(s.setBonuspunkte(-32769), Ueberlauffehler);

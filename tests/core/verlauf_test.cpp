@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "auswertung.h"
-#include "verlaufspiel.h"
-
 using namespace ovi;
-using namespace ovi::test;
 
 namespace {
 
@@ -61,35 +57,5 @@ TEST(Verlauf, SpieltageNachDatum) {
         for (auto [m, d] : f.gewertet) spiele[m] = {0, 0, 0, 0, true, 0, 0, d, "", 0, 0, ""};
         for (auto [m, d] : f.offen) spiele[m].datum = d;
         EXPECT_EQ(alsText(spieltage(spiele)), f.tage);
-    }
-}
-
-// The bonus comes on the final's day, also after a drawn final once the operator named the champion.
-TEST(Verlauf, BonusAmTagDesFinalesUndLetzterTagGleichTabelle) {
-    const struct {
-        const char* name;
-        int heim, aus;
-        bool bonus;
-        const char* antwort;  // champion named after a drawn final
-        int bonusBen;
-    } faelle[] = {{"Heimsieg", 2, 1, true, nullptr, 10},
-                  {"Unentschieden mit Antwort", 1, 1, true, "Italien", 10},
-                  {"Unentschieden ohne Antwort", 1, 1, true, nullptr, 0},
-                  {"Bonus aus", 2, 1, false, nullptr, 0}};
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.name);
-        Spielstand s = rennen(f.heim, f.aus, f.bonus);
-        if (werteKomplettAus(s) == Bonusausgang::weltmeisterFrage && f.antwort) setWeltmeister(s, f.antwort);
-        const Verlauf v = berechneVerlauf(s);
-        ASSERT_EQ(v.tage.size(), 3u);
-        EXPECT_EQ((std::vector<int>{v.stand[0][1].bonus, v.stand[1][1].bonus, v.stand[2][1].bonus}),
-                  (std::vector<int>{0, 0, f.bonusBen}));
-        for (std::size_t i = 0; i < v.teilnehmer.size(); ++i) {
-            const Auswertung& a = s.auswertung[v.teilnehmer[i]];
-            const Tagesstand& st = v.stand.back()[i];
-            EXPECT_EQ((std::vector<int>{st.punkte, st.gesamt, st.platz}),
-                      (std::vector<int>{a.punkte, a.gesamt, a.platz + 1}))
-                << v.namen[i];
-        }
     }
 }

@@ -1,0 +1,173 @@
+// One game through the whole evaluation under each rule, compared as one text per rule: rule head, bonus
+// outcome and winners' list, the table rows after every sort key in turn, two reports, tendency counters, group
+// tables, the knock-out pairings and the standings per match day.
+#include <gtest/gtest.h>
+
+#include "auswertung.h"
+#include "bericht.h"
+#include "gruppen.h"
+#include "kobaum.h"
+#include "rangliste.h"
+#include "tabellendokument.h"
+#include "tendenz.h"
+#include "testspiel.h"
+#include "verlauf.h"
+#include "verlaufsvg.h"
+
+using namespace ovi;
+using namespace ovi::test;
+
+namespace {
+
+// Groups A..C: team 4g+i; results of the 14 flagged group matches and Anna's tip on each, every row of the hit
+// table (exact, goal difference, tendency, miss, each drawn and decided). Match 20 has a result, unflagged.
+const int gruppenspiele[15][4] = {{3, 1, 3, 1}, {0, 0, 0, 0}, {3, 1, 2, 0}, {1, 3, 0, 2}, {3, 0, 4, 1},
+                                  {3, 1, 1, 0}, {2, 2, 1, 1}, {3, 3, 0, 0}, {0, 1, 0, 3}, {1, 3, 3, 1},
+                                  {2, 1, 1, 1}, {0, 1, 0, 0}, {1, 1, 2, 1}, {0, 0, 1, 0}, {3, 1, 3, 1}};
+const int paare[6][2] = {{0, 1}, {2, 3}, {0, 2}, {3, 1}, {3, 0}, {1, 2}};
+
+// Anna (tips Saudiarabien), Ben (Frankreich), Carl (Saudiarabien, does not play along), Dora (no champion,
+// 5:5 everywhere), Zoe in slot 24 (Saudiarabien, every result exact). Final Saudiarabien against Frankreich.
+Spielstand gesamtspiel(int modus, int finaleHeim, int finaleAus, bool finaleGewertet) {
+    Spielstand s;
+    if (modus) setzeEingebauteRegel(s, modus);
+    s.regel.modus = static_cast<Integer>(modus);
+    for (int i = 0; !modus && i < 3; ++i) s.setModusPunkte(i, "\5\0\4"[i]), s.setModusFarbe(i, i + 1);
+    s.setBonus(true), s.setBonuspunkte(modus ? 10 : 1);
+    mitspieler(s, 0, "Anna", 31), mitspieler(s, 1, "Ben", 24), mitspieler(s, 3, "Dora", -1);
+    mitspieler(s, 24, "Zoe", 31), s.setName(2, "Carl"), s.setWMTipp(2, 31);
+    for (int m = 0; m < 15; ++m) {
+        const int g = m < 14 ? m / 6 : 3, i = m < 14 ? m % 6 : 2, *e = gruppenspiele[m], n = m < 14 ? m : 20;
+        setzeSpiel(s, n, 4 * g + paare[i][0], 4 * g + paare[i][1], e[0], e[1], m < 14);
+        s.spiele[n].datum = "1" + std::to_string(g) + ".06.2006";
+        setzeTipp(s, 0, n, e[2], e[3]), setzeTipp(s, 1, n, 1, 0), setzeTipp(s, 2, n, 2, 1),
+            setzeTipp(s, 24, n, e[0], e[1]);
+    }
+    setzeSpiel(s, 50, 10, 9, 2, 0);
+    setzeSpiel(s, 63, 31, 24, finaleHeim, finaleAus, finaleGewertet);
+    s.spiele[50].datum = "24.06.2006", s.spiele[63].datum = "09.07.2006";
+    const int ko[2][5] = {{3, 1, 1, 0, 2}, {1, 0, 0, 1, 1}};  // Anna, Ben, Carl, Zoe's tips on 50 and 63
+    for (int k = 0; k < 2; ++k) {
+        const int m = k ? 63 : 50;
+        setzeTipp(s, 0, m, ko[k][0], ko[k][1]), setzeTipp(s, 1, m, ko[k][2], ko[k][3]);
+        setzeTipp(s, 24, m, s.spiele[m].ergHeim, s.spiele[m].ergAus);
+    }
+    for (int m = 0; m < 64; ++m) setzeTipp(s, 3, m, 5, 5);
+    return s;
+}
+
+std::string zahlen(std::initializer_list<long> z) {
+    std::string t;
+    for (long v : z) t += (t.empty() ? "" : " ") + std::to_string(v);
+    return t;
+}
+
+std::string bild(Spielstand& s, Bonusausgang ausgang) {
+    const char* ausgaenge[] = {"ohne Bonus", "Bonus vergeben", "Weltmeister-Frage"};
+    std::string t = regelName(s.regel.modus) + ": " + ausgaenge[static_cast<int>(ausgang)] + ", Weltmeister " +
+                    std::to_string(s.weltmeister) + "\nFarben " +
+                    zahlen({s.modusFarbe[0], s.modusFarbe[1], s.modusFarbe[2], s.modusFarbe[3]}) + "\n";
+    for (const Kopfangabe& k : kopfAngaben(s)) t += k.name + ": " + k.wert + "\n";
+    t += bonusSiegerText(s, s.sieger) + "\n";
+    for (int k : {0, 1, 2, 3, 4, 5, 6, 5, 7}) {
+        sortiereTabelle(s, k);
+        t += "Sortierung " + std::to_string(k) + "\n";
+        const auto zeilen = tabellenZeilen(s);
+        for (int r = 0; r < 6; ++r) {
+            const Tabellenzeile& z = zeilen[r];
+            t += std::to_string(spielerAufPlatz(s, r)) + "|" + z.spieler + "|" + z.gesamt + "|" + z.gruppe + "|" +
+                 z.ko + "|" + z.bonus + "|" + z.richtige + "|" + z.sieghoehe + "|" + z.tendenz + "\n";
+        }
+    }
+    t += mitSpalten(spielerInfo(s, 0)) + spielerInfo(s, 3) + "Tendenzen";
+    const auto tendenzen = zaehleTendenzen(s);
+    for (int m : {0, 1, 8, 20, 63}) t += " " + zahlen({m, tendenzen[m].eins, tendenzen[m].null, tendenzen[m].zwei});
+    for (int g = 0; g < 3; ++g) {
+        const Gruppentabelle gt = gruppenTabelle(s.spiele, g);
+        t += "\nGruppe " + std::to_string(g) + ":";
+        for (const Gruppenzeile& z : gt.zeilen)
+            t += " " + zahlen({z.team, z.siege, z.unentschieden, z.niederlagen, z.tore, z.gegentore, z.punkte}) +
+                 (z.los ? "*" : "");
+        for (int p = 0; p < 4; ++p) t += " " + std::to_string(gt.entschieden(p).value_or(-1));
+    }
+    Spiele ko = s.spiele;
+    fuelleKoPaarungen(ko);
+    t += "\nK.O.:";
+    for (int m = 48; m < 64; ++m) t += " " + zahlen({m, ko[m].heim, ko[m].aus});
+    const Verlauf v = berechneVerlauf(s);
+    for (std::size_t d = 0; d < v.tage.size(); ++d) {
+        t += "\n" + datumText(v.tage[d].datum) + ":";
+        for (const Tagesstand& st : v.stand[d])
+            t += " " + zahlen({st.tagespunkte, st.bonus, st.punkte, st.gesamt, st.platz});
+    }
+    for (const std::string& z : tagessiegerZeilen(v)) t += "\n" + z;
+    return t + "\n";
+}
+
+}  // namespace
+
+// 3-2-1 with the home side as champion, 3-Punkte with the away side, 2-Punkte with a drawn final answered after
+// a sort by tendency (a wrong name first), an own rule 5-0-4 and one bonus point with the final unflagged and, besides,
+// the bonus switched off.
+TEST(Gesamtauswertung, JedeRegelAlsGanzerText) {
+    const int faelle[4][4] = {{3, 2, 1, 1}, {2, 0, 1, 1}, {1, 1, 1, 1}, {0, 2, 1, 0}};
+    for (const auto& [modus, heim, aus, gewertet] : faelle) {
+        SCOPED_TRACE(modus);
+        Spielstand s = gesamtspiel(modus, heim, aus, gewertet);
+        Bonusausgang ausgang = werteKomplettAus(s);
+        std::string t;
+        if (ausgang == Bonusausgang::weltmeisterFrage) {
+            t = bild(s, ausgang);
+            setWeltmeister(s, "saudiarabien");
+            sortiereTabelle(s, 6);
+            setWeltmeister(s, "Saudiarabien");
+            ausgang = Bonusausgang::bonusVergeben;
+        }
+        if (!gewertet) {
+            Spielstand ohne = gesamtspiel(modus, heim, aus, true);
+            ohne.setBonus(false);
+            const int a = static_cast<int>(werteKomplettAus(ohne));
+            t += "Bonus aus: " + zahlen({a, ohne.weltmeister, ohne.auswertung[0].gesamt, ohne.auswertung[24].gesamt}) +
+                 "\n";
+        }
+        t += bild(s, ausgang);
+        EXPECT_EQ(t, lies("gesamt-regel" + std::to_string(modus) + ".txt"));
+    }
+}
+
+// A fault aborts the evaluation whole: records, winners and champion stay as the last evaluation left them.
+TEST(Gesamtauswertung, FehlerLassenDieAlteAuswertungStehen) {
+    Spielstand s = gesamtspiel(3, 2, 1, true);
+    werteKomplettAus(s);
+    Spielstand k = s;
+    k.spiele[0].heim = 40;  // booked to the teams, so the bad number is used
+    EXPECT_THROW(werteKomplettAus(k), Bereichsfehler);
+    EXPECT_TRUE(k.auswertung == s.auswertung && k.sieger == s.sieger && k.weltmeister == 31);
+    k = s, k.regel.modusPunkte[0] = 32000;
+    EXPECT_THROW(werteKomplettAus(k), Ueberlauffehler);
+    EXPECT_TRUE(k.auswertung == s.auswertung && k.sieger == s.sieger && k.weltmeister == 31);
+    k = s, k.spiele[63].ergHeim = 32767, k.spiele[63].ergAus = -2;
+    EXPECT_THROW(werteKomplettAus(k), Ueberlauffehler);
+    EXPECT_TRUE(k.auswertung == s.auswertung && k.sieger == s.sieger && k.weltmeister == 31);
+}
+
+// Layout numbers: sort markers and the tendency bars with their labels.
+TEST(Gesamtauswertung, MarkenBalkenUndSpalten) {
+    const int versatz[7] = {60, 60, 100, 80, 20, 20, 20};
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(std::pair(markenSpalte(k), markenVersatz(k)), std::pair(k, versatz[k]));
+    EXPECT_EQ(std::tuple(untereMarkeOben(25, 300), untereMarkeOben(3, 300), untereMarkeOben(0, 300)),
+              std::tuple(9120, 9120 - 22 * 300, 1620));
+    const TendenzBild breit = tendenzBild(Tendenz{3, 6, 0}, 870, 9600);
+    EXPECT_EQ(breit.labelBreite, (std::array<int, 3>{305, 305, 305}));
+    EXPECT_EQ(breit.labelLinks, (std::array<int, 3>{0, 290, 565}));
+    EXPECT_EQ(breit.balkenHoehe, (std::array<double, 3>{200, 400, 0}));
+    EXPECT_EQ(breit.balkenOben, (std::array<double, 3>{9400, 9200, 9600}));
+    EXPECT_EQ(breit.balkenLinks, (std::array<double, 3>{62.5, 352.5, 627.5}));
+    const TendenzBild schmal = tendenzBild(Tendenz{1, 2, 3}, 675, 9600);
+    EXPECT_EQ(std::tuple(schmal.labelBreite[0], schmal.labelLinks[1], schmal.labelLinks[2]), std::tuple(240, 225, 435));
+    EXPECT_DOUBLE_EQ(schmal.balkenHoehe[0], 400.0 / 3);
+    EXPECT_EQ(tendenzBild(Tendenz{0, 0, 0}, 870, 9600).balkenHoehe, (std::array<double, 3>{0, 0, 0}));
+    // A label longer than the column keeps one blank before its number.
+    EXPECT_EQ(mitSpalten(std::string(30, 'x') + "\t3\r\n\t2"),
+              std::string(30, 'x') + " 3\r\n" + std::string(27, ' ') + "2");
+}
