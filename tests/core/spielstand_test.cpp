@@ -12,19 +12,21 @@
 using namespace ovi;
 using P = std::pair<int, int>;
 
-// The start agrees with the menu: "3-2-1-Regel" with its points and colours, bonus off, nobody playing.
-TEST(Spielstand, StartzustandFolgtDerAngehaktenRegel) {
-    const Spielstand s;
+namespace {
+void regelPunkte(Spielstand& s, int r) { setzeEingebauteRegel(s, r); }
+void infoMitTipp(Spielstand s, int tipp) { s.setWMTipp(3, tipp), spielerInfo(s, 3); }
+}  // namespace
+
+// The start agrees with the menu: "3-2-1-Regel" with its points and colours, bonus off, nobody playing; the
+// catalogue behind the match fields.
+TEST(Spielstand, StartzustandUndKatalog) {
+    Spielstand s;
     EXPECT_EQ(std::tuple(s.anzahlMitspieler(), s.weltmeister, s.regel.modus, s.getBonus(), s.getBonuspunkte()),
               std::tuple(0, -1, 3, false, 0));
     EXPECT_EQ((std::vector<Long>{s.getModusPunkte(0), s.getModusPunkte(1), s.getModusPunkte(2), s.getModusFarbe(0),
                                  s.getModusFarbe(1), s.getModusFarbe(2), s.getModusFarbe(3)}),
               (std::vector<Long>{3, 2, 1, rgb(255, 0, 0), rgb(250, 250, 144), rgb(48, 190, 48), 0xFFFFFF}));
     for (int p = 0; p < 25; ++p) EXPECT_EQ(P(s.auswertung[p].platz, s.auswertung[p].kategorie[63]), P(p, 3));
-}
-
-TEST(Spielstand, KatalogUeberDieSpielfelder) {
-    Spielstand s;
     s.spiele[5].ort = 9;
     s.spiele[5].tag = 3;
     s.spiele[5].schiri = 5;
@@ -41,24 +43,13 @@ TEST(Spielstand, BereichsfehlerAendernNichts) {
     Spielstand s;
     s.setName(2, "Anna");
     const Spielstand vorher = s;
-    const std::function<void()> zugriffe[] = {[&] { s.getName(25); },
-                                              [&] { s.getName(-1); },
-                                              [&] { s.setName(25, "x"); },
-                                              [&] { s.getModusPunkte(3); },
-                                              [&] { s.setModusPunkte(3, 1); },
-                                              [&] { s.getModusFarbe(4); },
-                                              [&] { s.getNation(33); },
-                                              [&] { s.getNation(-1); },
-                                              [&] { s.getPaarung(64, 0); },
-                                              [&] { s.getPaarung(0, 2); },
-                                              [&] { s.tipps(25, 0, 0); },
-                                              [&] { s.tipps(0, 64, 0); },
-                                              [&] { s.tipps(0, 0, 2); },
-                                              [&] { spielerInfo(s, 25); },
-                                              [&] { namen14(s, 33); },
-                                              [&] { setzeEingebauteRegel(s, 0); },
-                                              [&] { setzeEingebauteRegel(s, 4); },
-                                              [&] { s.setWMTipp(3, 33), spielerInfo(s, 3); }};
+    const std::function<void()> zugriffe[] = {
+        [&] { s.getName(25); },       [&] { s.getName(-1); },          [&] { s.setName(25, "x"); },
+        [&] { s.getModusPunkte(3); }, [&] { s.setModusPunkte(3, 1); }, [&] { s.getModusFarbe(4); },
+        [&] { s.getNation(33); },     [&] { s.getNation(-1); },        [&] { s.getPaarung(64, 0); },
+        [&] { s.getPaarung(0, 2); },  [&] { s.tipps(25, 0, 0); },      [&] { s.tipps(0, 64, 0); },
+        [&] { s.tipps(0, 0, 2); },    [&] { spielerInfo(s, 25); },     [&] { namen14(s, 33); },
+        [&] { regelPunkte(s, 0); },   [&] { regelPunkte(s, 4); },      [&] { infoMitTipp(s, 33); }};
     for (std::size_t i = 0; i < std::size(zugriffe); ++i) EXPECT_THROW(zugriffe[i](), Bereichsfehler) << i;
     EXPECT_THROW(s.setWMTipp(0, 32768), Ueberlauffehler);
     EXPECT_THROW(s.setBonuspunkte(-32769), Ueberlauffehler);
