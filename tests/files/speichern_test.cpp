@@ -68,8 +68,8 @@ TEST(EchtesDateisystem, FehlschlagLaesstAlteDateiUnberuehrt) {
             KleinePlatte platte;
             if (frei >= -1 && !platte.fehlt.empty()) GTEST_SKIP() << platte.fehlt;
             QTemporaryDir ordner;
-            const QString pfad = frei < -1 ? ordner.filePath(QStringLiteral("tipps.gowet"))
-                                           : platte.pfad(QStringLiteral("tipps.gowet"));
+            const QString pfad =
+                frei < -1 ? ordner.filePath(QStringLiteral("tipps.gowet")) : platte.pfad(QStringLiteral("tipps.gowet"));
             if (alteDa) lege(pfad, altBytes);
             if (frei == -3) {
                 EXPECT_THROW(speichereBytes(pfad, neuBytes + "x", halb), std::runtime_error);
@@ -82,8 +82,9 @@ TEST(EchtesDateisystem, FehlschlagLaesstAlteDateiUnberuehrt) {
             }
             EXPECT_EQ(inhalt(pfad), alteDa ? "alt" : "(keine Datei)");
             if (frei == -1) continue;
-            EXPECT_EQ(alles(QFileInfo(pfad).path()), QString(frei < 0 ? "" : "fueller") +
-                                                         (frei >= 0 && alteDa ? " " : "") + (alteDa ? "tipps.gowet" : ""));
+            EXPECT_EQ(
+                alles(QFileInfo(pfad).path()),
+                QString(frei < 0 ? "" : "fueller") + (frei >= 0 && alteDa ? " " : "") + (alteDa ? "tipps.gowet" : ""));
             QFile::remove(platte.pfad(QStringLiteral("fueller")));
             lege(pfad, std::string(20000, 'x'));
             EXPECT_EQ(speichereSpieldatei(pfad, ausSpielstand(beispiel())), "");

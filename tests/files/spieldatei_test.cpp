@@ -3,23 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
-#include <fstream>
 #include <sstream>
 
+#include "../core/testspiel.h"
 #include "cp1252.h"
 #include "speichern.h"
 #include "spielinfo.h"
 
 using namespace ovi;
+using ovi::test::lies;
 
 namespace {
-
-std::string lies(const std::string& name) {
-    std::ifstream f(std::string(OVI_TESTDATEN) + "/" + name, std::ios::binary);
-    std::stringstream inhalt;
-    inhalt << f.rdbuf();
-    return inhalt.str();
-}
 
 // Little-endian, 1, 2 or 4 bytes wide.
 void setze(std::string& b, std::size_t stelle, long long wert, int breite = 2) {
