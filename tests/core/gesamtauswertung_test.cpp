@@ -102,16 +102,18 @@ TEST(Gesamtauswertung, JedeRegelAlsGanzerText) {
 TEST(Gesamtauswertung, FehlerLassenDieAlteAuswertungStehen) {
     Spielstand s = gesamtspiel(3, 2, 1, true);
     werteKomplettAus(s);
-    Spielstand k = s;
-    k.spiele[0].heim = 40;  // booked to the teams, so the bad number is used
-    EXPECT_THROW(werteKomplettAus(k), Bereichsfehler);
-    EXPECT_TRUE(k.auswertung == s.auswertung && k.sieger == s.sieger && k.weltmeister == 31);
-    k = s, k.regel.modusPunkte[0] = 32000;
-    EXPECT_THROW(werteKomplettAus(k), Ueberlauffehler);
-    EXPECT_TRUE(k.auswertung == s.auswertung && k.sieger == s.sieger && k.weltmeister == 31);
-    k = s, k.spiele[63].ergHeim = 32767, k.spiele[63].ergAus = -2;
-    EXPECT_THROW(werteKomplettAus(k), Ueberlauffehler);
-    EXPECT_TRUE(k.auswertung == s.auswertung && k.sieger == s.sieger && k.weltmeister == 31);
+    for (int fall = 0; fall < 3; ++fall) {
+        Spielstand k = s;
+        k.spiele[0].heim = fall ? 0 : 40;  // booked to the teams, so the bad number is used
+        k.regel.modusPunkte[0] = fall == 1 ? 32000 : 3;
+        k.spiele[63].ergHeim = fall == 2 ? 32767 : 2, k.spiele[63].ergAus = fall == 2 ? -2 : 1;
+        if (fall) {
+            EXPECT_THROW(werteKomplettAus(k), Ueberlauffehler);
+        } else {
+            EXPECT_THROW(werteKomplettAus(k), Bereichsfehler);
+        }
+        EXPECT_TRUE(k.auswertung == s.auswertung && k.sieger == s.sieger && k.weltmeister == 31) << fall;
+    }
 }
 
 // Layout numbers: sort markers and the tendency bars with their labels.
@@ -120,12 +122,10 @@ TEST(Gesamtauswertung, MarkenBalkenUndSpalten) {
     for (int k = 0; k < 7; ++k) EXPECT_EQ(std::pair(markenSpalte(k), markenVersatz(k)), std::pair(k, versatz[k]));
     EXPECT_EQ(std::tuple(untereMarkeOben(25, 300), untereMarkeOben(3, 300), untereMarkeOben(0, 300)),
               std::tuple(9120, 9120 - 22 * 300, 1620));
-    const TendenzBild breit = tendenzBild(Tendenz{3, 6, 0}, 870, 9600);
-    EXPECT_EQ(breit.labelBreite, (std::array<int, 3>{305, 305, 305}));
-    EXPECT_EQ(breit.labelLinks, (std::array<int, 3>{0, 290, 565}));
-    EXPECT_EQ(breit.balkenHoehe, (std::array<double, 3>{200, 400, 0}));
-    EXPECT_EQ(breit.balkenOben, (std::array<double, 3>{9400, 9200, 9600}));
-    EXPECT_EQ(breit.balkenLinks, (std::array<double, 3>{62.5, 352.5, 627.5}));
+    const TendenzBild b = tendenzBild(Tendenz{3, 6, 0}, 870, 9600);
+    EXPECT_EQ(std::tuple(b.labelBreite, b.labelLinks), std::tuple(std::array{305, 305, 305}, std::array{0, 290, 565}));
+    EXPECT_EQ(std::tuple(b.balkenHoehe, b.balkenOben, b.balkenLinks),
+              std::tuple(std::array{200., 400., 0.}, std::array{9400., 9200., 9600.}, std::array{62.5, 352.5, 627.5}));
     const TendenzBild schmal = tendenzBild(Tendenz{1, 2, 3}, 675, 9600);
     EXPECT_EQ(std::tuple(schmal.labelBreite[0], schmal.labelLinks[1], schmal.labelLinks[2]), std::tuple(240, 225, 435));
     EXPECT_DOUBLE_EQ(schmal.balkenHoehe[0], 400.0 / 3);

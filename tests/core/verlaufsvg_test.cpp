@@ -20,19 +20,13 @@ TEST(VerlaufSvg, TrefferAufLinieUndLegende) {
     const Diagramm d = diagramm(berechneVerlauf(rennen()), Kurve::platz, 600, 300);
     const auto& anna = d.linien[1].punkte;
     const Rechteck& cem = d.linien[2].legende;
-    const struct {
-        const char* name;
-        Punkt p;
-        int slot;
-    } faelle[] = {{"Mitte eines Abschnitts", {(anna[0].x + anna[1].x) / 2, (anna[0].y + anna[1].y) / 2}, 0},
-                  {"knapp daneben", {anna[2].x, anna[2].y + 4}, 0},
-                  {"zu weit daneben", {anna[2].x, anna[2].y + 7}, -1},
-                  {"Name in der Legende", {cem.links + 40, cem.oben + cem.hoehe / 2}, 3},
-                  {"Ecke", {1, 1}, -1}};
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(f.name);
-        EXPECT_EQ(getroffen(d, f.p), f.slot);
-    }
+    // Middle of a segment, just beside a point, too far beside it, a name in the legend, the corner.
+    const std::pair<Punkt, int> faelle[] = {{{(anna[0].x + anna[1].x) / 2, (anna[0].y + anna[1].y) / 2}, 0},
+                                            {{anna[2].x, anna[2].y + 4}, 0},
+                                            {{anna[2].x, anna[2].y + 7}, -1},
+                                            {{cem.links + 40, cem.oben + cem.hoehe / 2}, 3},
+                                            {{1, 1}, -1}};
+    for (const auto& [p, slot] : faelle) EXPECT_EQ(getroffen(d, p), slot) << p.x << "," << p.y;
 }
 
 // Nothing flagged: the figure says so and there is no winner.
