@@ -9,9 +9,11 @@
 #include "kobaum.h"
 #include "rangliste.h"
 #include "tabellendokument.h"
+#include "tabellenhtml.h"
 #include "tendenz.h"
 #include "testspiel.h"
 #include "verlauf.h"
+#include "verlaufspiel.h"
 #include "verlaufsvg.h"
 
 using namespace ovi;
@@ -133,4 +135,51 @@ TEST(Gesamtauswertung, MarkenBalkenUndSpalten) {
     // A label longer than the column keeps one blank before its number.
     EXPECT_EQ(mitSpalten(std::string(30, 'x') + "\t3\r\n\t2"),
               std::string(30, 'x') + " 3\r\n" + std::string(27, ' ') + "2");
+}
+
+// The whole page with table, tip overview and the reports in ranking order, one name with markup. The race chart
+// has tests of its own; here a small figure stands in for it, its winners' lines stay.
+TEST(Tabellendokument, GanzeSeite) {
+    Spielstand s = gesamtspiel(3, 2, 1, true);
+    werteKomplettAus(s);
+    Tabellendokument d = baueTabellendokument(s, "", "07.12.2026, 11:48 Uhr", {true, true, true});
+    ASSERT_EQ(d.zusatz.size(), 1u);
+    d.zusatz[0].svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 10 10\"></svg>";
+    EXPECT_EQ(d.berichtNamen, (std::vector<std::string>{"Zoe", "Anna", "Ben & <Co>", "Dora"}));
+    EXPECT_EQ(alsHtml(d), lies("tabelle_gesamt.html"));
+    const std::string ohne = alsHtml(baueTabellendokument(s, "a.gowet", "jetzt", {true, false, false}));
+    for (const char* teil : {"<h2>Berichte</h2>", "<h2>Tippübersicht</h2>", "Neues Spiel"})
+        EXPECT_EQ(ohne.find(teil), std::string::npos) << teil;
+    EXPECT_NE(ohne.find("<h2>Tabelle</h2>"), std::string::npos);
+    EXPECT_EQ(kopfAngaben(Spielstand{})[2].wert, "kein Spiel");
+}
+
+// The whole figure, both kinds: lines in the order of the last day, Anna picked out and so drawn last; places put
+// 1 at the top of the plot area, points 0 at the bottom of a 0..20 axis.
+TEST(VerlaufSvg, GanzesBild) {
+    const Verlauf v = berechneVerlauf(rennen());
+    EXPECT_EQ(alsSvg(diagramm(v, Kurve::platz, 600, 300), 0), lies("verlauf_platz.svg"));
+    EXPECT_EQ(alsSvg(diagramm(v, Kurve::punkte, 600, 300), 0), lies("verlauf_punkte.svg"));
+}
+
+TEST(VerlaufSvg, TrefferAufLinieUndLegende) {
+    const Diagramm d = diagramm(berechneVerlauf(rennen()), Kurve::platz, 600, 300);
+    const auto& anna = d.linien[1].punkte;
+    const Rechteck& cem = d.linien[2].legende;
+    // Middle of a segment, just beside a point, too far beside it, a name in the legend, the corner.
+    const std::pair<Punkt, int> faelle[] = {{{(anna[0].x + anna[1].x) / 2, (anna[0].y + anna[1].y) / 2}, 0},
+                                            {{anna[2].x, anna[2].y + 4}, 0},
+                                            {{anna[2].x, anna[2].y + 7}, -1},
+                                            {{cem.links + 40, cem.oben + cem.hoehe / 2}, 3},
+                                            {{1, 1}, -1}};
+    for (const auto& [p, slot] : faelle) EXPECT_EQ(getroffen(d, p), slot) << p.x << "," << p.y;
+}
+
+// Nothing flagged: the figure says so and there is no winner.
+TEST(VerlaufSvg, OhneGewertetesSpiel) {
+    Spielstand leer = rennen();
+    for (Spiel& sp : leer.spiele) sp.auswerten = false;
+    EXPECT_NE(alsSvg(diagramm(berechneVerlauf(leer), Kurve::platz, 720, 400)).find("Noch kein Spiel ausgewertet"),
+              std::string::npos);
+    EXPECT_EQ(tagessiegerZeilen(berechneVerlauf(leer)), std::vector<std::string>{});
 }
