@@ -27,9 +27,7 @@ TEST(Spielstand, StartzustandUndKatalog) {
                                  s.getModusFarbe(1), s.getModusFarbe(2), s.getModusFarbe(3)}),
               (std::vector<Long>{3, 2, 1, rgb(255, 0, 0), rgb(250, 250, 144), rgb(48, 190, 48), 0xFFFFFF}));
     for (int p = 0; p < 25; ++p) EXPECT_EQ(P(s.auswertung[p].platz, s.auswertung[p].kategorie[63]), P(p, 3));
-    s.spiele[5].ort = 9;
-    s.spiele[5].tag = 3;
-    s.spiele[5].schiri = 5;
+    s.spiele[5] = {0, 0, 0, 0, false, 0, 3, "", "", 9, 5, ""};
     s.spiele[63].aus = 32;
     EXPECT_EQ((std::vector<std::string>{s.getOrt(5), s.getStadion(5), s.getTag(5), s.getSchiri(5), s.getTeam(63, 0),
                                         s.getTeam(63, 1), s.getNation(9), s.getNation(31)}),

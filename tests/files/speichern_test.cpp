@@ -12,7 +12,6 @@
 
 #include "echtes_dateisystem.h"
 #include "spieldatei.h"
-#include "spielinfo.h"
 
 using namespace ovi;
 using ovi::test::AlsGast;
@@ -90,11 +89,6 @@ TEST(EchtesDateisystem, FehlschlagLaesstAlteDateiUnberuehrt) {
             EXPECT_EQ(speichereSpieldatei(pfad, ausSpielstand(beispiel())), "");
             EXPECT_EQ(inhalt(pfad), "neu");
         }
-    QTemporaryDir ordner;
-    const SpielInfo info{beispiel().spiele, 4};
-    ASSERT_EQ(speichereSpielInfo(ordner.filePath("i.gowet"), info), "");
-    std::string bytes;
-    EXPECT_EQ(ladeBytes(ordner.filePath("i.gowet"), bytes) + bytes, schreibeSpielInfo(info));
 }
 
 // Each kind of path, read and saved as an ordinary user; a link to a game is read and saved through.
