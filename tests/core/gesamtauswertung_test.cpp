@@ -47,18 +47,10 @@ std::string bild(Spielstand& s, Bonusausgang ausgang) {
     t += mitSpalten(spielerInfo(s, 0)) + spielerInfo(s, 3) + "Tendenzen";
     const auto tendenzen = zaehleTendenzen(s);
     for (int m : {0, 1, 8, 20, 63}) t += " " + zahlen({m, tendenzen[m].eins, tendenzen[m].null, tendenzen[m].zwei});
-    for (int g = 0; g < 3; ++g) {
-        const Gruppentabelle gt = gruppenTabelle(s.spiele, g);
-        t += "\nGruppe " + std::to_string(g) + ":";
-        for (const Gruppenzeile& z : gt.zeilen)
-            t += " " + zahlen({z.team, z.siege, z.unentschieden, z.niederlagen, z.tore, z.gegentore, z.punkte}) +
-                 (z.los ? "*" : "");
-        for (int p = 0; p < 4; ++p) t += " " + std::to_string(gt.entschieden(p).value_or(-1));
-    }
+    for (int g = 0; g < 3; ++g) t += "\nGruppe " + std::to_string(g) + ": " + gruppenText(gruppenTabelle(s.spiele, g));
     Spiele ko = s.spiele;
     fuelleKoPaarungen(ko);
-    t += "\nK.O.:";
-    for (int m = 48; m < 64; ++m) t += " " + zahlen({m, ko[m].heim, ko[m].aus});
+    t += "\nK.O.: " + paarungen(ko, 48, 63);
     const Verlauf v = berechneVerlauf(s);
     for (std::size_t d = 0; d < v.tage.size(); ++d) {
         t += "\n" + datumText(v.tage[d].datum) + ":";

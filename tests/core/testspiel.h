@@ -6,6 +6,7 @@
 #include <string>
 
 #include "auswertung.h"
+#include "gruppen.h"
 #include "spielstand.h"
 
 namespace ovi::test {
@@ -16,6 +17,27 @@ inline std::string lies(const std::string& name) {
     std::stringstream inhalt;
     inhalt << f.rdbuf();
     return inhalt.str();
+}
+
+// "team S-U-N tore:gegen punkte" per row, "*" where only the lot parts them, then the places decided ("?" open).
+inline std::string gruppenText(const Gruppentabelle& t) {
+    std::string text;
+    for (const Gruppenzeile& r : t.zeilen)
+        text += (text.empty() ? "" : " | ") + std::to_string(r.team) + " " + std::to_string(r.siege) + "-" +
+                std::to_string(r.unentschieden) + "-" + std::to_string(r.niederlagen) + " " + std::to_string(r.tore) +
+                ":" + std::to_string(r.gegentore) + " " + std::to_string(r.punkte) + (r.los ? "*" : "");
+    text += " ->";
+    for (int p = 0; p < 4; ++p) text += " " + (t.entschieden(p) ? std::to_string(*t.entschieden(p)) : std::string("?"));
+    return text;
+}
+
+// "48 3-6, 49 11-14, ...", 32 for a side not known.
+inline std::string paarungen(const Spiele& s, int von, int bis) {
+    std::string t;
+    for (int m = von; m <= bis; ++m)
+        t += (t.empty() ? "" : ", ") + std::to_string(m) + " " + std::to_string(s[m].heim) + "-" +
+             std::to_string(s[m].aus);
+    return t;
 }
 
 // Groups A..C: team 4g+i; results of the 14 flagged group matches and Anna's tip on each, every row of the hit

@@ -27,17 +27,7 @@ TEST(Gruppentabelle, OrdnungNachDenRegelnVon2006) {
                 Integer(4 + test::paare[i][0]), Integer(4 + test::paare[i][1]), 0, 0, e != "-", 0, 0, "", "", 0, 0, ""};
             if (e != "-") s[6 + i].ergHeim = Integer(e[0] - '0'), s[6 + i].ergAus = Integer(e[2] - '0');
         }
-        const Gruppentabelle t = gruppenTabelle(s, 1);
-        std::string text;
-        for (const Gruppenzeile& r : t.zeilen)
-            text += (text.empty() ? "" : " | ") + std::to_string(r.team) + " " + std::to_string(r.siege) + "-" +
-                    std::to_string(r.unentschieden) + "-" + std::to_string(r.niederlagen) + " " +
-                    std::to_string(r.tore) + ":" + std::to_string(r.gegentore) + " " + std::to_string(r.punkte) +
-                    (r.los ? "*" : "");
-        text += " ->";
-        for (int platz = 0; platz < 4; ++platz)
-            text += " " + (t.entschieden(platz) ? std::to_string(*t.entschieden(platz)) : std::string("?"));
-        EXPECT_EQ(text, zeile.substr(zeile.find('\t') + 1));
+        EXPECT_EQ(test::gruppenText(gruppenTabelle(s, 1)), zeile.substr(zeile.find('\t') + 1));
         ++faelle;
     }
     EXPECT_EQ(faelle, 7);
@@ -54,15 +44,6 @@ Spiele gruppenFertig() {
         s[m] = {Integer(a), Integer(b), Integer(a > b), Integer(a < b), m < 48, 0, 0, "", "", 0, 0, ""};
     }
     return s;
-}
-
-// "48 3-6, 49 11-14, ...", 32 for a side not known.
-std::string paarungen(const Spiele& s, int von, int bis) {
-    std::string t;
-    for (int m = von; m <= bis; ++m)
-        t += (t.empty() ? "" : ", ") + std::to_string(m) + " " + std::to_string(s[m].heim) + "-" +
-             std::to_string(s[m].aus);
-    return t;
 }
 
 const std::string achtelfinale = "48 3-6, 49 11-14, 50 7-2, 51 15-10, 52 19-22, 53 27-30, 54 23-18, 55 31-26";
@@ -82,7 +63,7 @@ TEST(KoBaum, UnentschiedenGehtNurMitAntwortWeiter) {
     for (const auto& [weiter, viertelfinale] : faelle) {
         Spiele t = s;
         fuelleKoPaarungen(t, weiter < 0 ? Weiter{} : Weiter{{53, weiter}});
-        EXPECT_EQ(paarungen(t, 48, 59), achtelfinale + ", " + viertelfinale);
+        EXPECT_EQ(test::paarungen(t, 48, 59), achtelfinale + ", " + viertelfinale);
     }
     fuelleKoPaarungen(s, {{53, 30}});
     EXPECT_EQ(schonWeiter(s, 53), 1);  // what stands there is offered again next time
@@ -100,7 +81,7 @@ TEST(KoBaum, OffeneGruppenplaetzeBleibenStehen) {
         for (int m : spiele) m == 6 ? void(s[m].auswerten = false) : void(s[m].ergHeim = s[m].ergAus = 0);
         const Spiele vorher = s;
         fuelleKoPaarungen(s);
-        EXPECT_EQ(paarungen(s, 48, 55), erwartet);
+        EXPECT_EQ(test::paarungen(s, 48, 55), erwartet);
         for (int m = 48; m < 64; ++m) s[m].heim = s[m].aus = katalog::unbekannt;
         EXPECT_EQ(s, vorher);
     }
