@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QTemporaryDir>
 #include <sstream>
 
@@ -20,6 +19,20 @@ namespace {
 // Little-endian, 1, 2 or 4 bytes wide.
 void setze(std::string& b, std::size_t stelle, long long wert, int breite = 2) {
     for (int i = 0; i < breite; ++i) b[stelle + i] = static_cast<char>((wert >> (8 * i)) & 0xFF);
+}
+
+// A participant's copy: own name, the given tips {slot, match, home, away}, and a result that must never reach
+// the operator's game.
+QString kopie(const QTemporaryDir& ordner, const char* name, std::initializer_list<std::array<int, 4>> tipps) {
+    Spielstand s;
+    s.setName(0, name), s.setSpieltMit(0, true);
+    s.regel = {1, {}, 7, true};
+    s.regel.modusPunkte[0] = 3;
+    s.spiele[0] = {5, 6, 4, 4, true, 0, 1, "10.06.2006", "15:00 Uhr", 2, 3, "Fremd"};
+    for (const auto& [p, m, heim, aus] : tipps) s.tipps(p, m, 0) = Integer(heim), s.tipps(p, m, 1) = Integer(aus);
+    const QString pfad = ordner.filePath(QString::fromUtf8(name) + ".gowet");
+    EXPECT_EQ(speichereSpieldatei(pfad, ausSpielstand(s)), "");
+    return pfad;
 }
 
 }  // namespace
@@ -116,33 +129,6 @@ TEST(SpielInfo, RundreiseAnsichtUndSchnitt) {
 }
 
 // Tip import from participants' copies: the first file wins, tips already there stay, one bad file stops it all.
-
-namespace {
-
-// A participant's copy: own name, the given tips {slot, match, home, away}, and a result that must never reach
-// the operator's game.
-QString kopie(const QTemporaryDir& ordner, const char* name, std::initializer_list<std::array<int, 4>> tipps) {
-    Spielstand s;
-    s.setName(0, name), s.setSpieltMit(0, true);
-    s.regel = {1, {}, 7, true};
-    s.regel.modusPunkte[0] = 3;
-    s.spiele[0] = {5, 6, 4, 4, true, 0, 1, "10.06.2006", "15:00 Uhr", 2, 3, "Fremd"};
-    for (const auto& [p, m, heim, aus] : tipps) s.tipps(p, m, 0) = Integer(heim), s.tipps(p, m, 1) = Integer(aus);
-    const QString pfad = ordner.filePath(QString::fromUtf8(name) + ".gowet");
-    EXPECT_EQ(speichereSpieldatei(pfad, ausSpielstand(s)), "");
-    return pfad;
-}
-
-// The operator's game: results entered, one tip already given, one honest 0:0.
-Spielstand spiel() {
-    Spielstand s;
-    s.spiele[0] = {0, 1, 2, 1, true, 0, 4, "09.06.2006", "18:00 Uhr", 9, 0, ""};
-    s.tipps(0, 1, 0) = 2;
-    return s;
-}
-
-}  // namespace
-
 // First file brings 0/0, the second cannot change it; the game's own tip 0/1 stays; a 0:0 in the first file changes
 // nothing, the second fills 0/2; 2:2 of the first file; 24/5 only in the second; 3/3 in no file. Results stay,
 // the files' records go aside; names, rule and colours are those of the last file. A second import changes nothing.
@@ -150,7 +136,9 @@ TEST(TippImport, ErsteDateiGewinntVorhandeneTippsBleiben) {
     QTemporaryDir ordner;
     const QString a = kopie(ordner, "Anna", {{0, 0, 1, 0}, {0, 1, 3, 3}, {0, 2, 0, 0}, {4, 63, 2, 2}});
     const QString b = kopie(ordner, "Berta", {{0, 0, 5, 5}, {0, 2, 1, 2}, {4, 63, 0, 1}, {24, 5, 9, 9}});
-    Spielstand s = spiel();
+    Spielstand s;  // results entered, one tip already given, one honest 0:0
+    s.spiele[0] = {0, 1, 2, 1, true, 0, 4, "09.06.2006", "18:00 Uhr", 9, 0, ""};
+    s.tipps(0, 1, 0) = 2;
     const Spielstand vorher = s;
     ASSERT_EQ(importiereTipps(s, {a, b}), "");
     std::string tipps;
@@ -164,13 +152,11 @@ TEST(TippImport, ErsteDateiGewinntVorhandeneTippsBleiben) {
     ASSERT_EQ(importiereTipps(s, {a, b}), "");
     EXPECT_TRUE(s.tipps == einmal.tipps && s.spiele == einmal.spiele);
     // A damaged or a missing file, first or last, stops the whole import and is named.
-    QFile f(ordner.filePath("kaputt.gowet"));
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(500, '\x07')) == 500);
-    f.close();
     const QString k = ordner.filePath("kaputt.gowet"), weg = ordner.filePath("fehlt.gowet");
+    ASSERT_EQ(speichereBytes(k, std::string(500, '\x07')), "");
     for (const auto& [wahl, name] :
          {std::pair{QStringList{a, k}, "kaputt"}, {QStringList{k, a}, "kaputt"}, {QStringList{a, weg}, "fehlt"}}) {
-        s = spiel();
+        s = vorher;
         const std::string fehler = importiereTipps(s, wahl);
         EXPECT_NE(fehler.find("„" + std::string(name) + ".gowet“"), std::string::npos) << fehler;
         EXPECT_TRUE(s.tipps == vorher.tipps && s.spieler == vorher.spieler && s.regel == vorher.regel);
