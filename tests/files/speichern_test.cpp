@@ -19,16 +19,13 @@ using ovi::test::KleinePlatte;
 
 namespace {
 
-Spielstand beispiel() {
+const Spieldatei neu = [] {
     Spielstand s;
-    s.setName(0, "Jürgen");
-    s.setSpieltMit(0, true);
+    s.spieler[0] = {"Jürgen", 0, true};
     for (auto& sp : s.spiele) sp.quote = "1,80 - 3,20 - 4,50";  // more than two pages
-    return s;
-}
-
-const std::string altBytes = schreibeSpieldatei(ausSpielstand(Spielstand{}));
-const std::string neuBytes = schreibeSpieldatei(ausSpielstand(beispiel()));
+    return ausSpielstand(s);
+}();
+const std::string altBytes = schreibeSpieldatei(ausSpielstand(Spielstand{})), neuBytes = schreibeSpieldatei(neu);
 
 // Which game a file holds, in a word: a failed check then prints that, not 8000 bytes.
 std::string inhalt(const QString& pfad) {
@@ -76,7 +73,7 @@ TEST(EchtesDateisystem, FehlschlagLaesstAlteDateiUnberuehrt) {
                 EXPECT_EQ(speichereBytes(pfad, neuBytes, halb), nicht + "das Schreiben wurde unterbrochen.");
             } else {
                 ASSERT_TRUE(frei < 0 ? platte.schreibschuetze() : platte.fuelle(frei));
-                EXPECT_EQ(speichereSpieldatei(pfad, ausSpielstand(beispiel())),
+                EXPECT_EQ(speichereSpieldatei(pfad, neu),
                           nicht + "der Datenträger ist " + (frei < 0 ? "schreibgeschützt." : "voll."));
             }
             EXPECT_EQ(inhalt(pfad), alteDa ? "alt" : "(keine Datei)");
@@ -86,7 +83,7 @@ TEST(EchtesDateisystem, FehlschlagLaesstAlteDateiUnberuehrt) {
                 QString(frei < 0 ? "" : "fueller") + (frei >= 0 && alteDa ? " " : "") + (alteDa ? "tipps.gowet" : ""));
             QFile::remove(platte.pfad(QStringLiteral("fueller")));
             lege(pfad, std::string(20000, 'x'));
-            EXPECT_EQ(speichereSpieldatei(pfad, ausSpielstand(beispiel())), "");
+            EXPECT_EQ(speichereSpieldatei(pfad, neu), "");
             EXPECT_EQ(inhalt(pfad), "neu");
         }
 }
@@ -140,7 +137,7 @@ TEST(EchtesDateisystem, WasImWegSteht) {
             EXPECT_EQ(ladeBytes(pfad, bytes),
                       f.lesen.empty() ? "" : "Die Datei „" + name + "“ kann nicht geöffnet werden: " + f.lesen + ".");
             EXPECT_EQ(bytes == altBytes, f.lesen.empty());
-            EXPECT_EQ(speichereSpieldatei(pfad, ausSpielstand(beispiel())),
+            EXPECT_EQ(speichereSpieldatei(pfad, neu),
                       f.speichern.empty()
                           ? ""
                           : "Die Datei „" + name + "“ konnte nicht gespeichert werden: " + f.speichern + ".");
