@@ -15,10 +15,11 @@ using P = std::pair<int, int>;
 namespace {
 void regelPunkte(Spielstand& s, int r) { setzeEingebauteRegel(s, r); }
 void infoMitTipp(Spielstand s, int tipp) { s.setWMTipp(3, tipp), spielerInfo(s, 3); }
+void ortNr(Spielstand s, int ort) { s.spiele[1].ort = Integer(ort), s.getOrt(1); }
 }  // namespace
 
 // The start agrees with the menu: "3-2-1-Regel" with its points and colours, bonus off, nobody playing; the
-// catalogue behind the match fields.
+// catalogue behind the match fields, tip numbering and sections.
 TEST(Spielstand, StartzustandUndKatalog) {
     Spielstand s;
     EXPECT_EQ(std::tuple(s.anzahlMitspieler(), s.weltmeister, s.regel.modus, s.getBonus(), s.getBonuspunkte()),
@@ -34,6 +35,14 @@ TEST(Spielstand, StartzustandUndKatalog) {
               (std::vector<std::string>{"München", "FIFA WM-Stadion München", "Donnertag", "", "Deutschland",
                                         "unbekannt", "Elfenbeinküste", "Saudiarabien"}));
     EXPECT_EQ(s.getPaarung(63, 1), 32);
+    EXPECT_EQ(std::tuple(TippFeld::nummer(2, 10, 1), TippFeld::nummer(0, 0, 0), TippFeld::nummer(24, 63, 1)),
+              std::tuple(1852, 0, 3199));
+    s.tipps(2, 10, 1) = 7;
+    EXPECT_EQ(s.tipps.element(1852), 7);
+    const int abschnitte[][2] = {{0, 0},  {5, 0},   {6, 1},   {42, 7},  {47, 7},  {48, 8}, {55, 8}, {56, 9},
+                                 {59, 9}, {60, 10}, {61, 10}, {62, 11}, {63, 12}, {64, 0}, {-1, 0}};
+    for (const auto& [spiel, abschnitt] : abschnitte) EXPECT_EQ(abschnittVonSpiel(spiel), abschnitt) << spiel;
+    EXPECT_EQ(regelName(-1) + regelName(4), "");
 }
 
 // Every refused access throws and leaves the game as it was.
@@ -47,26 +56,12 @@ TEST(Spielstand, BereichsfehlerAendernNichts) {
         [&] { s.getNation(33); },     [&] { s.getNation(-1); },        [&] { s.getPaarung(64, 0); },
         [&] { s.getPaarung(0, 2); },  [&] { s.tipps(25, 0, 0); },      [&] { s.tipps(0, 64, 0); },
         [&] { s.tipps(0, 0, 2); },    [&] { spielerInfo(s, 25); },     [&] { namen14(s, 33); },
-        [&] { regelPunkte(s, 0); },   [&] { regelPunkte(s, 4); },      [&] { infoMitTipp(s, 33); }};
+        [&] { regelPunkte(s, 0); },   [&] { regelPunkte(s, 4); },      [&] { infoMitTipp(s, 33); },
+        [&] { ortNr(s, 12); }};
     for (std::size_t i = 0; i < std::size(zugriffe); ++i) EXPECT_THROW(zugriffe[i](), Bereichsfehler) << i;
     EXPECT_THROW(s.setWMTipp(0, 32768), Ueberlauffehler);
     EXPECT_THROW(s.setBonuspunkte(-32769), Ueberlauffehler);
     s.setWMTipp(1, 32767), s.setBonuspunkte(-32768);
     EXPECT_EQ(P(s.getWMTipp(1), s.getBonuspunkte()), P(32767, -32768));
-    s.spiele[1].ort = 12;
-    EXPECT_THROW(s.getOrt(1), Bereichsfehler);
-    s.spiele[1].ort = 0;
     EXPECT_TRUE(s.spieler[2] == vorher.spieler[2] && s.regel.modus == vorher.regel.modus && s.spiele == vorher.spiele);
-}
-
-TEST(Katalog, NummerierungUndRegelnamen) {
-    EXPECT_EQ(std::tuple(TippFeld::nummer(2, 10, 1), TippFeld::nummer(0, 0, 0), TippFeld::nummer(24, 63, 1)),
-              std::tuple(1852, 0, 3199));
-    Spielstand s;
-    s.tipps(2, 10, 1) = 7;
-    EXPECT_EQ(s.tipps.element(1852), 7);
-    const int abschnitte[][2] = {{0, 0},  {5, 0},   {6, 1},   {42, 7},  {47, 7},  {48, 8}, {55, 8}, {56, 9},
-                                 {59, 9}, {60, 10}, {61, 10}, {62, 11}, {63, 12}, {64, 0}, {-1, 0}};
-    for (const auto& [spiel, abschnitt] : abschnitte) EXPECT_EQ(abschnittVonSpiel(spiel), abschnitt) << spiel;
-    EXPECT_EQ(regelName(-1) + regelName(4), "");
 }
