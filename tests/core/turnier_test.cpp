@@ -51,7 +51,7 @@ const std::string achtelfinale = "48 3-6, 49 11-14, 50 7-2, 51 15-10, 52 19-22, 
 }  // namespace
 
 // A drawn match goes on only with an answer: none, the away side, the home side, a team that did not play.
-TEST(KoBaum, UnentschiedenGehtNurMitAntwortWeiter) {
+TEST(KoBaum, UnentschiedenUndOffeneGruppenplaetze) {
     Spiele s = gruppenFertig();
     fuelleKoPaarungen(s);
     for (int m = 48; m < 56; ++m) s[m].ergHeim = 2, s[m].ergAus = m == 53 ? 2 : 1, s[m].auswerten = true;
@@ -67,16 +67,13 @@ TEST(KoBaum, UnentschiedenGehtNurMitAntwortWeiter) {
     }
     fuelleKoPaarungen(s, {{53, 30}});
     EXPECT_EQ(schonWeiter(s, 53), 1);  // what stands there is offered again next time
-}
-
-// Group A (0-1, 2-3, 0-2, 3-1, 3-0, 1-2): an open group, a lot for place 2, a lot only for place 3. Nothing but
-// the sides of the knock-out matches changes.
-TEST(KoBaum, OffeneGruppenplaetzeBleibenStehen) {
-    const std::pair<std::vector<int>, const char*> faelle[] = {
+    // Group A (0-1, 2-3, 0-2, 3-1, 3-0, 1-2): an open group, a lot for place 2, a lot only for place 3. Nothing
+    // but the sides of the knock-out matches changes.
+    const std::pair<std::vector<int>, const char*> gruppen[] = {
         {{6}, "48 3-32, 49 11-14, 50 32-2, 51 15-10, 52 19-22, 53 27-30, 54 23-18, 55 31-26"},
         {{0, 2, 5}, "48 3-6, 49 11-14, 50 7-32, 51 15-10, 52 19-22, 53 27-30, 54 23-18, 55 31-26"},
         {{0}, achtelfinale.c_str()}};
-    for (const auto& [spiele, erwartet] : faelle) {
+    for (const auto& [spiele, erwartet] : gruppen) {
         Spiele s = gruppenFertig();
         for (int m : spiele) m == 6 ? void(s[m].auswerten = false) : void(s[m].ergHeim = s[m].ergAus = 0);
         const Spiele vorher = s;
@@ -87,7 +84,7 @@ TEST(KoBaum, OffeneGruppenplaetzeBleibenStehen) {
     }
 }
 
-TEST(Verlauf, DatumLesen) {
+TEST(Verlauf, DatumUndSpieltage) {
     const std::pair<const char*, int> faelle[] = {
         // 0: unreadable
         {"09.06.2006", 20060609}, {"31.12.2006", 20061231}, {"29.02.2008", 20080229}, {"29.02.2006", 0},
@@ -97,26 +94,21 @@ TEST(Verlauf, DatumLesen) {
     for (const auto& [text, zahl] : faelle)
         EXPECT_EQ(std::pair(leseDatum(text).value_or(0), zahl ? datumText(zahl) : text),
                   std::pair(zahl, std::string(text)));
-}
 
-// Several matches on a day, days against the match order, an unreadable date going with the match before it (or
-// with none before it, the first day), no readable date at all, nothing flagged. A negative number: not flagged.
-TEST(Verlauf, SpieltageNachDatum) {
-    const std::pair<std::vector<std::pair<int, const char*>>, const char*> faelle[] = {
-        {{{0, "09.06.2006"},
-          {1, "09.06.2006"},
-          {2, "14.06.2006"},
-          {3, "kein Datum"},
-          {6, "10.06.2006"},
-          {8, ""},
-          {-7, "13.06.2006"}},
+    // Several matches on a day, days against the match order, an unreadable date going with the match before it (or
+    // with none before it, the first day), no readable date at all, nothing flagged. "match=date", a negative match not
+    // flagged.
+    const std::pair<const char*, const char*> tage[] = {
+        {"0=09.06.2006 1=09.06.2006 2=14.06.2006 3=- 6=10.06.2006 8= -7=13.06.2006",
          "09.06.2006:0,1 10.06.2006:6 13.06.2006:8 14.06.2006:2,3"},
-        {{{0, "offen"}, {1, "12.06.2006"}, {2, "11.06.2006"}}, "11.06.2006:0,2 12.06.2006:1"},
-        {{{5, ""}, {9, "Juni"}}, "?:5,9"},
-        {{{-1, "09.06.2006"}}, ""}};
-    for (const auto& [spiele, erwartet] : faelle) {
+        {"0=offen 1=12.06.2006 2=11.06.2006", "11.06.2006:0,2 12.06.2006:1"},
+        {"5= 9=Juni", "?:5,9"},
+        {"-1=09.06.2006", ""}};
+    for (const auto& [spiele, erwartet] : tage) {
         Spiele s;
-        for (auto [m, d] : spiele) s[std::abs(m)] = {0, 0, 0, 0, m >= 0, 0, 0, d, "", 0, 0, ""};
+        std::istringstream z(spiele);
+        for (std::string w; z >> w;)
+            s[std::abs(std::stoi(w))] = {0, 0, 0, 0, w[0] != '-', 0, 0, w.substr(w.find('=') + 1), "", 0, 0, ""};
         std::string t;
         for (const Spieltag& tag : spieltage(s)) {
             t += (t.empty() ? "" : " ") + (tag.datum ? datumText(tag.datum) : std::string("?")) + ":";

@@ -27,8 +27,6 @@ class KleinePlatte {
     ~KleinePlatte() {
         if (eingehaengt_) ::umount2(ort(), MNT_DETACH);
     }
-    KleinePlatte(const KleinePlatte&) = delete;
-    KleinePlatte& operator=(const KleinePlatte&) = delete;
 
     QString pfad(const QString& name) const { return ordner_.filePath(name); }
 

@@ -42,12 +42,10 @@ QString kopie(const QTemporaryDir& ordner, const char* name, std::initializer_li
 // text past 65 535 bytes, cut with an honest length. Read back, a tip the reader takes gives the same bytes again.
 TEST(Spieldatei, GanzeBytesDurchEineEchteDatei) {
     Spielstand s;
-    s.spiele[0].datum = "09.06.2006";
-    s.spiele[0].heim = 9;
-    s.spiele[0].quote =
+    const std::string mitte =
         "\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u008D\u017D\u008F\u0090"
         "\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178";
-    s.spiele[0].zeit = std::string(70000, 'z');
+    s.spiele[0] = {9, 0, 0, 0, false, 0, 0, "09.06.2006", std::string(70000, 'z'), 0, 0, mitte};
     s.setName(0, "Jürgen"), s.setWMTipp(0, 32767), s.setSpieltMit(0, true);
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("t.gowet"));
