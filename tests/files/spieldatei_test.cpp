@@ -86,19 +86,17 @@ TEST(Spieldatei, KaputteDateienJeBlock) {
         if (zeile.empty() || zeile[0] == '#') continue;
         SCOPED_TRACE(zeile);
         std::istringstream z(zeile);
-        std::size_t nr = 0, stelle = 0;
-        int breite = 0;
+        std::size_t nr = 0, stelle = 0, breite = 0;
         long long wert = 0;
-        char doppelpunkt = 0;
-        std::string erwartet;
-        z >> nr >> doppelpunkt >> stelle >> breite >> wert;
+        std::string doppelpunkt, erwartet;
+        std::getline(z >> nr, doppelpunkt, ':') >> stelle >> breite >> wert;
         std::getline(z >> std::ws, erwartet);
         std::string b = frisch;
         stelle += block[nr];
-        breite ? setze(b, stelle, wert, breite) : b.resize(stelle);
+        breite ? setze(b, stelle, wert, int(breite)) : b.resize(stelle);
         const auto g = leseSpieldatei(b, Spielstand{}.nationen, "t.gowet");
         if (erwartet.rfind("ok", 0) == 0) {
-            if (erwartet.size() > 2) setze(b, stelle, std::stoll(erwartet.substr(3)), breite);
+            if (erwartet.size() > 2) setze(b, stelle, std::stoll(erwartet.substr(3)), int(breite));
             ASSERT_TRUE(g) << g.fehler;
             EXPECT_TRUE(schreibeSpieldatei(*g.daten) == b);
         } else {
@@ -114,8 +112,7 @@ TEST(SpielInfo, RundreiseAnsichtUndSchnitt) {
     info.spiele[0] = {0, 32, 0, 0, false, 0, 4, "09.06.2006", "18:00 Uhr", 9, 0, ""};
     info.ansicht = 8;
     std::string b = schreibeSpielInfo(info);
-    EXPECT_EQ(b.size(), 64u * 24 + 19 + 2);
-    EXPECT_EQ(b.substr(b.size() - 2), std::string("\x08\x00", 2));
+    EXPECT_EQ(b.substr(64 * 24 + 19), std::string("\x08\x00", 2));
     const auto g = leseSpielInfo(b + "überzählig", "p.gowet");
     ASSERT_TRUE(g) << g.fehler;
     EXPECT_TRUE(*g.daten == info);
