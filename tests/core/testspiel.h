@@ -2,7 +2,7 @@
 #pragma once
 
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 #include "auswertung.h"
@@ -14,9 +14,7 @@ namespace ovi::test {
 // A whole file of the test data folder, for outputs compared as a whole.
 inline std::string lies(const std::string& name) {
     std::ifstream f(std::string(OVI_TESTDATEN) + "/" + name, std::ios::binary);
-    std::stringstream inhalt;
-    inhalt << f.rdbuf();
-    return inhalt.str();
+    return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
 // "team S-U-N tore:gegen punkte" per row, "*" where only the lot parts them, then the places decided ("?" open).

@@ -1,6 +1,7 @@
 // The tournament's structure on constructed results: group order, the knock-out bracket, match days.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "gruppen.h"
@@ -13,30 +14,26 @@ using namespace ovi;
 // Group order by the rules of 2006 on constructed results of group B, one row of daten/gruppen.tsv per case.
 
 TEST(Gruppentabelle, OrdnungNachDenRegelnVon2006) {
-    std::istringstream tabelle(test::lies("gruppen.tsv"));
-    int faelle = 0;
+    const std::string text = test::lies("gruppen.tsv");
+    ASSERT_EQ(std::count(text.begin(), text.end(), '\t'), 7);  // one per case
+    std::istringstream tabelle(text);
     for (std::string zeile; std::getline(tabelle, zeile);) {
         if (zeile.empty() || zeile[0] == '#') continue;
         SCOPED_TRACE(zeile);
         Spiele s;
         std::istringstream z(zeile.substr(0, zeile.find('\t')));
-        for (int i = 0; i < 6; ++i) {
-            std::string e;
-            z >> e;
+        int i = 0;
+        for (std::string e; z >> e; ++i) {
             s[6 + i] = {
                 Integer(4 + test::paare[i][0]), Integer(4 + test::paare[i][1]), 0, 0, e != "-", 0, 0, "", "", 0, 0, ""};
             if (e != "-") s[6 + i].ergHeim = Integer(e[0] - '0'), s[6 + i].ergAus = Integer(e[2] - '0');
         }
         EXPECT_EQ(test::gruppenText(gruppenTabelle(s, 1)), zeile.substr(zeile.find('\t') + 1));
-        ++faelle;
     }
-    EXPECT_EQ(faelle, 7);
 }
 
-namespace {
-
 // Group g holds teams 4g..4g+3; the higher number wins every match 1:0, so 4g+3 is first and 4g+2 second.
-Spiele gruppenFertig() {
+static Spiele gruppenFertig() {
     Spiele s;
     for (int m = 0; m < 64; ++m) {
         const int a = m < 48 ? 4 * (m / 6) + test::paare[m % 6][0] : 32,
@@ -46,9 +43,7 @@ Spiele gruppenFertig() {
     return s;
 }
 
-const std::string achtelfinale = "48 3-6, 49 11-14, 50 7-2, 51 15-10, 52 19-22, 53 27-30, 54 23-18, 55 31-26";
-
-}  // namespace
+static const std::string achtelfinale = "48 3-6, 49 11-14, 50 7-2, 51 15-10, 52 19-22, 53 27-30, 54 23-18, 55 31-26";
 
 // A drawn match goes on only with an answer: none, the away side, the home side, a team that did not play.
 TEST(KoBaum, UnentschiedenUndOffeneGruppenplaetze) {

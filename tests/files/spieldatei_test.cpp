@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <sstream>
 
 #include "../core/testspiel.h"
@@ -80,8 +81,9 @@ TEST(Spieldatei, GanzeBytesDurchEineEchteDatei) {
 TEST(Spieldatei, KaputteDateienJeBlock) {
     const std::size_t block[] = {0, 0, 303, 303 + 64 * 24, 303 + 64 * 24 + 150, 303 + 64 * 24 + 162, 2017};
     const std::string frisch = schreibeSpieldatei(ausSpielstand(Spielstand{}));
-    std::istringstream tabelle(lies("kaputt.tsv"));
-    int zeilen = 0;
+    const std::string text = lies("kaputt.tsv");
+    ASSERT_EQ(std::count(text.begin(), text.end(), '\n'), 62);  // a heading and 61 cases
+    std::istringstream tabelle(text);
     for (std::string zeile; std::getline(tabelle, zeile);) {
         if (zeile.empty() || zeile[0] == '#') continue;
         SCOPED_TRACE(zeile);
@@ -102,9 +104,7 @@ TEST(Spieldatei, KaputteDateienJeBlock) {
         } else {
             EXPECT_EQ(g.fehler, "Die Datei „t.gowet“ ist keine gültige Spieldatei: " + erwartet);
         }
-        ++zeilen;
     }
-    EXPECT_GT(zeilen, 50);
 }
 
 TEST(SpielInfo, RundreiseAnsichtUndSchnitt) {
