@@ -18,21 +18,15 @@ namespace ovi::test {
 class KleinePlatte {
   public:
     KleinePlatte() {
-        if (::geteuid() != 0) {
+        if (::geteuid() != 0)
             fehlt = "nur als root: der Test hängt ein kleines tmpfs ein";
-            return;
-        }
-        if (::mount("tmpfs", QFile::encodeName(ordner_.path()).constData(), "tmpfs", 0, "size=64k,mode=0777") != 0) {
+        else if (::mount("tmpfs", ort(), "tmpfs", 0, "size=64k,mode=0777") != 0)
             fehlt = std::string("kein tmpfs einhängbar: ") + std::strerror(errno);
-            return;
-        }
-        eingehaengt_ = true;
+        eingehaengt_ = fehlt.empty();
     }
     ~KleinePlatte() {
-        if (eingehaengt_) ::umount2(QFile::encodeName(ordner_.path()).constData(), MNT_DETACH);
+        if (eingehaengt_) ::umount2(ort(), MNT_DETACH);
     }
-    KleinePlatte(const KleinePlatte&) = delete;
-    KleinePlatte& operator=(const KleinePlatte&) = delete;
 
     QString pfad(const QString& name) const { return ordner_.filePath(name); }
 
@@ -40,22 +34,23 @@ class KleinePlatte {
     bool fuelle(qint64 frei) {
         QFile f(pfad(QStringLiteral("fueller")));
         if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-        const QByteArray seite(4096, 'F');
-        while (f.write(seite) > 0) {
+        while (f.write(QByteArray(4096, 'F')) > 0) {
         }
         return f.resize(f.size() - frei);
     }
 
     // Mounts the disk again, read-only.
-    bool schreibschuetze() {
-        return ::mount(nullptr, QFile::encodeName(ordner_.path()).constData(), nullptr, MS_REMOUNT | MS_RDONLY,
-                       nullptr) == 0;
-    }
+    bool schreibschuetze() { return ::mount(nullptr, ort(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0; }
 
     std::string fehlt;
 
   private:
+    const char* ort() {
+        ort_ = QFile::encodeName(ordner_.path());
+        return ort_.constData();
+    }
     QTemporaryDir ordner_;
+    QByteArray ort_;
     bool eingehaengt_ = false;
 };
 
@@ -64,9 +59,8 @@ class KleinePlatte {
 class AlsGast {
   public:
     AlsGast() {
-        if (::geteuid() != 0 || ::setresgid(65534, 65534, 0) != 0) return;
-        gewechselt_ = ::setresuid(65534, 65534, 0) == 0;
-        if (!gewechselt_) zurueck();
+        if (::geteuid() == 0 && ::setresgid(65534, 65534, 0) == 0 && !(gewechselt_ = ::setresuid(65534, 65534, 0) == 0))
+            zurueck();
     }
     ~AlsGast() {
         if (gewechselt_ && ::setresuid(0, 0, 0) == 0) zurueck();
