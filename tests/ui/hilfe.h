@@ -13,6 +13,7 @@
 
 #include "dienste.h"
 #include "frmhaupt.h"
+#include "weiterfrage.h"
 #include "ziffernzelle.h"
 
 namespace ovi::test {
@@ -26,7 +27,7 @@ struct Schreibtisch {
     QStringList meldungen;
     QList<QList<bool>> kreuze;             // next tick choices; none left stands for "cancelled"
     std::function<void(QPrinter*)> druck;  // what the print preview would paint
-    QList<QList<Weiterfrage>> gefragt;     // who went through after drawn knock-out matches
+    QStringList gefragt;                   // the question after drawn knock-out matches, as its dialog showed it
     QList<QList<int>> weiterAntworten;     // next answers to that; none left stands for "cancelled"
 
     QStringList naechste(const Dateiwahl& w) {
@@ -52,9 +53,16 @@ struct Schreibtisch {
             if (kreuze.isEmpty()) return std::nullopt;
             return kreuze.takeFirst();
         };
+        // Answered in the real dialog, so its offer and its reading of the choice are under test too.
         d.weiter = [this](QWidget*, const QList<Weiterfrage>& f) {
-            gefragt << f;
-            return weiterAntworten.isEmpty() ? QList<int>{} : weiterAntworten.takeFirst();
+            WeiterDialog dlg(f, nullptr);
+            const QList<int> a = weiterAntworten.isEmpty() ? QList<int>{} : weiterAntworten.takeFirst();
+            for (int i = 0; i < f.size(); ++i) {
+                auto* c = dlg.findChild<QComboBox*>(QStringLiteral("cmbWeiter_%1").arg(i));
+                gefragt << f[i].spiel + ": " + c->currentText() + " (" + c->itemText(1) + '/' + c->itemText(2) + ')';
+                c->setCurrentIndex(a.value(i, -1) + 1);
+            }
+            return a.isEmpty() ? QList<int>{} : dlg.antworten();
         };
         d.drucken = [this](QWidget*, const std::function<void(QPrinter*)>& malen) { druck = malen; };
         return d;

@@ -1,59 +1,31 @@
-// Phase views and the layout of the main window: the start, the participant rows and which columns each view shows.
-#include <QTimer>
-
+// The layout of the main window against its twips: stacked participant rows, the sort markers, the tendency bars.
 #include "hilfe.h"
 
 class TestAnsichten : public QObject {
     Q_OBJECT
 
   private slots:
-    // Per view: the columns shown, the first flag's team, whether the flags take turns; a view out of range is refused.
-    void ansichten() {
-        Fenster f;
-        for (int i = 0; i < 64; ++i) f.s.spiele[i].heim = static_cast<Integer>(i % 32);
-        QStringList ist, soll;
-        for (int v : {8, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, -1, 11}) {
-            const bool gezeigt = v >= 0 && v < 11 ? (waehleAnsicht(&f.w, v), true) : f.w.zeigePhase(v);
-            int spalten = 0;
-            while (spalten < 8 && finde(&f.w, "fraSpiel", spalten)->isVisibleTo(&f.w)) ++spalten;
-            ist << zeile(gezeigt, f.w.ansicht(), spalten, finde(&f.w, "imgSpielHeim", 0)->toolTip(),
-                         finde<QTimer>(&f.w, QStringLiteral("tmrWechsel"))->isActive());
-            const int w = gezeigt ? v : 10;
-            soll << zeile(gezeigt, w, spieleIn(w),
-                          " " + QString::fromStdString(f.s.nationen[erstesSpiel(w) % 32]) + " ", w == 8);
-        }
-        QCOMPARE(ist, soll);
-    }
-
-    void zeilenStapeln_data() {
-        QTest::addColumn<QList<int>>("mitspieler");
-        QTest::newRow("keiner") << QList<int>{};
-        QTest::newRow("0, 3 und 7") << QList<int>{0, 3, 7};
-        QTest::newRow("alle 25") << von(0, 24);
-    }
-
     // Rows of those who play along, stacked without gaps, and as many ranking rows; the table shrinks with them.
     void zeilenStapeln() {
-        QFETCH(QList<int>, mitspieler);
-        Fenster f;
-        for (int p : mitspieler) f.s.setSpieltMit(p, true);
-        f.w.starteEinblenden();
-        auto* spiele = finde(&f.w, QStringLiteral("fraSpiele"));
-        QStringList ist, soll;
-        for (int p = 0; p < 25; ++p) {
-            auto* reihe = finde(&f.w, "fraSpieler", p);
-            if (reihe->isVisibleTo(&f.w)) ist << zeile(p, lageIn(reihe, spiele).y());
-            if (const int k = int(mitspieler.indexOf(p)); k >= 0) soll << zeile(p, px(1240 + 320 * k));
+        for (const QList<int>& mitspieler : {QList<int>{}, QList<int>{0, 3, 7}, von(0, 24)}) {
+            Fenster f;
+            for (int p : mitspieler) f.s.setSpieltMit(p, true);
+            f.w.starteEinblenden();
+            auto* spiele = finde(&f.w, QStringLiteral("fraSpiele"));
+            const int k = int(mitspieler.size());
+            QStringList ist, soll;
+            for (int p = 0; p < 25; ++p) {
+                auto* reihe = finde(&f.w, "fraSpieler", p);
+                if (reihe->isVisibleTo(&f.w)) ist << zeile(p, lageIn(reihe, spiele).y());
+                if (const int i = int(mitspieler.indexOf(p)); i >= 0) soll << zeile(p, px(1240 + 320 * i));
+                if (finde(&f.w, "fraTabSpieler", p)->isVisibleTo(&f.w) != (p < k)) ist << zeile("Tabellenzeile", p);
+            }
+            auto* tab = finde(&f.w, QStringLiteral("fraTabelleTab"));
+            const int oben = lageIn(tab, finde(&f.w, QStringLiteral("fraTabelle"))).y();
+            QCOMPARE(ist << zeile(tab->height()), soll << zeile(px(oben * 15 + 7515 - 300 * (25 - k)) - oben));
         }
-        QCOMPARE(ist, soll);
-        const int k = int(mitspieler.size());
-        int zeilen = 0;
-        while (zeilen < 25 && finde(&f.w, "fraTabSpieler", zeilen)->isVisibleTo(&f.w)) ++zeilen;
-        QCOMPARE(zeilen, k);
-        QVERIFY(k == 25 || !finde(&f.w, "fraTabSpieler", 24)->isVisibleTo(&f.w));
-        auto* tab = finde(&f.w, QStringLiteral("fraTabelleTab"));
-        const int oben = lageIn(tab, finde(&f.w, QStringLiteral("fraTabelle"))).y();
-        QCOMPARE(tab->height(), px(oben * 15 + 7515 - 300 * (25 - k)) - oben);
+        // The client area below the menu bar holds 15240 x 10830 twips.
+        QCOMPARE(Fenster().w.centralWidget()->minimumSize(), QSize(px(15240), px(10830)));
     }
 
     // Each sort key puts both markers over its column, shifted by the key's offset; the lower one rises a row for
@@ -80,54 +52,33 @@ class TestAnsichten : public QObject {
         QCOMPARE(daneben, QStringList{});
     }
 
-    void startZustand() {
-        Fenster f;
-        QCOMPARE(f.w.windowTitle(), QStringLiteral("ovi kuvela - Das Tippspiel zur Fußball-Weltmeisterschaft 2006"));
-        auto* phase = finde<QComboBox>(&f.w, QStringLiteral("cmbPhase"));
-        QStringList eintraege = {wert(phase->currentIndex())};
-        for (int i = 0; i < phase->count(); ++i) eintraege << phase->itemText(i);
-        QCOMPARE(eintraege.join(','),
-                 "0,Gruppe A,Gruppe B,Gruppe C,Gruppe D,Gruppe E,Gruppe F,Gruppe G,Gruppe H,"
-                 "Achtelfinale,Viertelfinale,Halbfinale, Finale");
-        auto* sortierung = finde<QComboBox>(&f.w, QStringLiteral("cmbSortierung"));
-        QCOMPARE(zeile(sortierung->currentIndex(), sortierung->placeholderText(), sortierung->count(),
-                       finde<QTimer>(&f.w, QStringLiteral("tmrWechsel"))->isActive()),
-                 "-1 Sortierung 7 0");
-        // Tips start at 0, away tips bold, places numbered 1 to 25: the first place of each that does not.
-        QString falsch;
-        for (int i = 0; i < 200; ++i)
-            if (inhalt(feld(&f.w, "txtHeimTipp", i)) != "0" || !feld(&f.w, "txtAusTipp", i)->font().bold() ||
-                (i < 25 && text(&f.w, "lblPlatz", i) != QString::number(i + 1)))
-                falsch += zeile(i, "");
-        QCOMPARE(falsch, QString());
-        // name | tool tip (empty: not looked at) | background | text colour | bold
-        // clang-format off
-        const QStringList erwartet = {
-            "lblSpieler_0||#41983d|#ffffff", "lblTabSpieler_0||#41983d|#ffffff", "lblPlatz_3| Platz |#41983d|#ffffff",
-            "lblPunkteGesamt_24| Gesamtpunkte |#ffc080|#000000|1", "lblTabPunkteGesamt_0| Gesamtpunkte|#ffc080|#000000",
-            "lblPunkteGruppe_0| Punkte in dieser Phase |#000000|#ffc080", "fraSpiel_0||#41983d|#000000",
-            "lblTabPunkteKO_2| Punkte der K.O.-Phase |#000000|#ffc080|1", "chkAuswerten_5| dieses Spiel mit auswerten ",
-            "lblBonus_4| erreichte Bonuspunkte |#ffffff|#ff0000", "lblTabPunkteGruppe_1| Punkte in der Gruppenphase ",
-            "lblTab3er_5| Punkte durch richtige Tipps |#ff0000|#000000", "lblTenNull_7| Anzahl getippter Unentschieden ",
-            "lblTab2er_6| Punkte durch richtige Sieghöhe |#ffff90|#000000",
-            "lblTab1er_7| Punkte durch richtige Tendenz |#30be30|#000000",
-            "lblTenEins_0| Anzahl getippter Siege der erstgenannten Mannschaft ",
-            "lblTenZwei_3| Anzahl getippter Siege der letztgenannten Mannschaft "};
-        // clang-format on
-        QStringList gesehen;
-        for (const QString& e : erwartet) {
-            const QStringList teile = e.split(QLatin1Char('|'));
-            auto* x = finde(&f.w, teile[0]);
-            QStringList z = {teile[0], teile[1].isEmpty() ? QString() : x->toolTip()};
-            if (teile.size() > 2)
-                z << (x->autoFillBackground() ? grund(x).name() : QStringLiteral("durchsichtig"))
-                  << x->palette().color(QPalette::WindowText).name();
-            if (teile.size() > 4) z << QString::number(x->font().bold());
-            gesehen << z.join(QLatin1Char('|'));
+    // Counter, place and bar of home win, draw and away win for match 13 (group C, slot 1), per set of tips: thirds
+    // of the 870 wide column, 305 each, overlapping by 15 and 30; bars 180 wide, centred, 400 for the largest count.
+    void tendenzBalken() {
+        const std::pair<QList<QPoint>, QList<int>> faelle[] = {
+            {{}, {0, 0, 0}},
+            {QList<QPoint>(5, QPoint(2, 1)), {5, 0, 0}},
+            {QList<QPoint>(3, QPoint(1, 0)) + QList<QPoint>(6, QPoint(0, 0)), {3, 6, 0}},
+            {{{1, 0}, {2, 2}, {0, 3}, {1, 2}}, {1, 1, 2}}};
+        for (const auto& [tipps, zahlen] : faelle) {
+            Fenster f;
+            setzeTipp(f.s, 24, 13, 5, 0);  // does not play along, never counts
+            for (int p = 0; p < tipps.size(); ++p)
+                f.s.setSpieltMit(p, true), setzeTipp(f.s, p, 13, tipps[p].x(), tipps[p].y());
+            waehleAnsicht(&f.w, 2);
+            klick(&f.w, QStringLiteral("cmdTendenz"));
+            const int links[3] = {0, 290, 565}, groesste = std::max({1, zahlen[0], zahlen[1], zahlen[2]});
+            QStringList ist, soll;
+            for (int k = 0; k < 3; ++k) {
+                auto* l = finde<QLabel>(&f.w, QStringList{"lblTenEins", "lblTenNull", "lblTenZwei"}[k] + "_1");
+                auto* b = finde(&f.w, QStringList{"shpEins", "shpNull", "shpZwei"}[k] + "_1");
+                ist << zeile(l->text(), l->x(), l->width(), l->y(), b->width(), b->height(), b->y() + b->height(),
+                             std::abs((b->x() + b->width() / 2) - (l->x() + l->width() / 2)) <= 1);
+                soll << zeile(zahlen[k], px(links[k]), px(links[k] + 305) - px(links[k]), px(9600), 12,
+                              px(9600) - px(9600 - 400 * zahlen[k] / groesste), px(9600), 1);
+            }
+            QCOMPARE(ist, soll);
         }
-        QCOMPARE(gesehen, erwartet);
-        // The client area below the menu bar holds 15240 x 10830 twips.
-        QCOMPARE(f.w.centralWidget()->minimumSize(), QSize(px(15240), px(10830)));
     }
 };
 
