@@ -42,6 +42,10 @@ TEST(Spielstand, StartzustandUndKatalog) {
     const int abschnitte[][2] = {{0, 0},  {5, 0},   {6, 1},   {42, 7},  {47, 7},  {48, 8}, {55, 8}, {56, 9},
                                  {59, 9}, {60, 10}, {61, 10}, {62, 11}, {63, 12}, {64, 0}, {-1, 0}};
     for (const auto& [spiel, abschnitt] : abschnitte) EXPECT_EQ(abschnittVonSpiel(spiel), abschnitt) << spiel;
+    const int ansichten[][3] = {{0, 0, 5},   {7, 42, 5},  {8, 48, 7}, {9, 56, 3},
+                                {10, 60, 3}, {12, 60, 3}, {13, 0, 0}, {-1, 0, 0}};
+    for (const auto& [v, erstes, letzte] : ansichten)
+        EXPECT_EQ(P(ersteSpielNr(v), letzteZeile(v)), P(erstes, letzte)) << v;
     EXPECT_EQ(regelName(-1) + regelName(4), "");
 }
 
@@ -59,6 +63,11 @@ TEST(Spielstand, BereichsfehlerAendernNichts) {
         [&] { regelPunkte(s, 0); },   [&] { regelPunkte(s, 4); },      [&] { infoMitTipp(s, 33); },
         [&] { ortNr(s, 12); }};
     for (std::size_t i = 0; i < std::size(zugriffe); ++i) EXPECT_THROW(zugriffe[i](), Bereichsfehler) << i;
+    try {
+        s.tipps(0, 64, 0);
+    } catch (const Bereichsfehler& f) {
+        EXPECT_STREQ(f.what(), "Index 64 außerhalb von 0..63");
+    }
     EXPECT_THROW(s.setWMTipp(0, 32768), Ueberlauffehler);
     EXPECT_THROW(s.setBonuspunkte(-32769), Ueberlauffehler);
     s.setWMTipp(1, 32767), s.setBonuspunkte(-32768);

@@ -82,7 +82,6 @@ TEST(Spieldatei, KaputteDateienJeBlock) {
     const std::size_t block[] = {0, 0, 303, 303 + 64 * 24, 303 + 64 * 24 + 150, 303 + 64 * 24 + 162, 2017};
     const std::string frisch = schreibeSpieldatei(ausSpielstand(Spielstand{}));
     const std::string text = lies("kaputt.tsv");
-    ASSERT_EQ(std::count(text.begin(), text.end(), '\n'), 64);  // a heading and 63 cases
     std::istringstream tabelle(text);
     for (std::string zeile; std::getline(tabelle, zeile);) {
         if (zeile.empty() || zeile[0] == '#') continue;

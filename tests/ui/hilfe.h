@@ -131,10 +131,6 @@ inline void setzeTipp(Spielstand& s, int p, int m, int heim, int aus) {
     s.tipps(p, m, 1) = static_cast<Integer>(aus);
 }
 
-// The views: groups A to H, Achtelfinale, Viertelfinale, Halbfinale with Finale; their first match and size.
-inline int erstesSpiel(int v) { return v < 8 ? 6 * v : v == 8 ? 48 : v == 9 ? 56 : 60; }
-inline int spieleIn(int v) { return v < 8 ? 6 : v == 8 ? 8 : 4; }
-
 // The ranking table as it reads, row by row: name, total, group phase, knock-out, bonus, exact, difference, tendency.
 inline QStringList tabelle(const QObject* w, int zeilen) {
     QStringList l;

@@ -31,7 +31,7 @@ QString regel(const QObject* w) {
 QStringList raster(const QObject* w, int v) {
     QStringList l;
     for (int k = 0; k < 200; ++k)
-        if (k % 8 < spieleIn(v)) l << inhalt(feld(w, "txtHeimTipp", k)) + ':' + inhalt(feld(w, "txtAusTipp", k));
+        if (k % 8 <= letzteZeile(v)) l << inhalt(feld(w, "txtHeimTipp", k)) + ':' + inhalt(feld(w, "txtAusTipp", k));
     return l;
 }
 

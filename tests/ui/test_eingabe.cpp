@@ -12,7 +12,7 @@ class TestEingabe : public QObject {
             f.w.starteEinblenden();
             sichtbar(f.w);
             waehleAnsicht(&f.w, ansicht);
-            const int erstes = erstesSpiel(ansicht), spiele = spieleIn(ansicht);
+            const int erstes = ersteSpielNr(ansicht), spiele = letzteZeile(ansicht) + 1;
             for (int sl = 0; sl < spiele; ++sl) {
                 tippe(feld(&f.w, "txtHeimTipp", 8 + sl), char('1' + sl));
                 tippe(feld(&f.w, "txtAusTipp", 16 + sl), char('2' + sl));

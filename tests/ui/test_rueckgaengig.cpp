@@ -6,7 +6,6 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
-#include <QUndoStack>
 
 #include "../core/verlaufspiel.h"
 #include "frmverlauf.h"

@@ -167,7 +167,10 @@ struct Szene {
             {"befehl", [&] { befehl(&f->w, a[0]); }},
             {"setze", [&] { setze(suche(a[0]), a.value(1)); }},
             {"antwort", [&] { t.antworten << (a[0] == "ok" ? Antwort::ok : Antwort::abbrechen); }},
-            {"weiter", [&] { t.weiterAntworten << QList<int>{n(0)}; }},
+            {"weiter",
+             [&] {
+                 t.weiterAntworten << QList<int>({n(0), n(1), n(2)}).mid(0, a.size());
+             }},
             {"datei", [&] { t.dateien << QStringList{datei(a[0])}; }},
             {"ergebnisse", [&] { ergebnisse(datei(a[0])); }},
             {"auswahl", [&] { aus << auswahl(a[0]); }},
