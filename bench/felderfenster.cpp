@@ -5,7 +5,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 
-#include "erstesbild.h"
+#include "bench/erstesbild.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -10,12 +10,12 @@
 #include <QTest>
 #include <functional>
 
-#include "benchspiel.h"
-#include "budget.h"
-#include "spieldatei.h"
-#include "startmessung.h"
-#include "frmhaupt.h"
-#include "ziffernzelle.h"
+#include "bench/budget.h"
+#include "bench/startmessung.h"
+#include "files/spieldatei.h"
+#include "tests/hilfe/vollesspiel.h"
+#include "ui/frmhaupt.h"
+#include "ui/ziffernzelle.h"
 
 namespace ovi::bench {
 
@@ -42,7 +42,7 @@ void schliesseDialoge(frmHaupt& w) {
 
 // The game with a rule in force, so the tip fields take the colours of their hits.
 Spielstand spielMitRegel(int modus) {
-    Spielstand s = vollesSpiel();
+    Spielstand s = test::vollesSpiel();
     setzeEingebauteRegel(s, modus);
     return s;
 }

@@ -2,7 +2,7 @@
 #include <QApplication>
 #include <QMainWindow>
 
-#include "erstesbild.h"
+#include "bench/erstesbild.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

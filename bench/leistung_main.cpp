@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <map>
 
-#include "budget.h"
-#include "startmessung.h"
+#include "bench/budget.h"
+#include "bench/startmessung.h"
 
 using ovi::bench::Messwert;
 

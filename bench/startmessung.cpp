@@ -1,4 +1,4 @@
-#include "startmessung.h"
+#include "bench/startmessung.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -24,8 +24,7 @@ XServer::XServer() {
     for (int nr = 97; nr < 120; ++nr) {
         if (QFile::exists(QString("/tmp/.X%1-lock").arg(nr))) continue;
         const QString d = QString(":%1").arg(nr);
-        if (!QProcess::startDetached(xvfb, {d, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, {}, &xvfb_))
-            return;
+        if (!QProcess::startDetached(xvfb, {d, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, {}, &xvfb_)) return;
         for (int i = 0; i < 100 && !QFile::exists(QString("/tmp/.X11-unix/X%1").arg(nr)); ++i) QThread::msleep(20);
         display_ = d;
         break;

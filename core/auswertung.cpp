@@ -1,4 +1,4 @@
-#include "auswertung.h"
+#include "core/auswertung.h"
 
 namespace ovi {
 

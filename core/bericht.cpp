@@ -1,9 +1,9 @@
-#include "bericht.h"
+#include "core/bericht.h"
 
 #include <algorithm>
 
-#include "auswertung.h"
-#include "utf8.h"
+#include "core/auswertung.h"
+#include "core/utf8.h"
 
 namespace ovi {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "spielstand.h"
+#include "core/spielstand.h"
 
 namespace ovi {
 

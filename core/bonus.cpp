@@ -1,6 +1,8 @@
 // World champion and bonus award.
-#include "auswertung.h"
-#include "rangliste.h"
+#include "core/bonus.h"
+
+#include "core/auswertung.h"
+#include "core/rangliste.h"
 
 namespace ovi {
 

@@ -1,4 +1,4 @@
-#include "grundtypen.h"
+#include "core/grundtypen.h"
 
 #include <limits>
 

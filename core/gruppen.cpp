@@ -1,4 +1,4 @@
-#include "gruppen.h"
+#include "core/gruppen.h"
 
 #include <algorithm>
 #include <array>

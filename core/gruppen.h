@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "spielstand.h"
+#include "core/spielstand.h"
 
 namespace ovi {
 

@@ -1,4 +1,4 @@
-#include "katalog.h"
+#include "core/katalog.h"
 
 namespace ovi::katalog {
 

@@ -1,8 +1,8 @@
-#include "kobaum.h"
+#include "core/kobaum.h"
 
 #include <optional>
 
-#include "gruppen.h"
+#include "core/gruppen.h"
 
 namespace ovi {
 

@@ -1,6 +1,6 @@
-#include "rangliste.h"
+#include "core/rangliste.h"
 
-#include "auswertung.h"
+#include "core/auswertung.h"
 
 namespace ovi {
 
@@ -68,15 +68,5 @@ std::array<Tabellenzeile, katalog::anzahlSpieler> tabellenZeilen(const Spielstan
     }
     return zeilen;
 }
-
-namespace {
-constexpr int versatz[anzahlSortierungen] = {60, 60, 100, 80, 20, 20, 20};
-}
-
-int markenSpalte(int schluessel) { return schluessel >= 0 && schluessel < anzahlSortierungen ? schluessel : 0; }
-
-int markenVersatz(int schluessel) { return versatz[markenSpalte(schluessel)]; }
-
-int untereMarkeOben(int mitspieler, int zeilenHoehe) { return 9120 - (25 - mitspieler) * zeilenHoehe; }
 
 }  // namespace ovi

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "spielstand.h"
+#include "core/spielstand.h"
 
 namespace ovi {
 
@@ -32,12 +32,5 @@ struct Tabellenzeile {
 };
 // Index = table row; all 25 rows, also those of slots that do not play along.
 std::array<Tabellenzeile, katalog::anzahlSpieler> tabellenZeilen(const Spielstand& s);
-
-// The value column a key's marker stands over (0 gesamt, 1 gruppe, 2 ko, 3 bonus, 4..6 hit columns)
-// and the offset added to that column's left edge, in twips.
-int markenSpalte(int schluessel);
-int markenVersatz(int schluessel);
-// Top of the lower marker: 9120 - (25 - n) * zeilenHoehe.
-int untereMarkeOben(int mitspieler, int zeilenHoehe);
 
 }  // namespace ovi

@@ -1,6 +1,6 @@
-#include "spielstand.h"
+#include "core/spielstand.h"
 
-#include "auswertung.h"
+#include "core/auswertung.h"
 
 namespace ovi {
 

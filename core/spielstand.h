@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "grundtypen.h"
-#include "katalog.h"
+#include "core/grundtypen.h"
+#include "core/katalog.h"
 
 namespace ovi {
 

@@ -7,7 +7,5 @@ namespace ovi {
 
 // Number of characters (code points) of a UTF-8 text.
 int zeichenAnzahl(std::string_view utf8);
-// The text with & < > " escaped, for HTML and SVG alike.
-std::string xmlText(std::string_view text);
 
 }  // namespace ovi

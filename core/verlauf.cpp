@@ -1,43 +1,13 @@
-#include "verlauf.h"
+#include "core/verlauf.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 
-#include "auswertung.h"
+#include "core/auswertung.h"
+#include "core/bonus.h"
+#include "core/datum.h"
 
 namespace ovi {
-
-namespace {
-
-bool ziffern(const std::string& t, std::size_t von, std::size_t anzahl) {
-    for (std::size_t i = von; i < von + anzahl; ++i)
-        if (t[i] < '0' || t[i] > '9') return false;
-    return true;
-}
-
-int tageImMonat(int monat, int jahr) {
-    static constexpr std::array<int, 12> tage = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool schalt = (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
-    return monat == 2 && schalt ? 29 : tage.at(static_cast<std::size_t>(monat - 1));
-}
-
-}  // namespace
-
-std::optional<int> leseDatum(const std::string& datum) {
-    if (datum.size() != 10 || datum[2] != '.' || datum[5] != '.') return {};
-    if (!ziffern(datum, 0, 2) || !ziffern(datum, 3, 2) || !ziffern(datum, 6, 4)) return {};
-    const int tag = std::stoi(datum.substr(0, 2)), monat = std::stoi(datum.substr(3, 2));
-    const int jahr = std::stoi(datum.substr(6, 4));
-    if (monat < 1 || monat > 12 || tag < 1 || tag > tageImMonat(monat, jahr)) return {};
-    return jahr * 10000 + monat * 100 + tag;
-}
-
-std::string datumText(int datum) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d.%02d.%04d", datum % 100, datum / 100 % 100, datum / 10000);
-    return text;
-}
 
 std::vector<Spieltag> spieltage(const Spiele& spiele) {
     // The date of every match, the unreadable ones carrying the date of the match before them.

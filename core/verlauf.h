@@ -5,14 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "spielstand.h"
+#include "core/spielstand.h"
 
 namespace ovi {
-
-// "TT.MM.JJJJ" as the number JJJJMMTT (calendar order); nothing for any other text or an impossible date.
-std::optional<int> leseDatum(const std::string& datum);
-// The date number as "TT.MM.JJJJ".
-std::string datumText(int datum);
 
 struct Spieltag {
     int datum = 0;            // JJJJMMTT, 0 when no match of the game carries a readable date

@@ -1,6 +1,6 @@
-#include "binaer.h"
+#include "files/binaer.h"
 
-#include "cp1252.h"
+#include "files/cp1252.h"
 
 namespace ovi::binaer {
 

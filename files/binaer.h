@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "grundtypen.h"
-#include "spielstand.h"
+#include "core/grundtypen.h"
+#include "core/spielstand.h"
 
 namespace ovi::binaer {
 

@@ -1,4 +1,4 @@
-#include "cp1252.h"
+#include "files/cp1252.h"
 
 #include <array>
 

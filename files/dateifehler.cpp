@@ -1,4 +1,4 @@
-#include "dateifehler.h"
+#include "files/dateifehler.h"
 
 #include <QFile>
 #include <QFileInfo>

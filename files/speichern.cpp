@@ -1,10 +1,10 @@
-#include "speichern.h"
+#include "files/speichern.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include "dateifehler.h"
+#include "files/dateifehler.h"
 
 namespace ovi {
 

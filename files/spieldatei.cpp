@@ -1,10 +1,10 @@
-#include "spieldatei.h"
+#include "files/spieldatei.h"
 
 #include <QFileInfo>
 
-#include "utf8.h"
-#include "binaer.h"
-#include "speichern.h"
+#include "core/utf8.h"
+#include "files/binaer.h"
+#include "files/speichern.h"
 
 namespace ovi {
 

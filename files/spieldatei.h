@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "spielstand.h"
+#include "core/spielstand.h"
 
 class QString;
 

@@ -1,9 +1,9 @@
-#include "spielinfo.h"
+#include "files/spielinfo.h"
 
 #include <QFileInfo>
 
-#include "binaer.h"
-#include "speichern.h"
+#include "files/binaer.h"
+#include "files/speichern.h"
 
 namespace ovi {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "spieldatei.h"
+#include "files/spieldatei.h"
 
 namespace ovi {
 

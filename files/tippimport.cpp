@@ -1,9 +1,9 @@
-#include "tippimport.h"
+#include "files/tippimport.h"
 
 #include <QStringList>
 #include <vector>
 
-#include "spieldatei.h"
+#include "files/spieldatei.h"
 
 namespace ovi {
 

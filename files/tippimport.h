@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <string>
 
-#include "spielstand.h"
+#include "core/spielstand.h"
 
 namespace ovi {
 

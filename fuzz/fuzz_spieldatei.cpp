@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "spieldatei.h"
-#include "pruefe.h"
+#include "files/spieldatei.h"
+#include "fuzz/pruefe.h"
 
 using namespace ovi;
 

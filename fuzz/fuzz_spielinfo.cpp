@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "spielinfo.h"
-#include "pruefe.h"
+#include "files/spielinfo.h"
+#include "fuzz/pruefe.h"
 
 using namespace ovi;
 

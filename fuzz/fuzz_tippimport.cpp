@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <string_view>
 
-#include "benchspiel.h"
-#include "spieldatei.h"
-#include "tippimport.h"
-#include "pruefe.h"
+#include "files/spieldatei.h"
+#include "files/tippimport.h"
+#include "fuzz/pruefe.h"
+#include "tests/hilfe/vollesspiel.h"
 
 using namespace ovi;
 
@@ -17,7 +17,7 @@ namespace {
 
 struct Umgebung {
     QTemporaryDir ordner;
-    Spielstand spiel = bench::vollesSpiel();
+    Spielstand spiel = test::vollesSpiel();
     Spielstand kopie;
     QString gueltig, fremd;
 

@@ -6,9 +6,9 @@
 #include <utility>
 #include <vector>
 
-#include "benchspiel.h"
-#include "spieldatei.h"
-#include "spielinfo.h"
+#include "files/spieldatei.h"
+#include "files/spielinfo.h"
+#include "tests/hilfe/vollesspiel.h"
 
 using namespace ovi;
 
@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
 
     const std::vector<std::pair<QString, Spielstand>> spiele = {
         {QStringLiteral("leer"), Spielstand()},
-        {QStringLiteral("voll"), bench::vollesSpiel()},
+        {QStringLiteral("voll"), test::vollesSpiel()},
         {QStringLiteral("randwerte"), randwerte()},
     };
     bool ok = true;

@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "zufall.h"
-#include "frmhaupt.h"
+#include "core/zufall.h"
+#include "ui/frmhaupt.h"
 
 namespace {
 

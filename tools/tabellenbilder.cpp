@@ -11,10 +11,11 @@
 #include <QTextDocument>
 #include <iostream>
 
-#include "auswertung.h"
-#include "speichern.h"
-#include "spieldatei.h"
-#include "tabellendruck.h"
+#include "core/auswertung.h"
+#include "core/bonus.h"
+#include "files/speichern.h"
+#include "files/spieldatei.h"
+#include "ui/tabellendruck.h"
 
 using namespace ovi;
 

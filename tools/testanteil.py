@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Test lines against code lines: non-blank, non-comment C++ lines of tests/ against core/ files/ ui/ tools/.
+"""Test lines against code lines: non-blank, non-comment C++ lines of tests/ against core/ ausgabe/ files/ ui/ tools/.
 
     python3 tools/testanteil.py [-v]      (-v: every file with its count)
 Data files next to the tests (expected outputs) are not C++ and do not count.
@@ -43,6 +43,6 @@ def summe(ordner, zeigen):
 if __name__ == "__main__":
     os.chdir(os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
     zeigen = "-v" in sys.argv
-    code = summe(["core", "files", "ui", "tools"], zeigen)
+    code = summe(["core", "ausgabe", "files", "ui", "tools"], zeigen)
     tests = summe(["tests"], zeigen)
     print(f"Code {code}, Tests {tests}, Anteil {tests / code:.2f}")

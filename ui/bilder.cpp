@@ -1,4 +1,4 @@
-#include "bilder.h"
+#include "ui/bilder.h"
 
 #include <QFile>
 #include <QPainter>

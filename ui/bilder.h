@@ -6,7 +6,7 @@
 #include <QSize>
 #include <array>
 
-#include "katalog.h"
+#include "core/katalog.h"
 
 namespace ovi {
 

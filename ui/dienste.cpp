@@ -1,11 +1,11 @@
-#include "dienste.h"
+#include "ui/dienste.h"
 
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "weiterfrage.h"
-#include "dienste_druck.h"
+#include "ui/dienste_druck.h"
+#include "ui/weiterfrage.h"
 
 namespace ovi {
 

@@ -1,4 +1,4 @@
-#include "dienste_druck.h"
+#include "ui/dienste_druck.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "tabellendruck.h"
+#include "ui/tabellendruck.h"
 
 namespace ovi {
 

@@ -1,4 +1,4 @@
-#include "einpasslabel.h"
+#include "ui/einpasslabel.h"
 
 #include <QFontInfo>
 #include <QFontMetricsF>

@@ -14,15 +14,16 @@
 #include <optional>
 #include <string>
 
-#include "auswertung.h"
-#include "spielstand.h"
-#include "tabellendokument.h"
-#include "zufall.h"
-#include "spieldatei.h"
-#include "bilder.h"
-#include "dienste.h"
-#include "rueckgaengig.h"
-#include "ziffernzelle.h"
+#include "ausgabe/tabellendokument.h"
+#include "core/auswertung.h"
+#include "core/bonus.h"
+#include "core/spielstand.h"
+#include "core/zufall.h"
+#include "files/spieldatei.h"
+#include "ui/bilder.h"
+#include "ui/dienste.h"
+#include "ui/rueckgaengig.h"
+#include "ui/ziffernzelle.h"
 
 class QAction;
 class QCheckBox;

@@ -10,12 +10,12 @@
 #include <QUndoStack>
 #include <algorithm>
 
-#include "katalog.h"
-#include "einpasslabel.h"
-#include "farben.h"
-#include "frmhaupt.h"
-#include "masse.h"
-#include "twips.h"
+#include "core/katalog.h"
+#include "ui/dialoge/farben.h"
+#include "ui/dialoge/twips.h"
+#include "ui/einpasslabel.h"
+#include "ui/frmhaupt.h"
+#include "ui/masse.h"
 
 namespace ovi {
 

@@ -2,8 +2,9 @@
 #include <QAction>
 #include <QLabel>
 
-#include "frmhaupt.h"
-#include "stillhalten.h"
+#include "core/bonus.h"
+#include "ui/frmhaupt.h"
+#include "ui/stillhalten.h"
 
 namespace ovi {
 

@@ -9,10 +9,10 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 
-#include "spielinfo.h"
-#include "tippimport.h"
-#include "frmhaupt.h"
-#include "stillhalten.h"
+#include "files/spielinfo.h"
+#include "files/tippimport.h"
+#include "ui/frmhaupt.h"
+#include "ui/stillhalten.h"
 
 namespace ovi {
 

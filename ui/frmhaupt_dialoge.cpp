@@ -1,11 +1,11 @@
 // The small windows the main window opens: all modeless, they work on the game through the window.
-#include "frmaendern.h"
-#include "frminfo.h"
-#include "frmregel.h"
-#include "frmspielinfo.h"
-#include "frmweltmeister.h"
-#include "frmwmauswerten.h"
-#include "frmhaupt.h"
+#include "ui/dialoge/frmaendern.h"
+#include "ui/dialoge/frminfo.h"
+#include "ui/dialoge/frmregel.h"
+#include "ui/dialoge/frmspielinfo.h"
+#include "ui/dialoge/frmweltmeister.h"
+#include "ui/dialoge/frmwmauswerten.h"
+#include "ui/frmhaupt.h"
 
 namespace ovi {
 

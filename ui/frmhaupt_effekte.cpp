@@ -2,9 +2,9 @@
 // participant's name marks him in the grid and in the ranking table at once.
 #include <QLabel>
 
-#include "rangliste.h"
-#include "farben.h"
-#include "frmhaupt.h"
+#include "core/rangliste.h"
+#include "ui/dialoge/farben.h"
+#include "ui/frmhaupt.h"
 
 namespace ovi {
 

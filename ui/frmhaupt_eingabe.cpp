@@ -3,8 +3,8 @@
 #include <QMouseEvent>
 #include <exception>
 
-#include "katalog.h"
-#include "frmhaupt.h"
+#include "core/katalog.h"
+#include "ui/frmhaupt.h"
 
 namespace ovi {
 

@@ -6,10 +6,10 @@
 #include <QMenu>
 #include <QPrinter>
 
-#include "tabellenhtml.h"
-#include "speichern.h"
-#include "frmhaupt.h"
-#include "tabellendruck.h"
+#include "ausgabe/tabellenhtml.h"
+#include "files/speichern.h"
+#include "ui/frmhaupt.h"
+#include "ui/tabellendruck.h"
 
 namespace ovi {
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "frmhaupt.h"
+#include "ui/frmhaupt.h"
 
 namespace ovi {
 

@@ -6,11 +6,11 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "katalog.h"
-#include "frmhaupt.h"
-#include "masse.h"
-#include "stillhalten.h"
-#include "twips.h"
+#include "core/katalog.h"
+#include "ui/dialoge/twips.h"
+#include "ui/frmhaupt.h"
+#include "ui/masse.h"
+#include "ui/stillhalten.h"
 
 namespace ovi {
 

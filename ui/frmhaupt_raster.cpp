@@ -4,13 +4,14 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
-#include "katalog.h"
-#include "rangliste.h"
-#include "farben.h"
-#include "frmhaupt.h"
-#include "masse.h"
-#include "stillhalten.h"
-#include "twips.h"
+#include "core/bonus.h"
+#include "core/katalog.h"
+#include "core/rangliste.h"
+#include "ui/dialoge/farben.h"
+#include "ui/dialoge/twips.h"
+#include "ui/frmhaupt.h"
+#include "ui/masse.h"
+#include "ui/stillhalten.h"
 
 namespace ovi {
 

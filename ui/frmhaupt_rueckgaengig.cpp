@@ -13,8 +13,8 @@
 #include <QSignalBlocker>
 #include <QUndoStack>
 
-#include "katalog.h"
-#include "frmhaupt.h"
+#include "core/katalog.h"
+#include "ui/frmhaupt.h"
 
 namespace ovi {
 

@@ -6,12 +6,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "rangliste.h"
-#include "einpasslabel.h"
-#include "farben.h"
-#include "frmhaupt.h"
-#include "masse.h"
-#include "twips.h"
+#include "core/rangliste.h"
+#include "ui/dialoge/farben.h"
+#include "ui/dialoge/twips.h"
+#include "ui/einpasslabel.h"
+#include "ui/frmhaupt.h"
+#include "ui/masse.h"
 
 namespace ovi {
 
@@ -145,7 +145,7 @@ void frmHaupt::zeigeTabelle() {
 void frmHaupt::setzeMarken(int schluessel) {
     const int links = tabLinks + tabSpalteLinks(ersteWertSpalte + markenSpalte(schluessel)) + markenVersatz(schluessel);
     setze(imgSortierer[0], links, markeOben, markeBreite, markeHoehe);
-    const int unten = untereMarkeOben(s_.anzahlMitspieler(), tabZeile);
+    const int unten = untereMarkeOben(s_.anzahlMitspieler());
     setze(imgSortierer[1], links, unten, markeBreite, markeHoehe);
     setze(linQuer[1], tabLinks, unten + markeHoehe + 30, tabZeileBreite, 30);
 }

@@ -2,11 +2,11 @@
 #include <QFrame>
 #include <QLabel>
 
-#include "katalog.h"
-#include "tendenz.h"
-#include "frmhaupt.h"
-#include "masse.h"
-#include "twips.h"
+#include "core/katalog.h"
+#include "ui/dialoge/twips.h"
+#include "ui/frmhaupt.h"
+#include "ui/masse.h"
+#include "ui/tendenzbild.h"
 
 namespace ovi {
 

@@ -1,7 +1,7 @@
 // The tournament after the group stage: knock-out pairings from the typed results, and the group tables.
-#include "kobaum.h"
-#include "frmgruppen.h"
-#include "frmhaupt.h"
+#include "core/kobaum.h"
+#include "ui/dialoge/frmgruppen.h"
+#include "ui/frmhaupt.h"
 
 namespace ovi {
 

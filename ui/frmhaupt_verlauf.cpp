@@ -1,6 +1,6 @@
 // "Ansicht > Verlauf": one window for the run, refreshed after every evaluation while it is shown.
-#include "frmhaupt.h"
-#include "frmverlauf.h"
+#include "ui/frmhaupt.h"
+#include "ui/frmverlauf.h"
 
 namespace ovi {
 

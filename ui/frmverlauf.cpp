@@ -1,4 +1,4 @@
-#include "frmverlauf.h"
+#include "ui/frmverlauf.h"
 
 #include <QBoxLayout>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QWidget>
 
-#include "verlaufsvg.h"
+#include "ausgabe/verlaufsvg.h"
 
 class QLabel;
 class QRadioButton;

@@ -61,4 +61,15 @@ constexpr int tabSpalteLinks(int k) {
 // The sort markers stand over the value columns, which begin after place and name.
 inline constexpr int ersteWertSpalte = 2;
 
+// The value column a key's marker stands over (0 gesamt, 1 gruppe, 2 ko, 3 bonus, 4..6 hit columns); key 0 for
+// anything outside 0..6.
+constexpr int markenSpalte(int schluessel) { return schluessel >= 0 && schluessel < 7 ? schluessel : 0; }
+// Offset of the marker from that column's left edge.
+constexpr int markenVersatz(int schluessel) {
+    constexpr std::array<int, 7> versatz{60, 60, 100, 80, 20, 20, 20};
+    return versatz[static_cast<std::size_t>(markenSpalte(schluessel))];
+}
+// Top of the lower marker, just below the last row of those who play along.
+constexpr int untereMarkeOben(int mitspieler) { return 9120 - (25 - mitspieler) * tabZeile; }
+
 }  // namespace ovi::masse

@@ -1,4 +1,4 @@
-#include "programm.h"
+#include "ui/programm.h"
 
 #include <fontconfig/fontconfig.h>
 #include <malloc.h>
@@ -6,18 +6,18 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QIcon>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 #include <thread>
 
-#include "version.h"
-#include "frmhaupt.h"
-#include "wiederherstellung.h"
-#include "stil.h"
+#include "core/version.h"
+#include "ui/frmhaupt.h"
+#include "ui/stil.h"
+#include "ui/wiederherstellung.h"
 
 namespace ovi {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "spielstand.h"
+#include "core/spielstand.h"
 
 namespace ovi {
 

@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <functional>
 
-#include "tabellendokument.h"
+#include "ausgabe/tabellendokument.h"
 
 namespace ovi::druck {
 

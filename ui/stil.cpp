@@ -1,4 +1,4 @@
-#include "stil.h"
+#include "ui/stil.h"
 
 #include <QGroupBox>
 #include <QIcon>

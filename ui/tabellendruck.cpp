@@ -1,4 +1,4 @@
-#include "tabellendruck.h"
+#include "ui/tabellendruck.h"
 
 #include <QBuffer>
 #include <QFontDatabase>
@@ -7,7 +7,7 @@
 #include <QSvgRenderer>
 #include <algorithm>
 
-#include "seitenmaler.h"
+#include "ui/seitenmaler.h"
 
 namespace ovi::druck {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "tabellendokument.h"
+#include "ausgabe/tabellendokument.h"
 
 class QPagedPaintDevice;
 

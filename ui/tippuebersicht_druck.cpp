@@ -1,9 +1,9 @@
 // The tip overview on paper: every counted match against every participant, in the highlight colours.
 #include <algorithm>
 
-#include "tabellenhtml.h"
-#include "farben.h"
-#include "seitenmaler.h"
+#include "ausgabe/tabellenhtml.h"
+#include "ui/dialoge/farben.h"
+#include "ui/seitenmaler.h"
 
 namespace ovi::druck {
 

@@ -1,4 +1,4 @@
-#include "weiterfrage.h"
+#include "ui/weiterfrage.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

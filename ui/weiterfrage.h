@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QList>
 
-#include "dienste.h"
+#include "ui/dienste.h"
 
 class QComboBox;
 

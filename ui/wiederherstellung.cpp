@@ -1,4 +1,4 @@
-#include "wiederherstellung.h"
+#include "ui/wiederherstellung.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -14,9 +14,9 @@
 #include <QUndoStack>
 #include <csignal>
 
-#include "speichern.h"
-#include "spieldatei.h"
-#include "frmhaupt.h"
+#include "files/speichern.h"
+#include "files/spieldatei.h"
+#include "ui/frmhaupt.h"
 
 namespace ovi {
 

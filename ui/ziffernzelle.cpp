@@ -1,4 +1,4 @@
-#include "ziffernzelle.h"
+#include "ui/ziffernzelle.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -13,8 +13,8 @@
 #include <utility>
 #include <vector>
 
-#include "ziffernfeld.h"
-#include "farben.h"
+#include "ui/dialoge/farben.h"
+#include "ui/dialoge/ziffernfeld.h"
 
 namespace ovi {
 

@@ -1,5 +1,5 @@
 // The SVG pictures as the program finds them in its resources and as the window shows them.
-#include "bilder.h"
+#include "ui/bilder.h"
 
 #include <QImage>
 #include <QPainter>
@@ -7,7 +7,7 @@
 #include <QSvgRenderer>
 #include <QTest>
 
-#include "katalog.h"
+#include "core/katalog.h"
 
 // Outside any namespace, as the generated resource code expects. Fails to link if the qrc is gone.
 static void ladeResourcen() { Q_INIT_RESOURCE(bilder); }

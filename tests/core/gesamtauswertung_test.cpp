@@ -3,18 +3,20 @@
 // tables, the knock-out pairings and the standings per match day.
 #include <gtest/gtest.h>
 
-#include "auswertung.h"
-#include "bericht.h"
-#include "gruppen.h"
-#include "kobaum.h"
-#include "rangliste.h"
-#include "tabellendokument.h"
-#include "tabellenhtml.h"
-#include "tendenz.h"
-#include "testspiel.h"
-#include "verlauf.h"
-#include "verlaufspiel.h"
-#include "verlaufsvg.h"
+#include "ausgabe/tabellendokument.h"
+#include "ausgabe/tabellenhtml.h"
+#include "ausgabe/verlaufsvg.h"
+#include "core/auswertung.h"
+#include "core/bericht.h"
+#include "core/bonus.h"
+#include "core/datum.h"
+#include "core/gruppen.h"
+#include "core/kobaum.h"
+#include "core/rangliste.h"
+#include "core/tendenz.h"
+#include "core/verlauf.h"
+#include "tests/core/testspiel.h"
+#include "tests/core/verlaufspiel.h"
 
 using namespace ovi;
 using namespace ovi::test;
@@ -108,16 +110,8 @@ TEST(Gesamtauswertung, FehlerLassenDieAlteAuswertungStehen) {
     }
 }
 
-// Layout numbers: sort markers, and the tendency labels and bars of the narrow column (the wide one is seen in
-// the window's tests).
-TEST(Gesamtauswertung, MarkenBalkenUndSpalten) {
-    const int versatz[7] = {60, 60, 100, 80, 20, 20, 20};
-    for (int k = 0; k < 7; ++k) EXPECT_EQ(std::pair(markenSpalte(k), markenVersatz(k)), std::pair(k, versatz[k]));
-    EXPECT_EQ(std::tuple(untereMarkeOben(25, 300), untereMarkeOben(3, 300), untereMarkeOben(0, 300)),
-              std::tuple(9120, 9120 - 22 * 300, 1620));
-    const TendenzBild schmal = tendenzBild(Tendenz{1, 2, 3}, 675, 9600);
-    EXPECT_EQ(std::tuple(schmal.labelBreite[0], schmal.labelLinks[1], schmal.labelLinks[2]), std::tuple(240, 225, 435));
-    EXPECT_DOUBLE_EQ(schmal.balkenHoehe[0], 400.0 / 3);
+// The report's columns.
+TEST(Gesamtauswertung, BerichtSpalten) {
     // A label longer than the column keeps one blank before its number.
     EXPECT_EQ(mitSpalten(std::string(30, 'x') + "\t3\r\n\t2"),
               std::string(30, 'x') + " 3\r\n" + std::string(27, ' ') + "2");

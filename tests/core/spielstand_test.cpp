@@ -1,13 +1,13 @@
-#include "spielstand.h"
+#include "core/spielstand.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <tuple>
 
-#include "auswertung.h"
-#include "bericht.h"
-#include "katalog.h"
+#include "core/auswertung.h"
+#include "core/bericht.h"
+#include "core/katalog.h"
 
 using namespace ovi;
 using P = std::pair<int, int>;

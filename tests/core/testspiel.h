@@ -5,9 +5,9 @@
 #include <iterator>
 #include <string>
 
-#include "auswertung.h"
-#include "gruppen.h"
-#include "spielstand.h"
+#include "core/auswertung.h"
+#include "core/gruppen.h"
+#include "core/spielstand.h"
 
 namespace ovi::test {
 

@@ -4,10 +4,11 @@
 #include <algorithm>
 #include <sstream>
 
-#include "gruppen.h"
-#include "kobaum.h"
-#include "testspiel.h"
-#include "verlauf.h"
+#include "core/datum.h"
+#include "core/gruppen.h"
+#include "core/kobaum.h"
+#include "core/verlauf.h"
+#include "tests/core/testspiel.h"
 
 using namespace ovi;
 

@@ -1,7 +1,7 @@
 // A small race over three match days for the tests of the standings per day and of the chart.
 #pragma once
 
-#include "spielstand.h"
+#include "core/spielstand.h"
 
 namespace ovi::test {
 

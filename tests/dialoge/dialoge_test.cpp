@@ -3,16 +3,17 @@
 #include <QTest>
 #include <QtWidgets>
 
-#include "auswertung.h"
-#include "bericht.h"
-#include "farben.h"
-#include "frmaendern.h"
-#include "frminfo.h"
-#include "frmregel.h"
-#include "frmspielinfo.h"
-#include "frmweltmeister.h"
-#include "frmwmauswerten.h"
-#include "ziffernfeld.h"
+#include "core/auswertung.h"
+#include "core/bericht.h"
+#include "core/bonus.h"
+#include "ui/dialoge/farben.h"
+#include "ui/dialoge/frmaendern.h"
+#include "ui/dialoge/frminfo.h"
+#include "ui/dialoge/frmregel.h"
+#include "ui/dialoge/frmspielinfo.h"
+#include "ui/dialoge/frmweltmeister.h"
+#include "ui/dialoge/frmwmauswerten.h"
+#include "ui/dialoge/ziffernfeld.h"
 
 using namespace ovi;
 

@@ -1,7 +1,7 @@
 // Saving and reading on real file systems (a full tmpfs, a read-only
 // medium, protected files and folders, folders, devices and pipes where a game file is expected). Whatever goes
 // wrong, the old file keeps every byte, no temporary file is left, and the message names the cause.
-#include "speichern.h"
+#include "files/speichern.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -10,8 +10,8 @@
 #include <QFile>
 #include <stdexcept>
 
-#include "echtes_dateisystem.h"
-#include "spieldatei.h"
+#include "files/spieldatei.h"
+#include "tests/files/echtes_dateisystem.h"
 
 using namespace ovi;
 using ovi::test::AlsGast;

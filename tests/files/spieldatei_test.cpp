@@ -1,4 +1,4 @@
-#include "spieldatei.h"
+#include "files/spieldatei.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,11 @@
 #include <algorithm>
 #include <sstream>
 
-#include "../core/testspiel.h"
-#include "cp1252.h"
-#include "speichern.h"
-#include "spielinfo.h"
-#include "tippimport.h"
+#include "files/cp1252.h"
+#include "files/speichern.h"
+#include "files/spielinfo.h"
+#include "files/tippimport.h"
+#include "tests/core/testspiel.h"
 
 using namespace ovi;
 using ovi::test::lies;

@@ -2,9 +2,9 @@
 // a clear error naming the file, never a crash.
 #include <gtest/gtest.h>
 
-#include "benchspiel.h"
-#include "spieldatei.h"
-#include "spielinfo.h"
+#include "files/spieldatei.h"
+#include "files/spielinfo.h"
+#include "tests/hilfe/vollesspiel.h"
 
 using namespace ovi;
 
@@ -40,7 +40,7 @@ std::pair<int, int> beschaedige(const std::string& bytes, Lesen lies, Schreiben 
 }  // namespace
 
 TEST(BeschaedigteDateien, SpieldateiUndSpielInfo) {
-    Spielstand s = bench::vollesSpiel();
+    Spielstand s = test::vollesSpiel();
     s.setName(3, "Jürgen");
     s.setWMTipp(4, -1);
     s.spiele[12].quote = "1,45  -  4,50  -  8,00";

@@ -5,11 +5,12 @@
 #include <map>
 #include <sstream>
 
-#include "auswertung.h"
-#include "rangliste.h"
-#include "spieldatei.h"
-#include "spielinfo.h"
-#include "turnierdaten.h"
+#include "core/auswertung.h"
+#include "core/bonus.h"
+#include "core/rangliste.h"
+#include "files/spieldatei.h"
+#include "files/spielinfo.h"
+#include "tools/turnier/turnierdaten.h"
 
 using namespace ovi;
 

@@ -11,10 +11,10 @@
 #include <functional>
 #include <numeric>
 
-#include "dienste.h"
-#include "frmhaupt.h"
-#include "weiterfrage.h"
-#include "ziffernzelle.h"
+#include "ui/dienste.h"
+#include "ui/frmhaupt.h"
+#include "ui/weiterfrage.h"
+#include "ui/ziffernzelle.h"
 
 namespace ovi::test {
 

@@ -1,5 +1,5 @@
 // The layout of the main window against its twips: stacked participant rows, the sort markers, the tendency bars.
-#include "hilfe.h"
+#include "tests/ui/hilfe.h"
 
 class TestAnsichten : public QObject {
     Q_OBJECT

@@ -4,8 +4,8 @@
 #include <QStyleOptionComboBox>
 #include <QTemporaryDir>
 
-#include "einpasslabel.h"
-#include "hilfe.h"
+#include "tests/ui/hilfe.h"
+#include "ui/einpasslabel.h"
 
 class TestBeschriftung : public QObject {
     Q_OBJECT

@@ -9,12 +9,13 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#include "hilfe.h"
-#include "speichern.h"
-#include "spieldatei.h"
-#include "spielinfo.h"
-#include "tabellendruck.h"
-#include "tabellenhtml.h"
+#include "ausgabe/tabellenhtml.h"
+#include "core/bonus.h"
+#include "files/speichern.h"
+#include "files/spieldatei.h"
+#include "files/spielinfo.h"
+#include "tests/ui/hilfe.h"
+#include "ui/tabellendruck.h"
 
 namespace {
 

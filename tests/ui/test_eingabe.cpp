@@ -1,5 +1,5 @@
 // Entry fields write back to the game: typed tips, results and ticks of each view reach its matches and no other.
-#include "hilfe.h"
+#include "tests/ui/hilfe.h"
 
 class TestEingabe : public QObject {
     Q_OBJECT

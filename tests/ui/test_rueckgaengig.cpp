@@ -7,11 +7,11 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 
-#include "../core/verlaufspiel.h"
-#include "frmverlauf.h"
-#include "hilfe.h"
-#include "spieldatei.h"
-#include "spielinfo.h"
+#include "files/spieldatei.h"
+#include "files/spielinfo.h"
+#include "tests/core/verlaufspiel.h"
+#include "tests/ui/hilfe.h"
+#include "ui/frmverlauf.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <cstdio>
 #include <string>
 
-#include "hilfe.h"
-#include "programm.h"
-#include "spieldatei.h"
+#include "files/spieldatei.h"
+#include "tests/ui/hilfe.h"
+#include "ui/programm.h"
 
 namespace {
 

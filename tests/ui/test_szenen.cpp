@@ -13,9 +13,9 @@
 #include <map>
 #include <memory>
 
-#include "frmgruppen.h"
-#include "hilfe.h"
-#include "spielinfo.h"
+#include "files/spielinfo.h"
+#include "tests/ui/hilfe.h"
+#include "ui/dialoge/frmgruppen.h"
 
 namespace {
 

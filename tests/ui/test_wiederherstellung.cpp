@@ -9,11 +9,11 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "hilfe.h"
-#include "programm.h"
-#include "speichern.h"
-#include "spieldatei.h"
-#include "wiederherstellung.h"
+#include "files/speichern.h"
+#include "files/spieldatei.h"
+#include "tests/ui/hilfe.h"
+#include "ui/programm.h"
+#include "ui/wiederherstellung.h"
 
 namespace {
 

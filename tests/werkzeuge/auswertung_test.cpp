@@ -1,5 +1,5 @@
 // ovikuvela-auswertung run as a process on a small stored game: each run's whole output and exit code.
-#include "auswertung.h"
+#include "core/auswertung.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -8,9 +8,10 @@
 #include <QTemporaryDir>
 #include <map>
 
-#include "bericht.h"
-#include "spieldatei.h"
-#include "tabellenhtml.h"
+#include "ausgabe/tabellenhtml.h"
+#include "core/bericht.h"
+#include "core/bonus.h"
+#include "files/spieldatei.h"
 
 using namespace ovi;
 

@@ -1,9 +1,9 @@
-#include "ausgabe.h"
+#include "tools/auswertung/ausgabe.h"
 
 #include <algorithm>
 
-#include "rangliste.h"
-#include "utf8.h"
+#include "core/rangliste.h"
+#include "core/utf8.h"
 
 namespace ovi::werkzeug {
 

@@ -1,6 +1,6 @@
-#include "gruppentabellen.h"
+#include "tools/auswertung/gruppentabellen.h"
 
-#include "gruppen.h"
+#include "core/gruppen.h"
 
 namespace ovi::werkzeug {
 

@@ -1,7 +1,7 @@
 // The eight group tables of the command-line tool.
 #pragma once
 
-#include "ausgabe.h"
+#include "tools/auswertung/ausgabe.h"
 
 namespace ovi::werkzeug {
 

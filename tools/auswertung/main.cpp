@@ -8,18 +8,19 @@
 #include <iostream>
 #include <optional>
 
-#include "ausgabe.h"
-#include "auswertung.h"
-#include "bericht.h"
-#include "dateifehler.h"
-#include "gruppentabellen.h"
-#include "rangliste.h"
-#include "spieldatei.h"
-#include "spielinfo.h"
-#include "tabellenhtml.h"
-#include "verlauf.h"
-#include "verlaufstabelle.h"
-#include "version.h"
+#include "ausgabe/tabellenhtml.h"
+#include "core/auswertung.h"
+#include "core/bericht.h"
+#include "core/bonus.h"
+#include "core/rangliste.h"
+#include "core/verlauf.h"
+#include "core/version.h"
+#include "files/dateifehler.h"
+#include "files/spieldatei.h"
+#include "files/spielinfo.h"
+#include "tools/auswertung/ausgabe.h"
+#include "tools/auswertung/gruppentabellen.h"
+#include "tools/auswertung/verlaufstabelle.h"
 
 using namespace ovi;
 

@@ -1,6 +1,8 @@
-#include "verlaufstabelle.h"
+#include "tools/auswertung/verlaufstabelle.h"
 
 #include <algorithm>
+
+#include "core/datum.h"
 
 namespace ovi::werkzeug {
 

@@ -1,8 +1,8 @@
 // The standings per match day as a table of the command-line tool.
 #pragma once
 
-#include "ausgabe.h"
-#include "verlauf.h"
+#include "core/verlauf.h"
+#include "tools/auswertung/ausgabe.h"
 
 namespace ovi::werkzeug {
 

@@ -5,9 +5,9 @@
 #include <iostream>
 #include <sstream>
 
-#include "spieldatei.h"
-#include "spielinfo.h"
-#include "turnierdaten.h"
+#include "files/spieldatei.h"
+#include "files/spielinfo.h"
+#include "tools/turnier/turnierdaten.h"
 
 int main(int argc, char** argv) {
     if (argc != 3) {

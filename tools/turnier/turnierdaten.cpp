@@ -1,10 +1,10 @@
-#include "turnierdaten.h"
+#include "tools/turnier/turnierdaten.h"
 
 #include <sstream>
 #include <stdexcept>
 
-#include "auswertung.h"
-#include "katalog.h"
+#include "core/auswertung.h"
+#include "core/katalog.h"
 
 namespace ovi::turnier {
 

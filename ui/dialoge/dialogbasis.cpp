@@ -1,4 +1,4 @@
-#include "dialogbasis.h"
+#include "ui/dialoge/dialogbasis.h"
 
 #include <QApplication>
 #include <QKeyEvent>

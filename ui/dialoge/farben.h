@@ -5,7 +5,7 @@
 #include <QPalette>
 #include <QWidget>
 
-#include "grundtypen.h"
+#include "core/grundtypen.h"
 
 namespace ovi::farben {
 

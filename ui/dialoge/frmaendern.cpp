@@ -1,4 +1,4 @@
-#include "frmaendern.h"
+#include "ui/dialoge/frmaendern.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,9 +9,9 @@
 #include <QTimer>
 #include <QValidator>
 
-#include "cp1252.h"
-#include "farben.h"
-#include "twips.h"
+#include "files/cp1252.h"
+#include "ui/dialoge/farben.h"
+#include "ui/dialoge/twips.h"
 
 namespace ovi {
 namespace {

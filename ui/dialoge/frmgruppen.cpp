@@ -1,10 +1,10 @@
-#include "frmgruppen.h"
+#include "ui/dialoge/frmgruppen.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 
-#include "gruppen.h"
+#include "core/gruppen.h"
 
 namespace ovi {
 

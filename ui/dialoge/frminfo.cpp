@@ -1,11 +1,11 @@
-#include "frminfo.h"
+#include "ui/dialoge/frminfo.h"
 
 #include <QComboBox>
 #include <QPlainTextEdit>
 
-#include "bericht.h"
-#include "farben.h"
-#include "twips.h"
+#include "core/bericht.h"
+#include "ui/dialoge/farben.h"
+#include "ui/dialoge/twips.h"
 
 namespace ovi {
 

@@ -1,8 +1,8 @@
 // Report dialog "Spielerinformationen": choose a participant who plays along and read their report.
 #pragma once
 
-#include "spielstand.h"
-#include "dialogbasis.h"
+#include "core/spielstand.h"
+#include "ui/dialoge/dialogbasis.h"
 
 class QComboBox;
 class QPlainTextEdit;

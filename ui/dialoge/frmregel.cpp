@@ -1,4 +1,4 @@
-#include "frmregel.h"
+#include "ui/dialoge/frmregel.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -12,9 +12,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "ziffernfeld.h"
-#include "farben.h"
-#include "twips.h"
+#include "ui/dialoge/farben.h"
+#include "ui/dialoge/twips.h"
+#include "ui/dialoge/ziffernfeld.h"
 
 namespace ovi {
 namespace {

@@ -5,8 +5,8 @@
 #include <array>
 #include <functional>
 
-#include "spielstand.h"
-#include "dialogbasis.h"
+#include "core/spielstand.h"
+#include "ui/dialoge/dialogbasis.h"
 
 class QCheckBox;
 class QFrame;

@@ -1,10 +1,10 @@
-#include "frmspielinfo.h"
+#include "ui/dialoge/frmspielinfo.h"
 
 #include <QFrame>
 #include <QLabel>
 
-#include "farben.h"
-#include "twips.h"
+#include "ui/dialoge/farben.h"
+#include "ui/dialoge/twips.h"
 
 namespace ovi {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "spielstand.h"
-#include "dialogbasis.h"
+#include "core/spielstand.h"
+#include "ui/dialoge/dialogbasis.h"
 
 class QFrame;
 class QLabel;

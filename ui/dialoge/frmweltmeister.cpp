@@ -1,11 +1,11 @@
-#include "frmweltmeister.h"
+#include "ui/dialoge/frmweltmeister.h"
 
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
-#include "twips.h"
+#include "ui/dialoge/twips.h"
 
 namespace ovi {
 

@@ -4,8 +4,8 @@
 #include <functional>
 #include <string>
 
-#include "spielstand.h"
-#include "dialogbasis.h"
+#include "core/spielstand.h"
+#include "ui/dialoge/dialogbasis.h"
 
 class QComboBox;
 class QFrame;

@@ -1,4 +1,4 @@
-#include "frmwmauswerten.h"
+#include "ui/dialoge/frmwmauswerten.h"
 
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
@@ -8,8 +8,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "auswertung.h"
-#include "twips.h"
+#include "core/auswertung.h"
+#include "core/bonus.h"
+#include "ui/dialoge/twips.h"
 
 namespace ovi {
 

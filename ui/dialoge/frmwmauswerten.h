@@ -1,8 +1,8 @@
 // The list of participants who tipped the world champion and got the bonus (caption "Bonuspunkte").
 #pragma once
 
-#include "spielstand.h"
-#include "dialogbasis.h"
+#include "core/spielstand.h"
+#include "ui/dialoge/dialogbasis.h"
 
 class QPlainTextEdit;
 class QPushButton;

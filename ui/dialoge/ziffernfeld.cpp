@@ -1,4 +1,4 @@
-#include "ziffernfeld.h"
+#include "ui/dialoge/ziffernfeld.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

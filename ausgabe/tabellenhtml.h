@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "grundtypen.h"
-#include "tabellendokument.h"
+#include "ausgabe/tabellendokument.h"
+#include "core/grundtypen.h"
 
 namespace ovi {
 

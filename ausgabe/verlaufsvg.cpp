@@ -1,11 +1,13 @@
-#include "verlaufsvg.h"
+#include "ausgabe/verlaufsvg.h"
 
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 
-#include "utf8.h"
+#include "ausgabe/xml.h"
+#include "core/datum.h"
+#include "core/utf8.h"
 
 namespace ovi {
 

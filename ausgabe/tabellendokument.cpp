@@ -1,12 +1,14 @@
-#include "tabellendokument.h"
+#include "ausgabe/tabellendokument.h"
 
 #include <tuple>
 
-#include "auswertung.h"
-#include "bericht.h"
-#include "rangliste.h"
-#include "verlauf.h"
-#include "verlaufsvg.h"
+#include "ausgabe/verlaufsvg.h"
+#include "core/auswertung.h"
+#include "core/bericht.h"
+#include "core/bonus.h"
+#include "core/datum.h"
+#include "core/rangliste.h"
+#include "core/verlauf.h"
 
 namespace ovi {
 
@@ -17,17 +19,6 @@ std::string zahl(int n) { return std::to_string(n); }
 std::string punkteText(int n) { return zahl(n) + (n == 1 ? " Punkt" : " Punkte"); }
 
 std::string paar(int heim, int aus) { return zahl(heim) + ":" + zahl(aus); }
-
-// "09.06.2006" and "18:00 Uhr" as numbers that sort; anything unreadable counts as 0.
-int ziffern(const std::string& text, std::initializer_list<std::pair<std::size_t, std::size_t>> teile) {
-    int wert = 0;
-    for (auto [von, laenge] : teile)
-        for (std::size_t i = von; i < von + laenge; ++i) {
-            if (i >= text.size() || text[i] < '0' || text[i] > '9') return 0;
-            wert = wert * 10 + (text[i] - '0');
-        }
-    return wert;
-}
 
 // The reports end their lines with CR LF; pages and HTML want LF.
 std::string ohneCR(const std::string& text) {
@@ -56,8 +47,9 @@ int letztesGewertetesSpiel(const Spielstand& s) {
     for (int m = 0; m < katalog::anzahlSpiele; ++m) {
         const Spiel& sp = s.spiele[m];
         if (!sp.auswerten) continue;
-        const std::tuple<int, int, int> schluessel{ziffern(sp.datum, {{6, 4}, {3, 2}, {0, 2}}),
-                                                   ziffern(sp.zeit, {{0, 2}, {3, 2}}), m};
+        // Anything unreadable sorts first.
+        const std::tuple<int, int, int> schluessel{leseDatum(sp.datum).value_or(0), leseUhrzeit(sp.zeit).value_or(0),
+                                                   m};
         if (schluessel > bester) bester = schluessel, letztes = m;
     }
     return letztes;

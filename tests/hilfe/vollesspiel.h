@@ -1,10 +1,10 @@
 // A full game for measuring: 25 participants, 64 matches with results, all flagged.
 #pragma once
 
-#include "spielstand.h"
-#include "zufall.h"
+#include "core/spielstand.h"
+#include "core/zufall.h"
 
-namespace ovi::bench {
+namespace ovi::test {
 
 inline Spielstand vollesSpiel() {
     Spielstand s;
@@ -36,4 +36,4 @@ inline Spielstand vollesSpiel() {
     return s;
 }
 
-}  // namespace ovi::bench
+}  // namespace ovi::test

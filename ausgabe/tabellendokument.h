@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "spielstand.h"
+#include "core/spielstand.h"
 
 namespace ovi {
 

@@ -1,6 +1,7 @@
-#include "tabellenhtml.h"
+#include "ausgabe/tabellenhtml.h"
 
-#include "utf8.h"
+#include "ausgabe/xml.h"
+#include "core/utf8.h"
 
 namespace ovi {
 

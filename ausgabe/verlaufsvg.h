@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "verlauf.h"
+#include "core/verlauf.h"
 
 namespace ovi {
 
