@@ -50,7 +50,11 @@ static const std::string achtelfinale = "48 3-6, 49 11-14, 50 7-2, 51 15-10, 52 
 TEST(KoBaum, UnentschiedenUndOffeneGruppenplaetze) {
     Spiele s = gruppenFertig();
     fuelleKoPaarungen(s);
-    for (int m = 48; m < 56; ++m) s[m].ergHeim = 2, s[m].ergAus = m == 53 ? 2 : 1, s[m].auswerten = true;
+    for (int m = 48; m < 56; ++m) {  // every home side wins 2:1, only match 53 ends 2:2
+        s[m].ergHeim = 2;
+        s[m].ergAus = m == 53 ? 2 : 1;
+        s[m].auswerten = true;
+    }
     EXPECT_EQ(std::pair(offeneElfmeter(s), schonWeiter(s, 53)), std::pair(std::vector<int>{53}, -1));
     const std::pair<int, const char*> faelle[] = {{-1, "56 3-11, 57 19-32, 58 7-15, 59 23-31"},
                                                   {30, "56 3-11, 57 19-30, 58 7-15, 59 23-31"},
@@ -71,11 +75,18 @@ TEST(KoBaum, UnentschiedenUndOffeneGruppenplaetze) {
         {{0}, achtelfinale.c_str()}};
     for (const auto& [spiele, erwartet] : gruppen) {
         Spiele s = gruppenFertig();
-        for (int m : spiele) m == 6 ? void(s[m].auswerten = false) : void(s[m].ergHeim = s[m].ergAus = 0);
+        for (int m : spiele) {  // match 6 not counted, the others drawn 0:0
+            s[m].auswerten = m != 6;
+            s[m].ergHeim = 0;
+            s[m].ergAus = 0;
+        }
         const Spiele vorher = s;
         fuelleKoPaarungen(s);
         EXPECT_EQ(test::paarungen(s, 48, 55), erwartet);
-        for (int m = 48; m < 64; ++m) s[m].heim = s[m].aus = katalog::unbekannt;
+        for (int m = 48; m < 64; ++m) {
+            s[m].heim = katalog::unbekannt;
+            s[m].aus = katalog::unbekannt;
+        }
         EXPECT_EQ(s, vorher);
     }
 }

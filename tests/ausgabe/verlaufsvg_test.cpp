@@ -1,0 +1,67 @@
+// The race chart and the day's winners on the race of tests/core/verlaufspiel.h: Ben leads after 09.06., Anna
+// after 24.06. (Anna and Cem win that day), Ben again after the final with his bonus.
+#include "ausgabe/verlaufsvg.h"
+
+#include <gtest/gtest.h>
+
+#include "tests/core/verlaufspiel.h"
+#include "tests/hilfe/golden.h"
+
+using namespace ovi;
+using namespace ovi::test;
+
+// What the figures show: the heading of each file.
+TEST(VerlaufSvg, GanzeBilder) {
+    const Verlauf v = berechneVerlauf(rennen());
+    const std::string platz = alsSvg(diagramm(v, Kurve::platz, 600, 300), 0);
+    EXPECT_TRUE(stimmtMitDatei(OVI_ERWARTET "/verlauf_platz.svg", platz));
+    const std::string punkte = alsSvg(diagramm(v, Kurve::punkte, 600, 300), 0);
+    EXPECT_TRUE(stimmtMitDatei(OVI_ERWARTET "/verlauf_punkte.svg", punkte));
+}
+
+// What the pointer hits, by slot (-1 nothing): Anna's line is the second of the legend (place 2 after the final).
+TEST(VerlaufSvg, WasDerZeigerTrifft) {
+    const Diagramm d = diagramm(berechneVerlauf(rennen()), Kurve::platz, 600, 300);
+    const auto& anna = d.linien[1].punkte;
+    const Rechteck& cem = d.linien[2].legende;
+    struct Fall {
+        const char* fall;
+        Punkt p;
+        int slot;
+    };
+    const Fall faelle[] = {
+        {"Mitte von Annas erster Strecke", {(anna[0].x + anna[1].x) / 2, (anna[0].y + anna[1].y) / 2}, 0},
+        {"4 unter Annas letztem Punkt", {anna[2].x, anna[2].y + 4}, 0},
+        {"7 unter Annas letztem Punkt", {anna[2].x, anna[2].y + 7}, -1},
+        {"Cems Name in der Legende", {cem.links + 40, cem.oben + cem.hoehe / 2}, 3},
+        {"die Ecke", {1, 1}, -1},
+    };
+    for (const Fall& f : faelle) EXPECT_EQ(getroffen(d, f.p), f.slot) << f.fall;
+}
+
+TEST(VerlaufSvg, Tagessieger) {
+    const Verlauf v = berechneVerlauf(rennen());
+    EXPECT_EQ(tagessiegerZeilen(v), (std::vector<std::string>{
+                                        "1. Spieltag, 09.06.2006: Ben (5 Punkte)",
+                                        "2. Spieltag, 24.06.2006: Anna, Cem & Co (3 Punkte)",
+                                        "3. Spieltag, 09.07.2006: Ben (3 Punkte); Weltmeister-Bonus: Ben +10",
+                                    }));
+    EXPECT_EQ(tagessiegerHtml(v),
+              "<table class=\"tagessieger\" cellspacing=\"0\" cellpadding=\"3\">\n"
+              "<tr><th align=\"left\">Spieltag</th><th align=\"left\">Datum</th><th align=\"left\">Tagessieger</th>"
+              "<th align=\"left\">Punkte</th><th align=\"left\">Weltmeister-Bonus</th></tr>\n"
+              "<tr><td>1</td><td>09.06.2006</td><td>Ben</td><td>5</td><td></td></tr>\n"
+              "<tr><td>2</td><td>24.06.2006</td><td>Anna, Cem &amp; Co</td><td>3</td><td></td></tr>\n"
+              "<tr><td>3</td><td>09.07.2006</td><td>Ben</td><td>3</td><td>Ben +10</td></tr>\n"
+              "</table>\n");
+}
+
+// With nothing counted the figure says so and there is no winner.
+TEST(VerlaufSvg, NochNichtsGewertet) {
+    Spielstand s = rennen();
+    for (Spiel& sp : s.spiele) sp.auswerten = false;
+    const Verlauf v = berechneVerlauf(s);
+    EXPECT_NE(alsSvg(diagramm(v, Kurve::platz, 720, 400)).find(">Noch kein Spiel ausgewertet</text>"),
+              std::string::npos);
+    EXPECT_EQ(tagessiegerZeilen(v), std::vector<std::string>{});
+}
