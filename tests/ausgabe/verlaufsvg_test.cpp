@@ -34,6 +34,9 @@ TEST(VerlaufSvg, WasDerZeigerTrifft) {
         {"4 unter Annas letztem Punkt", {anna[2].x, anna[2].y + 4}, 0},
         {"7 unter Annas letztem Punkt", {anna[2].x, anna[2].y + 7}, -1},
         {"Cems Name in der Legende", {cem.links + 40, cem.oben + cem.hoehe / 2}, 3},
+        {"linker und oberer Rand der Legendenzeile", {cem.links, cem.oben}, 3},
+        {"rechter Rand: schon daneben", {cem.links + cem.breite, cem.oben + 1}, -1},
+        {"unterer Rand der letzten Zeile: daneben", {cem.links + 1, cem.oben + cem.hoehe}, -1},
         {"die Ecke", {1, 1}, -1},
     };
     for (const Fall& f : faelle) EXPECT_EQ(getroffen(d, f.p), f.slot) << f.fall;
@@ -54,6 +57,35 @@ TEST(VerlaufSvg, Tagessieger) {
               "<tr><td>2</td><td>24.06.2006</td><td>Anna, Cem &amp; Co</td><td>3</td><td></td></tr>\n"
               "<tr><td>3</td><td>09.07.2006</td><td>Ben</td><td>3</td><td>Ben +10</td></tr>\n"
               "</table>\n");
+}
+
+// The points axis of one participant whose total climbs to `hoechster`: steps of 1, 2 or 5 times a power of ten,
+// at most about six of them, from 0 up to the next step at or above the total. A single day stands in the middle.
+TEST(VerlaufSvg, Punkteachse) {
+    struct Fall {
+        int hoechster;
+        double schritt, oben;
+    };
+    const Fall faelle[] = {{.hoechster = 6, .schritt = 1, .oben = 6},    {.hoechster = 12, .schritt = 2, .oben = 12},
+                           {.hoechster = 18, .schritt = 5, .oben = 20},  {.hoechster = 30, .schritt = 5, .oben = 30},
+                           {.hoechster = 60, .schritt = 10, .oben = 60}, {.hoechster = 61, .schritt = 20, .oben = 80}};
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.hoechster);
+        Verlauf v;
+        v.teilnehmer = {0};
+        v.namen = {"Anna"};
+        v.tage = {{.datum = 20060609, .spiele = {0}}, {.datum = 20060610, .spiele = {1}}};
+        v.stand = {{{.gesamt = 0}}, {{.gesamt = static_cast<Integer>(f.hoechster)}}};
+        const Diagramm d = diagramm(v, Kurve::punkte, 600, 300);
+        ASSERT_GE(d.achse.size(), 2u);
+        EXPECT_EQ(d.achse[0].wert, 0);
+        EXPECT_EQ(d.achse[1].wert, f.schritt);
+        EXPECT_EQ(d.achse.back().wert, f.oben);
+    }
+    Spielstand s = rennen();
+    for (int m : {48, 63}) s.spiele[m].auswerten = false;
+    const Diagramm d = diagramm(berechneVerlauf(s), Kurve::platz, 600, 300);
+    EXPECT_EQ(d.linien[0].punkte[0].x, 48 + 436 / 2) << "ein Spieltag: in der Mitte der Fläche";
 }
 
 // With nothing counted the figure says so and there is no winner.

@@ -91,6 +91,18 @@ TEST(KoBaum, UnentschiedenUndOffeneGruppenplaetze) {
     }
 }
 
+// What the command reports: one line per stage, named by the stage of its first match.
+TEST(KoBaum, Beschreibung) {
+    const std::vector<Paarungswechsel> wechsel = {{.spiel = 48, .heim = 0, .aus = 1},
+                                                  {.spiel = 55, .heim = 2, .aus = 3},
+                                                  {.spiel = 62, .heim = 4, .aus = 5},
+                                                  {.spiel = 63, .heim = 16, .aus = 24}};
+    EXPECT_EQ(beschreibe(wechsel, Spielstand{}.nationen),
+              "Achtelfinale: Deutschland – Costa Rica, Polen – Ecuador\n"
+              "Spiel um den 3.Platz: England – Paraguay\n"
+              "Finale: Italien – Frankreich");
+}
+
 TEST(Verlauf, DatumUndSpieltage) {
     const std::pair<const char*, int> faelle[] = {
         // 0: unreadable
