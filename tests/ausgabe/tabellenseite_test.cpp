@@ -88,7 +88,7 @@ TEST(Tabellenseite, Kopfangaben) {
 // What the page shows: the heading of erwartet/tabelle.html. The race chart has tests of its own, a small figure
 // stands in for it; the reports are the participants' reports of the core tests, here only how they are put in.
 TEST(Tabellenseite, GanzeSeite) {
-    Tabellendokument d = baueTabellendokument(ausgewertet(), "", "07.12.2026, 11:48 Uhr", {true, true, false});
+    Tabellendokument d = baueTabellendokument(ausgewertet(), "", "07.12.2026, 11:48 Uhr");  // parts as by default
     ASSERT_EQ(d.zusatz.size(), 1u);
     d.zusatz[0].svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 10 10\"></svg>";
     EXPECT_TRUE(stimmtMitDatei(OVI_ERWARTET "/tabelle.html", alsHtml(d)));

@@ -20,9 +20,11 @@ TEST(VerlaufSvg, GanzeBilder) {
 }
 
 // What the pointer hits, by slot (-1 nothing): Anna's line is the second of the legend (place 2 after the final).
+// Points a quarter along her segments, away from where Ben's line crosses hers.
 TEST(VerlaufSvg, WasDerZeigerTrifft) {
     const Diagramm d = diagramm(berechneVerlauf(rennen()), Kurve::platz, 600, 300);
     const auto& anna = d.linien[1].punkte;
+    const auto viertel = [](Punkt a, Punkt b) { return Punkt{a.x + (b.x - a.x) / 4, a.y + (b.y - a.y) / 4}; };
     const Rechteck& cem = d.linien[2].legende;
     struct Fall {
         const char* fall;
@@ -30,7 +32,8 @@ TEST(VerlaufSvg, WasDerZeigerTrifft) {
         int slot;
     };
     const Fall faelle[] = {
-        {"Mitte von Annas erster Strecke", {(anna[0].x + anna[1].x) / 2, (anna[0].y + anna[1].y) / 2}, 0},
+        {"auf Annas erster Strecke", viertel(anna[0], anna[1]), 0},
+        {"auf Annas letzter Strecke", viertel(anna[1], anna[2]), 0},
         {"4 unter Annas letztem Punkt", {anna[2].x, anna[2].y + 4}, 0},
         {"7 unter Annas letztem Punkt", {anna[2].x, anna[2].y + 7}, -1},
         {"Cems Name in der Legende", {cem.links + 40, cem.oben + cem.hoehe / 2}, 3},

@@ -53,18 +53,18 @@ TEST(Verlauf, StandNachJedemSpieltag) {
 }
 
 // Final 1:1: Anna's 1:0 and Ben's 2:1 miss, Cem's 0:0 is a tendency. The bonus goes by the champion the game
-// holds: Frankreich (Anna) after the operator's answer, nobody without one.
+// holds: Deutschland (team 0, Cem's tip) after the operator's answer, nobody without one.
 TEST(Verlauf, UnentschiedenesFinale) {
     Spielstand s = rennen(1, 1);
-    s.weltmeister = team::frankreich;
+    s.weltmeister = team::deutschland;
     // clang-format off
     pruefe(berechneVerlauf(s), {
-        {.spieltag = 3, .wer = anna, .soll = {.tagespunkte = 0, .bonus = 10, .punkte = 7, .gesamt = 17, .platz = 1}},
-        {.spieltag = 3, .wer = cem,  .soll = {.tagespunkte = 1, .bonus = 0, .punkte = 6, .gesamt = 6, .platz = 2}},
+        {.spieltag = 3, .wer = anna, .soll = {.tagespunkte = 0, .bonus = 0, .punkte = 7, .gesamt = 7, .platz = 2}},
+        {.spieltag = 3, .wer = cem,  .soll = {.tagespunkte = 1, .bonus = 10, .punkte = 6, .gesamt = 16, .platz = 1}},
     });
     s.weltmeister = -1;
     pruefe(berechneVerlauf(s), {
-        {.spieltag = 3, .wer = anna, .soll = {.tagespunkte = 0, .bonus = 0, .punkte = 7, .gesamt = 7, .platz = 1}},
+        {.spieltag = 3, .wer = cem,  .soll = {.tagespunkte = 1, .bonus = 0, .punkte = 6, .gesamt = 6, .platz = 2}},
     });
     // clang-format on
 }
