@@ -63,8 +63,9 @@ TEST(VerlaufSvg, Tagessieger) {
 }
 
 // The points axis of one participant whose total climbs to `hoechster`: steps of 1, 2 or 5 times a power of ten,
-// at most about six of them, from 0 up to the next step at or above the total. A single day stands in the middle.
-TEST(VerlaufSvg, Punkteachse) {
+// at most about six of them, from 0 up to the next step at or above the total. The places axis, and a single day
+// in the middle.
+TEST(VerlaufSvg, Achsen) {
     struct Fall {
         int hoechster;
         double schritt, oben;
@@ -85,6 +86,18 @@ TEST(VerlaufSvg, Punkteachse) {
         EXPECT_EQ(d.achse[1].wert, f.schritt);
         EXPECT_EQ(d.achse.back().wert, f.oben);
     }
+    // 25 participants by place on a plot area 330 high: 14 units per label would overlap, so every second place.
+    Verlauf v;
+    v.tage = {{.datum = 20060609, .spiele = {0}}};
+    v.stand.resize(1);
+    for (int p = 0; p < 25; ++p) {
+        v.teilnehmer.push_back(p);
+        v.namen.push_back("T" + std::to_string(p));
+        v.stand[0].push_back({.platz = p + 1});
+    }
+    const Diagramm plaetze = diagramm(v, Kurve::platz, 600, 330 + 84);
+    EXPECT_EQ(plaetze.achse.size(), 13u) << "1, 3, ..., 25";
+    EXPECT_EQ(plaetze.achse[1].wert, 3);
     Spielstand s = rennen();
     for (int m : {48, 63}) s.spiele[m].auswerten = false;
     const Diagramm d = diagramm(berechneVerlauf(s), Kurve::platz, 600, 300);

@@ -17,6 +17,7 @@ TEST(Bonus, WeltmeisterAusDemFinaleOderAusDerAntwort) {
         bool gewertet = true;
         bool bonus = true;
         const char* antwort = nullptr;  // the operator's answer after a drawn final
+        int annaTipp = team::italien;
         Bonusausgang ausgang;
         int wm;    // the champion
         int anna;  // her bonus; Carl and Ben never get one
@@ -30,6 +31,20 @@ TEST(Bonus, WeltmeisterAusDemFinaleOderAusDerAntwort) {
         {.fall = "1:1, keine Antwort", .erg = {1, 1}, .ausgang = frage, .wm = -1, .anna = 0},
         {.fall = "1:1, Italien", .erg = {1, 1}, .antwort = "Italien", .ausgang = frage, .wm = italien, .anna = 10},
         {.fall = "1:1, italien", .erg = {1, 1}, .antwort = "italien", .ausgang = frage, .wm = -1, .anna = 0},
+        {.fall = "1:1, erste Mannschaft",
+         .erg = {1, 1},
+         .antwort = "Deutschland",
+         .annaTipp = team::deutschland,
+         .ausgang = frage,
+         .wm = team::deutschland,
+         .anna = 10},
+        {.fall = "1:1, letzte Mannschaft",
+         .erg = {1, 1},
+         .antwort = "Saudiarabien",
+         .annaTipp = 31,
+         .ausgang = frage,
+         .wm = 31,
+         .anna = 10},
         {.fall = "1:1, Platzhalter", .erg = {1, 1}, .antwort = "unbekannt", .ausgang = frage, .wm = -1, .anna = 0},
         {.fall = "Bonus aus", .erg = {2, 1}, .bonus = false, .ausgang = ohne, .wm = -1, .anna = 0},
         {.fall = "nicht gewertet", .erg = {2, 1}, .gewertet = false, .ausgang = ohne, .wm = -1, .anna = 0},
@@ -39,6 +54,7 @@ TEST(Bonus, WeltmeisterAusDemFinaleOderAusDerAntwort) {
         Spielstand s = kleinesSpiel();
         s.spiele[63] = begegnung(italien, frankreich, f.erg, "09.07.2006", f.gewertet);
         s.setBonus(f.bonus);
+        s.setWMTipp(klein::anna, f.annaTipp);
         EXPECT_EQ(werteKomplettAus(s), f.ausgang);
         if (f.antwort) setWeltmeister(s, f.antwort);
         EXPECT_EQ(s.weltmeister, f.wm);

@@ -8,6 +8,7 @@
 
 #include "core/auswertung.h"
 #include "core/bericht.h"
+#include "core/gruppen.h"
 #include "tests/core/testspiel.h"
 
 using namespace ovi;
@@ -112,6 +113,8 @@ TEST(Spielstand, BereichsfehlerAendernNichts) {
         {"tipps(25, 0, 0)",     [&] { s.tipps(25, 0, 0); },              "Index 25 außerhalb von 0..24"},
         {"tipps(0, 64, 0)",     [&] { s.tipps(0, 64, 0); },              "Index 64 außerhalb von 0..63"},
         {"tipps(0, 0, 2)",      [&] { s.tipps(0, 0, 2); },               "Index 2 außerhalb von 0..1"},
+        {"Gruppe 8",            [&] { gruppenTabelle(s.spiele, 8); },   "Index 8 außerhalb von 0..7"},
+        {"Gruppe -1",           [&] { gruppenTabelle(s.spiele, -1); },  "Index -1 außerhalb von 0..7"},
         {"Regel 0",             [&] { setzeEingebauteRegel(s, 0); },     "Regel 0 außerhalb von 1..3"},
         {"Regel 4",             [&] { setzeEingebauteRegel(s, 4); },     "Regel 4 außerhalb von 1..3"},
         {"Weltmeister-Tipp 33", [&] { spielerInfo(mitTipp33, 3); },      "Index 33 außerhalb von 0..32"},

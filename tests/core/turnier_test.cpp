@@ -106,7 +106,7 @@ TEST(KoBaum, Beschreibung) {
 TEST(Verlauf, DatumUndSpieltage) {
     const std::pair<const char*, int> faelle[] = {// 0: unreadable
                                                   {"09.06.2006", 20060609},
-                                                  {"31.01.2006", 20060131},
+                                                  {"01.01.2006", 20060101},
                                                   {"31.12.2006", 20061231},
                                                   {"29.02.2008", 20080229},
                                                   {"29.02.2006", 0},
