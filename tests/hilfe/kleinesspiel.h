@@ -20,7 +20,7 @@ namespace ovi::test {
 
 namespace team {
 constexpr Integer deutschland = 0, costaRica = 1, england = 4, paraguay = 5, schweden = 7, mexiko = 12, iran = 13,
-                  italien = 16, frankreich = 24;
+                  italien = 16, frankreich = 24, saudiarabien = 31;
 }
 
 namespace klein {
