@@ -62,6 +62,11 @@ TEST(KoBaum, UnentschiedenUndOffeneGruppenplaetze) {
     ohneGegner[49].aus = katalog::unbekannt;
     ohneGegner[49].ergAus = 2;
     EXPECT_EQ(offeneElfmeter(ohneGegner), std::vector<int>{53}) << "keine Frage ohne beide Mannschaften";
+    Spiele mitTeam0 = s;  // group A open, team 0 put into match 48 by hand; 2:2
+    mitTeam0[0].auswerten = false;
+    mitTeam0[48].heim = 0;
+    mitTeam0[48].ergAus = 2;
+    EXPECT_EQ(offeneElfmeter(mitTeam0), (std::vector<int>{48, 53})) << "Mannschaft 0 zählt wie jede";
     const std::pair<int, const char*> faelle[] = {{-1, "56 3-11, 57 19-32, 58 7-15, 59 23-31"},
                                                   {30, "56 3-11, 57 19-30, 58 7-15, 59 23-31"},
                                                   {27, "56 3-11, 57 19-27, 58 7-15, 59 23-31"},
