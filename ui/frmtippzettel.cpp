@@ -73,8 +73,11 @@ frmTippzettel::frmTippzettel(const Spielstand& s, const Dienste& dienste, QStrin
     auto* schliessen = knopf(this, reihe, "cmdSchliessen", QStringLiteral("Schl&ießen"));
     spalte->addLayout(reihe);
 
-    connect(cmbTeilnehmer, &QComboBox::activated, this, [this] { aktualisiere(); });
-    connect(cmbAnsicht, &QComboBox::activated, this, [this] { aktualisiere(); });
+    // Any change of the choice, by mouse, keys or wheel; not the refill of the list in aktualisiere.
+    for (QComboBox* c : {cmbTeilnehmer, cmbAnsicht})
+        connect(c, &QComboBox::currentIndexChanged, this, [this] {
+            if (!fuellt_) aktualisiere();
+        });
     connect(kopieren, &QPushButton::clicked, this, [this] { QGuiApplication::clipboard()->setText(text()); });
     connect(alsText, &QPushButton::clicked, this, [this] {
         speichere(QStringLiteral("Text"), QStringLiteral("txt"), QStringLiteral("Textdateien (*.txt)"),
@@ -97,11 +100,13 @@ QString frmTippzettel::text() const { return txtZettel->toPlainText() + u'\n'; }
 
 void frmTippzettel::aktualisiere() {
     const int wer = cmbTeilnehmer->currentIndex() < 0 ? -1 : cmbTeilnehmer->currentData().toInt();
+    fuellt_ = true;
     cmbTeilnehmer->clear();
     cmbTeilnehmer->addItem(QStringLiteral("leer, zum Ausfüllen"), -1);
     for (int p = 0; p < katalog::anzahlSpieler; ++p)
         if (s_.getSpieltMit(p)) cmbTeilnehmer->addItem(QString::fromStdString(teilnehmerName(s_, p)), p);
     cmbTeilnehmer->setCurrentIndex(std::max(0, cmbTeilnehmer->findData(wer)));
+    fuellt_ = false;
     const std::string zettel = tippzettel(s_, cmbTeilnehmer->currentData().toInt(), cmbAnsicht->currentData().toInt());
     // The box shows the lines; text() gives them back with the last line end.
     txtZettel->setPlainText(QString::fromStdString(zettel).chopped(1));

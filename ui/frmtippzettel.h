@@ -31,6 +31,7 @@ class frmTippzettel : public QWidget {
     const Spielstand& s_;
     const Dienste& dienste_;
     QString ordner_;
+    bool fuellt_ = false;
     QComboBox* cmbTeilnehmer = nullptr;
     QComboBox* cmbAnsicht = nullptr;
     QPlainTextEdit* txtZettel = nullptr;

@@ -74,6 +74,8 @@ frmTippText::frmTippText(const Spielstand& s, Wege wege, QWidget* eltern)
                                             QStringLiteral("Teilnehmer"), QStringLiteral("Spiel"),
                                             QStringLiteral("Tipp"), QStringLiteral("Befund")});
     tblVorschau->verticalHeader()->hide();
+    tblVorschau->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    tblVorschau->setWordWrap(false);
     tblVorschau->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblVorschau->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblVorschau->horizontalHeader()->setSectionResizeMode(spText, QHeaderView::Stretch);
