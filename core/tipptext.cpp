@@ -15,6 +15,8 @@ namespace {
 
 using Text = std::u32string;
 
+constexpr std::size_t laengsteZeile = 200;
+
 bool ziffer(char32_t z) { return z >= U'0' && z <= U'9'; }
 bool buchstabe(char32_t z) {
     return (z >= U'a' && z <= U'z') || (z >= U'A' && z <= U'Z') || (z >= 0xC0 && z <= 0x24F && z != 0xD7 && z != 0xF7);
@@ -132,10 +134,10 @@ Paarung paarung(const Text& t, const Teamnamen& namen) {
     std::vector<std::pair<std::size_t, std::size_t>> stellen;  // where a separator starts, its length
     for (std::size_t i = 0; i < t.size(); ++i)
         if (strich(t[i])) stellen.emplace_back(i, 1);
-    Text klein_;
-    for (char32_t z : t) klein_ += klein(z);
+    Text gesenkt;
+    for (char32_t z : t) gesenkt += klein(z);
     for (std::u32string_view w : {U" gegen ", U" vs. ", U" vs ", U" v. ", U" v "})
-        for (std::size_t i = klein_.find(w); i != Text::npos; i = klein_.find(w, i + 1))
+        for (std::size_t i = gesenkt.find(w); i != Text::npos; i = gesenkt.find(w, i + 1))
             stellen.emplace_back(i, w.size());
     Paarung p;
     std::string einseitig, keine;
@@ -178,6 +180,13 @@ class Leser {
         if (t.empty()) {
             const bool blank = zeile.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
             z.art = blank ? Zeilenart::leer : Zeilenart::ohneTipp;
+            return z;
+        }
+        // Far longer than any pairing with its score: no tip line, and not worth trying every split of.
+        if (t.size() > laengsteZeile) {
+            z.art = ergebnisse(t).empty() ? Zeilenart::ohneTipp : Zeilenart::nichtErkannt;
+            if (z.art == Zeilenart::nichtErkannt)
+                z.grund = "länger als " + std::to_string(laengsteZeile) + " Zeichen, keine Tippzeile";
             return z;
         }
         const std::optional<Nummer> n = spielNummer(t);

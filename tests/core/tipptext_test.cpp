@@ -88,6 +88,10 @@ const Fall faelle[] = {
     {"Geplauder", 0, "Hallo zusammen, hier meine Tipps! 😀", "ohne Tipp|||"},
     {"Uhrzeit mit Sekunden", 0, "Gesendet um 18:00:01", "ohne Tipp|||"},
     {"Leerzeile", 0, "   ", "ohne Tipp|||"},
+    {"zu lang für eine Tippzeile", 0,
+     "Deutschland - Costa Rica 2:1 ----------------------------------------------------------------------------------"
+     "-------------------------------------------------------------------------------------------------------------",
+     "nicht erkannt: länger als 200 Zeichen, keine Tippzeile|||"},
     {"kein Teilnehmer gewählt", -1, "Deutschland - Costa Rica 2:1", "nicht erkannt: kein Teilnehmer gewählt||1|2:1"},
     // Participant lines.
     {"Tipps von, klein geschrieben", -1, "Tipps von bernd\nDeutschland - Costa Rica 2:1",
