@@ -3,10 +3,12 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QString>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <optional>
+#include <vector>
 
 #include "ausgabe/tabellenhtml.h"
 #include "core/auswertung.h"
@@ -154,13 +156,18 @@ int lauf(int argc, char** argv) {
     if (o.gruppen && (o.spielplan || o.bericht)) return benutzung("--gruppen steht ohne --spielplan und --bericht");
     if (o.spielinfo && !o.spielplan && !o.gruppen) return benutzung("--spielinfo gehört zu --spielplan oder --gruppen");
     if (o.berichte && !o.html) return benutzung("--berichte gehört zu --html");
-    // The commands for collecting tips stand alone.
-    const int befehle = o.spielplan + o.gruppen + o.html + o.verlauf + o.bericht.has_value() + o.fehlende +
-                        o.tipptext.has_value() + o.tippzettel.has_value();
-    if ((o.fehlende || o.tipptext || o.tippzettel) && befehle > 1)
-        return benutzung("--tipptext, --fehlende und --tippzettel stehen jeweils ohne andere Befehle");
+    // The commands for collecting tips stand alone, each with its own options.
+    std::vector<std::string> befehle;
+    for (int i = 1; i < argc; ++i)
+        for (const char* b : {"--bericht", "--spielplan", "--gruppen", "--html", "--verlauf", "--tipptext",
+                              "--fehlende", "--tippzettel"})
+            if (argv[i] == std::string(b) && std::find(befehle.begin(), befehle.end(), b) == befehle.end())
+                befehle.push_back(b);
+    const bool tippBefehl = o.fehlende || o.tipptext || o.tippzettel;
+    if (tippBefehl && befehle.size() > 1)
+        return benutzung(befehle[0] + " und " + befehle[1] + " schließen einander aus");
     if (o.ansicht && !o.tippzettel) return benutzung("--ansicht gehört zu --tippzettel");
-    if (o.csv && (o.fehlende || o.tippzettel)) return benutzung("--csv gehört nicht zu --fehlende und --tippzettel");
+    if (o.csv && (o.fehlende || o.tippzettel)) return benutzung("--csv gehört nicht zu " + befehle.front());
 
     Spielstand s;
     if (o.weltmeister) {
