@@ -197,7 +197,7 @@ class Leser {
             if (n)
                 z.art = Zeilenart::ohneTipp;
             else
-                teilnehmerZeile(t, z);
+                teilnehmerZeile(t, zeile, z);
             return z;
         }
         z.art = Zeilenart::nichtErkannt;
@@ -263,10 +263,36 @@ class Leser {
     }
 
     // "Anke", "Anke:", "Tipps von Anke": the tips that follow are hers. A name the game has, but not among those who
-    // play along, and an unknown name after "Tipps von" stop the tips from going to the one before.
-    void teilnehmerZeile(const Text& t, Tippzeile& z) {
-        Text name = t;
+    // play along, and an unknown name after "Tipps von" stop the tips from going to the one before. A name is looked
+    // for as cleaned, then as written, for names with brackets or underscores.
+    void teilnehmerZeile(const Text& t, std::string_view zeile, Tippzeile& z) {
+        z.art = Zeilenart::ohneTipp;
         bool ausdruecklich = false;
+        const Text name = nameIn(t, ausdruecklich);
+        if (name.empty()) return;
+        Treffer f = suche(name);
+        if (f.mitspieler.empty() && !f.bekannt) {
+            bool roh = false;
+            const Text wieGeschrieben = nameIn(gestutzt(alsZeichen(zeile)), roh);
+            const Treffer g = suche(wieGeschrieben);
+            if (!g.mitspieler.empty() || g.bekannt) f = g;
+        }
+        if (f.mitspieler.size() == 1) {
+            z.art = Zeilenart::teilnehmer;
+            z.spieler = aktuell_ = f.mitspieler.front();
+            return;
+        }
+        if (f.mitspieler.empty() && !f.bekannt && !ausdruecklich) return;
+        z.art = Zeilenart::nichtErkannt;
+        z.grund = f.mitspieler.size() > 1 ? zitat(f.name) + " gibt es mehrmals unter den Teilnehmern"
+                  : f.bekannt             ? zitat(f.name) + " spielt nicht mit"
+                                          : "kein Teilnehmer heißt " + zitat(f.name);
+        aktuell_ = -1;
+    }
+
+    // The name in "Tipps von Anke:", "Anke:" or "Anke".
+    static Text nameIn(const Text& t, bool& ausdruecklich) {
+        Text name = t;
         for (std::u32string_view w : {std::u32string_view(U"tipps von"), std::u32string_view(U"tipp von")})
             if (beginntMit(t, w)) {
                 name = t.substr(w.size());
@@ -275,23 +301,19 @@ class Leser {
             }
         while (!name.empty() && (name.front() == U':' || name.front() == U' ')) name.erase(0, 1);
         while (!name.empty() && (name.back() == U':' || name.back() == U' ')) name.pop_back();
-        z.art = Zeilenart::ohneTipp;
-        if (name.empty()) return;
+        return name;
+    }
+
+    struct Treffer {
+        Text name;
+        std::vector<int> mitspieler;  // slots that play along and bear the name
+        bool bekannt = false;         // some slot bears it
+    };
+    Treffer suche(const Text& name) const {
+        Treffer f{name, mitspielerNamens(s_.spieler, alsUtf8(name)), false};
         const std::string gesucht = namensSchluessel(alsUtf8(name));
-        const std::vector<int> treffer = mitspielerNamens(s_.spieler, alsUtf8(name));
-        bool bekannt = false;
-        for (const Spieler& sp : s_.spieler) bekannt = bekannt || namensSchluessel(sp.name) == gesucht;
-        if (treffer.size() == 1) {
-            z.art = Zeilenart::teilnehmer;
-            z.spieler = aktuell_ = treffer.front();
-            return;
-        }
-        if (treffer.empty() && !bekannt && !ausdruecklich) return;
-        z.art = Zeilenart::nichtErkannt;
-        z.grund = treffer.size() > 1 ? zitat(name) + " gibt es mehrmals unter den Teilnehmern"
-                  : bekannt          ? zitat(name) + " spielt nicht mit"
-                                     : "kein Teilnehmer heißt " + zitat(name);
-        aktuell_ = -1;
+        for (const Spieler& sp : s_.spieler) f.bekannt = f.bekannt || namensSchluessel(sp.name) == gesucht;
+        return f;
     }
 
     const Spielstand& s_;

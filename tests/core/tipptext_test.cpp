@@ -128,6 +128,16 @@ TEST(Tipptext, NameZweimalUnterDenTeilnehmern) {
               "gewählt||1|1:1");
 }
 
+// A name with brackets or underscores is found as written, though the reader leaves brackets out and reads "_" as a
+// blank everywhere else.
+TEST(Tipptext, NamenMitKlammernUndUnterstrich) {
+    Spielstand s = test::tippspiel();
+    s.setName(1, "Bernd (Vertrieb)");
+    s.setName(2, "j_k");
+    EXPECT_EQ(gelesen(s, "Tipps von Bernd (Vertrieb):\nGER - CRC 1:1\nj_k\nGER - CRC 2:2", -1),
+              "Teilnehmer|Bernd (Vertrieb)|| / neu|Bernd (Vertrieb)|1|1:1 / Teilnehmer|j_k|| / neu|j_k|1|2:2");
+}
+
 // Line numbers count every line, also blank ones and the last without a line end; CR LF ends are not text.
 TEST(Tipptext, ZeilenUndIhreNummern) {
     const auto zeilen = leseTipptext("a\r\n\nGER - CRC 1:1", test::tippspiel(), 0);
