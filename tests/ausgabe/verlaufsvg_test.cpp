@@ -63,8 +63,8 @@ TEST(VerlaufSvg, Tagessieger) {
 }
 
 // The points axis of one participant whose total climbs to `hoechster`: steps of 1, 2 or 5 times a power of ten,
-// at most about six of them, from 0 up to the next step at or above the total. The places axis, and a single day
-// in the middle.
+// at most about six of them, from 0 up to the next step at or above the total. The places axis and the lines of
+// 25 participants, and a single day in the middle.
 TEST(VerlaufSvg, Achsen) {
     struct Fall {
         int hoechster;
@@ -98,6 +98,9 @@ TEST(VerlaufSvg, Achsen) {
     const Diagramm plaetze = diagramm(v, Kurve::platz, 600, 330 + 84);
     EXPECT_EQ(plaetze.achse.size(), 13u) << "1, 3, ..., 25";
     EXPECT_EQ(plaetze.achse[1].wert, 3);
+    EXPECT_FALSE(plaetze.linien[11].gestrichelt) << "zwölf Farben durchgezogen";
+    EXPECT_TRUE(plaetze.linien[12].gestrichelt) << "die dreizehnte gestrichelt in der Farbe der ersten";
+    EXPECT_EQ(plaetze.linien[12].farbe, plaetze.linien[0].farbe);
     Spielstand s = rennen();
     for (int m : {48, 63}) s.spiele[m].auswerten = false;
     const Diagramm d = diagramm(berechneVerlauf(s), Kurve::platz, 600, 300);

@@ -44,6 +44,13 @@ static Spiele gruppenFertig() {
     return s;
 }
 
+// A counted match against a side not known yet does not count for the group.
+TEST(Gruppentabelle, NurSpieleZweierMannschaften) {
+    Spiele s = gruppenFertig();
+    s[6].aus = katalog::unbekannt;
+    EXPECT_EQ(gruppenTabelle(s, 1).gewertet, 5);
+}
+
 static const std::string achtelfinale = "48 3-6, 49 11-14, 50 7-2, 51 15-10, 52 19-22, 53 27-30, 54 23-18, 55 31-26";
 
 // A drawn match goes on only with an answer: none, the away side, the home side, a team that did not play.
@@ -116,24 +123,24 @@ TEST(KoBaum, Beschreibung) {
 
 TEST(Verlauf, DatumUndSpieltage) {
     const std::pair<const char*, int> faelle[] = {// 0: unreadable
-                                                  {"09.06.2006", 20060609},
-                                                  {"01.01.2006", 20060101},
-                                                  {"31.12.2006", 20061231},
-                                                  {"29.02.2008", 20080229},
-                                                  {"29.02.2006", 0},
-                                                  {"31.04.2006", 0},
-                                                  {"00.06.2006", 0},
-                                                  {"09.13.2006", 0},
-                                                  {"9.6.2006", 0},
-                                                  {"09.06.06", 0},
-                                                  {"09-06-2006", 0},
-                                                  {" 09.06.2006", 0},
-                                                  {"", 0},
-                                                  {"09.06.200x", 0},
-                                                  {"1x.06.2006", 0}};
-    for (const auto& [text, zahl] : faelle)
-        EXPECT_EQ(std::pair(leseDatum(text).value_or(0), zahl ? datumText(zahl) : text),
-                  std::pair(zahl, std::string(text)));
+                                                  {"09.06.2006", 20060609}, {"01.01.2006", 20060101},
+                                                  {"32.01.2006", 0},        {"31.12.2006", 20061231},
+                                                  {"29.02.2008", 20080229}, {"29.02.2006", 0},
+                                                  {"31.04.2006", 0},        {"00.06.2006", 0},
+                                                  {"09.13.2006", 0},        {"9.6.2006", 0},
+                                                  {"09.06.06", 0},          {"09-06-2006", 0},
+                                                  {" 09.06.2006", 0},       {"", 0},
+                                                  {"09.06.200x", 0},        {"1x.06.2006", 0}};
+    for (const auto& [text, zahl] : faelle) {
+        EXPECT_EQ(leseDatum(text).value_or(0), zahl) << text;
+        if (zahl) {
+            EXPECT_EQ(datumText(zahl), text);
+        }
+    }
+    // Kick-off times, 0: unreadable.
+    const std::pair<const char*, int> zeiten[] = {{"18:00 Uhr", 1800}, {"21:05", 2105}, {"21:x5 Uhr", 0},
+                                                  {"x1:05", 0},        {"2:00", 0},     {"", 0}};
+    for (const auto& [text, zahl] : zeiten) EXPECT_EQ(leseUhrzeit(text).value_or(0), zahl) << text;
 
     // Several matches on a day, days against the match order, an unreadable date going with the match before it (or
     // with none before it, the first day), no readable date at all, nothing flagged. "match=date", a negative match not
