@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <vector>
 
+#include "files/dateiart.h"
 #include "files/spieldatei.h"
 
 namespace ovi {
@@ -22,7 +23,9 @@ std::string importiereTipps(Spielstand& s, const QStringList& pfade) {
     dateien.reserve(static_cast<std::size_t>(pfade.size()));
     for (const QString& pfad : pfade) {
         auto g = ladeSpieldatei(pfad, s.nationen);
-        if (!g) return g.fehler + " Es wurden keine Tipps übernommen.";
+        if (!g)
+            return (g.andereArt ? istSpielInfo(pfad) + ladenAlsSpielInfo : g.fehler) +
+                   " Es wurden keine Tipps übernommen.";
         dateien.push_back(std::move(*g.daten));
     }
     Spielstand neu = s;
