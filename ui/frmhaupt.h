@@ -21,6 +21,7 @@
 #include "core/zufall.h"
 #include "files/spieldatei.h"
 #include "ui/bilder.h"
+#include "ui/dateiwache.h"
 #include "ui/dienste.h"
 #include "ui/rueckgaengig.h"
 #include "ui/ziffernzelle.h"
@@ -194,6 +195,7 @@ class frmHaupt : public QMainWindow, private ZiffernZelle::Halter {
 
     Spielstand s_;
     Dienste dienste_;
+    Dateiwache wache_{dienste_, this};  // the open file: changed by others since? in use elsewhere?
     Bilder bilder_;
     Zufall zufall_;
 
