@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <string>
 #include <string_view>
 
 namespace ovi {
@@ -17,6 +18,9 @@ struct Fingerabdruck {
 };
 
 Fingerabdruck fingerabdruck(std::string_view bytes);
+// One line to keep it beside a recovery copy ("8417 3f2a…"; empty when there was no file), and back.
+std::string alsText(const Fingerabdruck& f);
+Fingerabdruck fingerabdruckAus(std::string_view text);
 // The file as it is now: missing, there but unreadable (a folder, no permission), or its bytes.
 Fingerabdruck fingerabdruckVon(const QString& pfad);
 

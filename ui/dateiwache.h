@@ -30,6 +30,10 @@ class Dateiwache {
     // After an open or a save: pfad held these bytes. The lock moves to pfad.
     void merke(const QString& pfad, const Fingerabdruck& abdruck);
 
+    // The file in hand and what it held: kept beside a recovery copy, so a restored game keeps its guard.
+    const QString& pfad() const { return pfad_; }
+    const Fingerabdruck& abdruck() const { return abdruck_; }
+
     // The lock file beside a game file: hidden, named after it.
     static QString sperrPfad(const QString& pfad);
 

@@ -78,6 +78,7 @@ class frmHaupt : public QMainWindow, private ZiffernZelle::Halter {
     // A recovery copy, opened as an unsaved game under its former file name.
     void oeffneWiederhergestellt(const Spieldatei& d, const QString& dateiName);
     const Dienste& dienste() const { return dienste_; }
+    Dateiwache& dateiwache() { return wache_; }
 
   signals:
     void beendet();

@@ -51,13 +51,21 @@ bool eigeneDatei(const QString& pfad) {
     return !i.isSymLink() && i.isFile();
 }
 
+// The copy's game file, and what that file held when the crashed run read or wrote it: the .name file's two lines.
+std::pair<QString, Fingerabdruck> spielDatei(const QString& basis) {
+    std::string text;
+    const QString datei = basis + QStringLiteral(".name");
+    if (!eigeneDatei(datei) || !ladeBytes(datei, text).empty()) return {};
+    const std::size_t umbruch = text.find('\n');
+    if (umbruch == std::string::npos) return {QString::fromStdString(text), {}};
+    return {QString::fromStdString(text.substr(0, umbruch)), fingerabdruckAus(text.substr(umbruch + 1))};
+}
+
 // The game the changes belong to, as the questions name it.
 QString spielName(const QString& basis) {
-    std::string name;
-    const QString datei = basis + QStringLiteral(".name");
-    if (!eigeneDatei(datei) || !ladeBytes(datei, name).empty() || name.empty())
-        return QStringLiteral("einem noch nie gespeicherten Spiel");
-    return QStringLiteral("„%1“").arg(QFileInfo(QString::fromStdString(name)).fileName());
+    const QString name = spielDatei(basis).first;
+    if (name.isEmpty()) return QStringLiteral("einem noch nie gespeicherten Spiel");
+    return QStringLiteral("„%1“").arg(QFileInfo(name).fileName());
 }
 
 }  // namespace
@@ -116,7 +124,7 @@ void Wiederherstellung::sichere(bool melden) {
     } else {
         // The name first: a copy is only looked for by its game file, which comes last. The messages give the
         // cause alone: the copy's own file name means nothing to the operator.
-        std::string grund = speichereBytesGrund(basis_ + QStringLiteral(".name"), fenster_.dateiName().toStdString());
+        std::string grund = speichereBytesGrund(basis_ + QStringLiteral(".name"), nameMitAbdruck());
         if (grund.empty()) grund = speichereBytesGrund(kopie(), schreibeSpieldatei(fenster_.aktuellesBild()));
         fehler = text(grund);
     }
@@ -126,6 +134,13 @@ void Wiederherstellung::sichere(bool melden) {
         &fenster_, QStringLiteral("ovi kuvela"),
         QStringLiteral("Die Sicherungskopie der ungespeicherten Änderungen konnte nicht geschrieben werden: %1.")
             .arg(fehler));
+}
+
+std::string Wiederherstellung::nameMitAbdruck() const {
+    const QString name = fenster_.dateiName();
+    const Dateiwache& wache = fenster_.dateiwache();
+    if (name.isEmpty() || wache.pfad() != name || !wache.abdruck().da) return name.toStdString();
+    return name.toStdString() + '\n' + alsText(wache.abdruck());
 }
 
 bool Wiederherstellung::bieteAn() {
@@ -166,10 +181,10 @@ bool Wiederherstellung::bieteAn() {
             frage(QStringLiteral("Es gibt ungesicherte Änderungen an %1. Wiederherstellen?").arg(woran));
         if (antwort == Antwort::nein) entferne(basis);
         if (antwort != Antwort::ja) continue;
-        std::string name;
-        if (!eigeneDatei(basis + QStringLiteral(".name")) || !ladeBytes(basis + QStringLiteral(".name"), name).empty())
-            name.clear();
-        fenster_.oeffneWiederhergestellt(*gelesen.daten, QString::fromStdString(name));
+        const auto [name, abdruck] = spielDatei(basis);
+        fenster_.oeffneWiederhergestellt(*gelesen.daten, name);
+        // A save then still notices what another program did to the file since the crashed run saw it.
+        if (abdruck.da) fenster_.dateiwache().merke(name, abdruck);
         // This run's own copy first, then the old one may go.
         sichere();
         entferne(basis);

@@ -45,6 +45,8 @@ class Wiederherstellung : public QObject {
 
   private:
     static void entferne(const QString& basis);
+    // What the .name file beside the copy holds: the game file, and on a second line what it held.
+    std::string nameMitAbdruck() const;
     void beiSignal();
 
     frmHaupt& fenster_;

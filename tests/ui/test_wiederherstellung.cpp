@@ -164,6 +164,36 @@ class TestWiederherstellung : public QObject {
                                 "kopie-9-7.gowet"));
     }
 
+    // A game restored after a crash keeps the guard of its file: a change another program made to the file since the
+    // killed run read it is asked about on the first save, and "Nein" keeps it.
+    void wiederhergestelltBewacht() {
+        qputenv("XDG_DATA_HOME", daten_.path().toUtf8());
+        const QString ordner = daten_.filePath(QStringLiteral("ovikuvela/wiederherstellung"));
+        QDir(ordner).removeRecursively();
+        const QString datei = daten_.filePath(QStringLiteral("bewacht.gowet"));
+        QVERIFY(speichereSpieldatei(datei, ausSpielstand(Spielstand{})).empty());
+        QProcess programm;
+        programm.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--tippen"), datei});
+        QByteArray ausgabe;
+        QTRY_VERIFY_WITH_TIMEOUT((ausgabe += programm.readAllStandardOutput()).contains("getippt"), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(kopieHaelt(ordner, erwartet()), 60000);
+        ::kill(static_cast<pid_t>(programm.processId()), SIGKILL);
+        QVERIFY(programm.waitForFinished(60000));
+        Spielstand fremd;
+        fremd.setName(0, "Fremd");
+        QVERIFY(speichereSpieldatei(datei, ausSpielstand(fremd)).empty());
+        Fenster neu;
+        neu.tisch.antworten << Antwort::ja;
+        Wiederherstellung sicherung(neu.w, ordner);
+        QVERIFY(sicherung.bieteAn());
+        neu.tisch.dateien << QStringList{datei};
+        neu.tisch.antworten << Antwort::nein;
+        befehl(&neu.w, QStringLiteral("menSpeichern"));
+        QCOMPARE(neu.tisch.fragen.value(1), QStringLiteral("Speichern|Die Datei „bewacht.gowet“ wurde seit dem Öffnen "
+                                                           "von einem anderen Programm geändert. Trotzdem ersetzen?"));
+        QCOMPARE(ladeSpieldatei(datei, fremd.nationen).daten->spieler[0].name, "Fremd");
+    }
+
     // The first SIGTERM or SIGHUP ends the program also while the message about a file named on the command line
     // is up, before the event loop runs: the real program in a process of its own, a real signal, bounded waits.
     void signalWaehrendStartmeldung() {
