@@ -20,6 +20,9 @@ inline const std::vector<Befehl> befehle = {
     {"--gruppen", {"--spielinfo", "--csv"}},
     {"--html", {"--berichte", "--sortierung", "--weltmeister"}},
     {"--verlauf", {"--csv", "--weltmeister"}},
+    {"--tipptext", {"--csv"}},
+    {"--fehlende", {}},
+    {"--tippzettel", {"--ansicht"}},
 };
 
 // The options given (commands among them, in the order given): empty when they fit together, else

@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QString>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
@@ -21,6 +22,9 @@
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 #include "tools/auswertung/ausgabe.h"
+#include "tools/auswertung/befehl_fehlende.h"
+#include "tools/auswertung/befehl_tipptext.h"
+#include "tools/auswertung/befehl_tippzettel.h"
 #include "tools/auswertung/befehle.h"
 #include "tools/auswertung/gruppentabellen.h"
 #include "tools/auswertung/verlaufstabelle.h"
@@ -37,6 +41,9 @@ constexpr const char* hilfe =
     "  ovikuvela-auswertung --gruppen [--spielinfo] [--csv] DATEI\n"
     "  ovikuvela-auswertung --html [--berichte] [--sortierung K] [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --verlauf [--csv] [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --tipptext TEXTDATEI [--csv] DATEI\n"
+    "  ovikuvela-auswertung --fehlende DATEI\n"
+    "  ovikuvela-auswertung --tippzettel NAME|leer [--ansicht N] DATEI\n"
     "\n"
     "  --csv             Tabelle als CSV (Semikolon, UTF-8) statt ausgerichtet\n"
     "  --sortierung K    danach nach Schlüssel K sortieren: 0 Gesamtpunkte, 1 Gruppenphase, 2 K.O.-Phase,\n"
@@ -51,6 +58,13 @@ constexpr const char* hilfe =
     "  --html            Tabelle und Tippübersicht als HTML-Seite (UTF-8, alles in einer Datei)\n"
     "  --berichte        mit --html: dazu die Berichte aller Teilnehmer\n"
     "  --verlauf         Punkte und Platz jedes Teilnehmers nach jedem Spieltag\n"
+    "  --tipptext T      die Tipps der Textdatei T (UTF-8 oder Windows-1252) lesen wie „Tipps aus Text“ und je\n"
+    "                    Zeile zeigen, was geschähe (neu, ersetzt, gleich, ohne Tipp, nicht erkannt); ändert nichts.\n"
+    "                    Mit --csv: Zeile;Teilnehmer;Spiel;Tipp;Befund, Spiel 1..64, Tipp in Heim:Gast\n"
+    "  --fehlende        je Teilnehmer die fehlenden Tipps: nicht gewertete Spiele mit fester Paarung, Tipp 0:0\n"
+    "  --tippzettel N    Tippzettel als Text für Teilnehmer N (Name oder Nummer 0..24) oder „leer“ zum Ausfüllen\n"
+    "  --ansicht V       mit --tippzettel nur die Spiele der Ansicht V: 0..7 Gruppe A..H, 8 Achtelfinale,\n"
+    "                    9 Viertelfinale, 10 Halbfinale, Finale; ohne --ansicht das ganze Turnier\n"
     "  --help            diese Hilfe\n"
     "  --version         die Version\n"
     "\n"
@@ -77,9 +91,10 @@ std::optional<int> zahl(const std::string& text, int von, int bis) {
 
 struct Optionen {
     bool csv = false, spielplan = false, spielinfo = false, gruppen = false, html = false, berichte = false,
-         verlauf = false;
+         verlauf = false, fehlende = false;
     int sortierung = 0;
-    std::optional<std::string> bericht;
+    std::optional<std::string> bericht, tipptext, tippzettel;
+    std::optional<int> ansicht;
     std::optional<std::string> weltmeister;
     std::string datei;
 
@@ -91,7 +106,8 @@ struct Optionen {
                                                                  {"--gruppen", &Optionen::gruppen},
                                                                  {"--html", &Optionen::html},
                                                                  {"--berichte", &Optionen::berichte},
-                                                                 {"--verlauf", &Optionen::verlauf}};
+                                                                 {"--verlauf", &Optionen::verlauf},
+                                                                 {"--fehlende", &Optionen::fehlende}};
         for (const auto& [n, feld] : alle)
             if (name == n) return &(o.*feld);
         return nullptr;
@@ -131,6 +147,18 @@ int lauf(int argc, char** argv) {
             if (!o.bericht || o.bericht->empty() || (nummer && !zahl(*o.bericht, 0, 24)))
                 return benutzung("--bericht braucht eine Teilnehmernummer von 0 bis 24 oder einen Namen");
             gegeben.push_back(a);
+        } else if (a == "--tipptext" || a == "--tippzettel") {
+            auto& feld = a == "--tipptext" ? o.tipptext : o.tippzettel;
+            feld = wert();
+            if (!feld || feld->empty())
+                return benutzung(a == "--tipptext" ? "--tipptext braucht eine Textdatei"
+                                                   : "--tippzettel braucht einen Teilnehmer oder „leer“");
+            gegeben.push_back(a);
+        } else if (a == "--ansicht") {
+            const auto w = wert();
+            o.ansicht = w ? zahl(*w, 0, katalog::anzahlAnsichten - 1) : std::nullopt;
+            if (!o.ansicht) return benutzung("--ansicht braucht eine Zahl von 0 bis 10");
+            gegeben.push_back(a);
         } else if (a == "--weltmeister") {
             o.weltmeister = wert();
             if (!o.weltmeister) return benutzung("--weltmeister braucht einen Mannschaftsnamen");
@@ -166,6 +194,10 @@ int lauf(int argc, char** argv) {
                                           : g.fehler);
             uebernehme(s, *g.daten);
         }
+        if (o.tipptext) return werkzeug::befehlTipptext(s, *o.tipptext, o.csv, std::cout, std::cerr);
+        if (o.fehlende) return werkzeug::befehlFehlende(s, std::cout);
+        if (o.tippzettel)
+            return werkzeug::befehlTippzettel(s, *o.tippzettel, o.ansicht.value_or(-1), o.datei, std::cout, std::cerr);
         if (o.spielplan) {
             const auto t = werkzeug::spielplan(s);
             std::cout << (o.csv ? werkzeug::alsCsv(t) : werkzeug::alsText(t));
