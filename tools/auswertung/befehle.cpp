@@ -23,6 +23,12 @@ std::string passenZusammen(const std::vector<std::string>& gegeben) {
     for (const std::string& o : gegeben) {
         const Befehl* b = befehl(o);
         if (!b || b == gewaehlt) continue;  // an option given twice says nothing new
+        // A command that another one takes as an option of its own (a part of the HTML page, say): that one leads.
+        if (nimmt(*gewaehlt, o)) continue;
+        if (nimmt(*b, gewaehlt->name)) {
+            gewaehlt = b;
+            continue;
+        }
         if (!gewaehlt->name.empty()) return std::string(gewaehlt->name) + " und " + o + " schließen einander aus";
         gewaehlt = b;
     }

@@ -1,5 +1,6 @@
 // Which options go together. Each command of the tool takes the options of its own line and no other command:
-// anything else given with it would be ignored, so it is a usage error instead. A new command is one new line.
+// anything else given with it would be ignored, so it is a usage error instead. A new command is one new line; a
+// command that is also a part of another (a section of the HTML page) is named among that one's options too.
 #pragma once
 
 #include <string>
