@@ -109,6 +109,8 @@ def main():
     a.add_argument("--zeile", help="only the changes at datei:nr")
     a.add_argument("--zaehlen", action="store_true")
     o = a.parse_args()
+    # Ended from outside: the file is still put back.
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(3))
     wurzel = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     alle = list(aenderungen(wurzel, o.ordner))
     if o.zaehlen:

@@ -200,6 +200,33 @@ class TestRueckgaengig : public QObject {
         QCOMPARE(werte(), vorher);
     }
 
+    // A step taken back while a field is being edited: the field shows the restored value, and emptied and left it
+    // stands for that, not for the one it showed when the edit began. A tip field and a result field, each first
+    // typed over with 5 (Jörg's tip for the first match was 2:0, the result 2:0), entered again, the typing taken
+    // back, the field emptied and left.
+    void rueckgaengigImFeld() {
+        const struct {
+            const char* feld;
+            std::function<int(const Spielstand&)> wert;
+        } faelle[] = {
+            {"txtHeimTipp", [](const Spielstand& s) { return int(s.tipps(0, 0, 0)); }},
+            {"txtHeimErg", [](const Spielstand& s) { return int(s.spiele[0].ergHeim); }},
+        };
+        for (const auto& fall : faelle) {
+            Partie f;
+            QWidget* x = feld(&f.w, fall.feld, 0);
+            tippe(x, '5');
+            QCOMPARE(fall.wert(f.s), 5);
+            x->setFocus(Qt::TabFocusReason);
+            taste(Qt::Key_Z);
+            QCOMPARE(inhalt(x), QStringLiteral("2"));
+            QTest::keyClick(x, Qt::Key_Backspace);
+            QCOMPARE(inhalt(x), QString());
+            finde(&f.w, QStringLiteral("cmbPhase"))->setFocus();
+            QVERIFY2(fall.wert(f.s) == 2, fall.feld);
+        }
+    }
+
     // 20000 points for an exact hit overflow 16 bits in the second hit: the evaluation is abandoned and reported,
     // points stay as they were; afterwards a typed tip still counts.
     void abbruch() {

@@ -43,18 +43,26 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    std::string programm = argv[0], datei = pfad.toStdString();
-    char* argumente[] = {programm.data(), datei.data(), nullptr};
+    // Only the counted arguments are the program's: what lies beyond them in the array is not read.
+    std::string programm = argv[0], datei = pfad.toStdString(), danach = "--version";
+    char* argumente[] = {programm.data(), datei.data(), danach.data(), nullptr};
     int anzahl = 2;
     QString beim, soll, meldung;
     // The desktop's file dialogs, as the commands set them up; each is cancelled.
     QStringList befehle, wahlen;
     if (fall == "gut") befehle = QStringList{"menSpeichern", "menÖffnen", "menTipps"};
     bool symbol = false;
+    // Looks 3000 times at most (half a minute), then gives up: a start that never settles fails, never hangs.
+    int blicke = 0;
     int ende = ovi::laufe(anzahl, argumente, [&](frmHaupt& w) {
         // Looks in once the loop runs: a message box first (its own loop runs the timer), then the window.
         auto* uhr = new QTimer(&w);
         QObject::connect(uhr, &QTimer::timeout, &w, [&, uhr] {
+            if (++blicke > 3000) {
+                std::fputs("kein Ende nach 3000 Blicken\n", stderr);
+                QCoreApplication::exit(4);
+                return;
+            }
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 meldung = box->windowTitle() + '|' + box->text();
                 box->accept();
