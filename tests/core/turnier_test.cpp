@@ -44,6 +44,14 @@ static Spiele gruppenFertig() {
     return s;
 }
 
+// Group A finished (teams 0 to 3, the higher number wins each match 1:0): places 1 to 4 name 3, 2, 1, 0; a place
+// outside the four names nobody.
+TEST(Gruppentabelle, EntschiedenePlaetze) {
+    const Gruppentabelle a = gruppenTabelle(gruppenFertig(), 0);
+    const std::pair<int, std::optional<int>> faelle[] = {{0, 3}, {1, 2}, {2, 1}, {3, 0}, {4, {}}, {-1, {}}};
+    for (const auto& [platz, team] : faelle) EXPECT_EQ(a.entschieden(platz), team) << "Platz-Index " << platz;
+}
+
 // A counted match against a side not known yet does not count for the group.
 TEST(Gruppentabelle, NurSpieleZweierMannschaften) {
     Spiele s = gruppenFertig();

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "files/binaer.h"
 #include "files/cp1252.h"
 #include "files/speichern.h"
 #include "files/spielinfo.h"
@@ -234,4 +235,35 @@ TEST(Dateiart, DieAndereArtWirdErkannt) {
     EXPECT_EQ(importiereTipps(s, {spiel, plan}),
               "„plan.gowet“ ist eine Datei mit Spiel-Informationen. Sie wird mit Datei → Importieren → "
               "Spiel-Informationen geladen. Es wurden keine Tipps übernommen.");
+}
+
+// A text with its length in two bytes in front (low byte first), at the very end of the bytes: read when it ends
+// there exactly, reported when it would reach past it.
+TEST(Binaer, TextAmDateiende) {
+    struct Fall {
+        const char* name;
+        std::string bytes;
+        std::string text;
+        std::string fehler;
+    };
+    const Fall faelle[] = {
+        {"leer", std::string("\x00\x00", 2), "", ""},
+        {"endet genau am Ende",
+         std::string("\x02\x00"
+                     "ab",
+                     4),
+         "ab", ""},
+        {"ein Byte zu lang",
+         std::string("\x03\x00"
+                     "ab",
+                     4),
+         "", "der Text Name (Länge 3) reicht über das Dateiende"},
+        {"Länge ohne Text", std::string("\x01\x00", 2), "", "der Text Name (Länge 1) reicht über das Dateiende"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        binaer::Leser l(f.bytes);
+        EXPECT_EQ(l.text("Name"), f.text);
+        EXPECT_EQ(l.fehler(), f.fehler);
+    }
 }

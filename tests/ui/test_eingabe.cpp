@@ -34,6 +34,29 @@ class TestEingabe : public QObject {
             QCOMPARE(ist, soll);
         }
     }
+
+    // A left click on a match's info icon shows that match's details and ends there: the frame under the icon,
+    // which would take it otherwise, never sees it. A right click opens nothing.
+    void infoSymbolNimmtDenKlick() {
+        Fenster f;
+        f.w.starteEinblenden();
+        sichtbar(f.w);
+        QWidget* symbol = finde(&f.w, "imgInfo", 0);
+        struct Zaehler : QObject {
+            int klicks = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::MouseButtonRelease) ++klicks;
+                return false;
+            }
+        } darunter;
+        symbol->parentWidget()->installEventFilter(&darunter);
+        QTest::mouseClick(symbol, Qt::RightButton);
+        QCOMPARE(f.w.findChild<QWidget*>(QStringLiteral("frmSpielInfo")), nullptr);
+        QCOMPARE(darunter.klicks, 1);
+        QTest::mouseClick(symbol, Qt::LeftButton);
+        QVERIFY(finde(&f.w, QStringLiteral("frmSpielInfo"))->isVisible());
+        QCOMPARE(darunter.klicks, 1);
+    }
 };
 
 QTEST_MAIN(TestEingabe)
