@@ -109,6 +109,7 @@ void frmHaupt::baueMenue() {
     befehl(ansicht, QStringLiteral("menGruppentabellen"), QStringLiteral("Gruppentabellen"),
            [this] { menGruppentabellen_Click(); });
     befehl(ansicht, QStringLiteral("menVerlauf"), QStringLiteral("Verlauf"), [this] { menVerlauf_Click(); });
+    befehl(ansicht, QStringLiteral("menChancen"), QStringLiteral("Chancen"), [this] { menChancen_Click(); });
 
     // The usual keys, beside the captions and access keys, which stay as they are.
     const std::pair<const char*, QKeySequence> tasten[] = {{"menÖffnen", QKeySequence(Qt::CTRL | Qt::Key_O)},

@@ -19,6 +19,7 @@
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 #include "tools/auswertung/ausgabe.h"
+#include "tools/auswertung/chancen.h"
 #include "tools/auswertung/gruppentabellen.h"
 #include "tools/auswertung/verlaufstabelle.h"
 
@@ -32,8 +33,11 @@ constexpr const char* hilfe =
     "  ovikuvela-auswertung --bericht NR|NAME [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --spielplan [--spielinfo] [--csv] DATEI\n"
     "  ovikuvela-auswertung --gruppen [--spielinfo] [--csv] DATEI\n"
-    "  ovikuvela-auswertung --html [--berichte] [--sortierung K] [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --html [--berichte] [--chancen] [--sortierung K] [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --verlauf [--csv] [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --chancen [--csv] [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --szenario NAME [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --vergleich [--csv] [--weltmeister TEAM] DATEI\n"
     "\n"
     "  --csv             Tabelle als CSV (Semikolon, UTF-8) statt ausgerichtet\n"
     "  --sortierung K    danach nach Schlüssel K sortieren: 0 Gesamtpunkte, 1 Gruppenphase, 2 K.O.-Phase,\n"
@@ -47,6 +51,12 @@ constexpr const char* hilfe =
     "  --html            Tabelle und Tippübersicht als HTML-Seite (UTF-8, alles in einer Datei)\n"
     "  --berichte        mit --html: dazu die Berichte aller Teilnehmer\n"
     "  --verlauf         Punkte und Platz jedes Teilnehmers nach jedem Spieltag\n"
+    "  --chancen         Wer kann noch gewinnen: Punkte, bester und schlechtester Platz, Titel (sicher, möglich,\n"
+    "                    nein) jedes Teilnehmers über alle Ergebnisse der offenen Spiele; mit --html als Teil der "
+    "Seite\n"
+    "  --szenario NAME   die offenen Spiele mit Ergebnissen, die den Teilnehmer auf seinen besten Platz bringen:\n"
+    "                    Spiel;Heim;Gast;Ergebnis, zuletzt Weltmeister;TEAM, solange der Weltmeister offen ist\n"
+    "  --vergleich       Platz und Punkte jedes Teilnehmers unter jeder Wertung nebeneinander\n"
     "  --help            diese Hilfe\n"
     "  --version         die Version\n";
 
@@ -64,9 +74,10 @@ std::optional<int> zahl(const std::string& text, int von, int bis) {
 
 struct Optionen {
     bool csv = false, spielplan = false, spielinfo = false, gruppen = false, html = false, berichte = false,
-         verlauf = false;
+         verlauf = false, chancen = false, vergleich = false;
     int sortierung = 0;
     std::optional<std::string> bericht;
+    std::optional<std::string> szenario;
     std::optional<std::string> weltmeister;
     std::string datei;
 
@@ -78,7 +89,9 @@ struct Optionen {
                                                                  {"--gruppen", &Optionen::gruppen},
                                                                  {"--html", &Optionen::html},
                                                                  {"--berichte", &Optionen::berichte},
-                                                                 {"--verlauf", &Optionen::verlauf}};
+                                                                 {"--verlauf", &Optionen::verlauf},
+                                                                 {"--chancen", &Optionen::chancen},
+                                                                 {"--vergleich", &Optionen::vergleich}};
         for (const auto& [n, feld] : alle)
             if (name == n) return &(o.*feld);
         return nullptr;
@@ -114,6 +127,9 @@ int lauf(int argc, char** argv) {
                 o.bericht && !o.bericht->empty() && o.bericht->find_first_not_of("0123456789") == std::string::npos;
             if (!o.bericht || o.bericht->empty() || (nummer && !zahl(*o.bericht, 0, 24)))
                 return benutzung("--bericht braucht eine Teilnehmernummer von 0 bis 24 oder einen Namen");
+        } else if (a == "--szenario") {
+            o.szenario = wert();
+            if (!o.szenario || o.szenario->empty()) return benutzung("--szenario braucht den Namen eines Teilnehmers");
         } else if (a == "--weltmeister") {
             o.weltmeister = wert();
             if (!o.weltmeister) return benutzung("--weltmeister braucht einen Mannschaftsnamen");
@@ -129,6 +145,11 @@ int lauf(int argc, char** argv) {
     if (o.gruppen && (o.spielplan || o.bericht)) return benutzung("--gruppen steht ohne --spielplan und --bericht");
     if (o.spielinfo && !o.spielplan && !o.gruppen) return benutzung("--spielinfo gehört zu --spielplan oder --gruppen");
     if (o.berichte && !o.html) return benutzung("--berichte gehört zu --html");
+    const int neue = (o.chancen && !o.html) + o.szenario.has_value() + o.vergleich;
+    const int andere = o.spielplan + o.gruppen + o.bericht.has_value() + o.verlauf + o.html;
+    if (neue > 1 || (neue == 1 && andere > 0))
+        return benutzung("--chancen, --szenario und --vergleich stehen jeweils ohne einen anderen Befehl");
+    if (o.szenario && o.csv) return benutzung("--szenario schreibt immer Zeilen mit Semikolon, ohne --csv");
 
     Spielstand s;
     if (o.weltmeister) {
@@ -162,6 +183,10 @@ int lauf(int argc, char** argv) {
             std::cout << (o.csv ? werkzeug::alsCsv(t) : werkzeug::alsText(t));
             return 0;
         }
+        // The chances answer a drawn final themselves: without an answer either finalist may still be champion.
+        const int weltmeister = o.weltmeister ? katalog::mannschaftNr(s.nationen, *o.weltmeister) : -1;
+        if (o.chancen && !o.html) return werkzeug::zeigeChancen(s, weltmeister, o.csv);
+        if (o.szenario) return werkzeug::zeigeSzenario(s, weltmeister, *o.szenario, o.datei);
         if (werteKomplettAus(s) == Bonusausgang::weltmeisterFrage) {
             if (o.weltmeister)
                 setWeltmeister(s, *o.weltmeister);
@@ -169,6 +194,7 @@ int lauf(int argc, char** argv) {
                 std::cerr
                     << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
         }
+        if (o.vergleich) return werkzeug::zeigeVergleich(s, weltmeister, o.csv);
         if (o.verlauf) {
             const auto t = werkzeug::verlauf(berechneVerlauf(s));
             std::cout << (o.csv ? werkzeug::alsCsv(t) : werkzeug::alsText(t));
@@ -192,8 +218,10 @@ int lauf(int argc, char** argv) {
         }
         if (o.html) {
             const QString stand = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'"));
-            std::cout << alsHtml(baueTabellendokument(s, QFileInfo(pfad).fileName().toStdString(), stand.toStdString(),
-                                                      {true, true, o.berichte}));
+            Tabellendokument d = baueTabellendokument(s, QFileInfo(pfad).fileName().toStdString(), stand.toStdString(),
+                                                      {true, true, o.berichte});
+            if (o.chancen) d.zusatz.push_back(werkzeug::chancenFuerSeite(s, weltmeister));
+            std::cout << alsHtml(d);
             return 0;
         }
         const auto t = werkzeug::rangliste(s);
