@@ -58,20 +58,7 @@ Spielstand spiel(int ersteOffene, const std::vector<Spieler>& spieler, const std
     return s;
 }
 
-// Third place Deutschland – Portugal and the final Italien – Frankreich open, both pairings in the records.
-// Anna (3 points, tips Italien), Bernd (2, Frankreich), Cem (0, Deutschland).
-Spielstand finale() {
-    Spielstand s = spiel(62, {{"Anna", italien, true}, {"Bernd", frankreich, true}, {"Cem", deutschland, true}},
-                         {3, 2, 0});
-    paarung(s.spiele, 62, deutschland, portugal);
-    paarung(s.spiele, 63, italien, frankreich);
-    const int tipps[3][4] = {{1, 0, 2, 1}, {1, 0, 0, 1}, {0, 3, 1, 1}};  // third place, final
-    for (int p = 0; p < 3; ++p) {
-        tipp(s, p, 62, tipps[p][0], tipps[p][1]);
-        tipp(s, p, 63, tipps[p][2], tipps[p][3]);
-    }
-    return s;
-}
+Spielstand finale() { return test::endspiel(); }
 
 // Semi-final Deutschland – Italien and the final open; Portugal – Frankreich 0:1 and third place counted. The
 // final's home side is unknown (the winner of match 60) unless `heimBekannt` names Deutschland in the record.
@@ -108,7 +95,8 @@ int platzIn(const Spielstand& t, int spieler) {
 
 // The ordinary evaluation, then the answer a drawn final asks for.
 void werteAus(Spielstand& t, int weltmeister) {
-    if (werteKomplettAus(t) == Bonusausgang::weltmeisterFrage && weltmeister >= 0) setWeltmeister(t, t.nationen[weltmeister]);
+    if (werteKomplettAus(t) == Bonusausgang::weltmeisterFrage && weltmeister >= 0)
+        setWeltmeister(t, t.nationen[weltmeister]);
 }
 
 // The scenario's results counted and its teams set, then the ordinary evaluation: the place it gives.
@@ -193,9 +181,9 @@ TEST(Chancen, FinaleVonHandGerechnet) {
         Titel titel;
     };
     const Zeile soll[] = {
-        {"Anna", 3, 1, 3, Titel::moeglich},  // 3rd: final 1:1 with Frankreich, Cem's 0:3 and 1:1 exact
-        {"Bernd", 2, 1, 3, Titel::moeglich}, // 3rd: Italien wins, Cem's 0:3 exact, Bernd's 1:0 missed
-        {"Cem", 0, 2, 3, Titel::nein},       // never above the one whose team wins the final
+        {"Anna", 3, 1, 3, Titel::moeglich},   // 3rd: final 1:1 with Frankreich, Cem's 0:3 and 1:1 exact
+        {"Bernd", 2, 1, 3, Titel::moeglich},  // 3rd: Italien wins, Cem's 0:3 exact, Bernd's 1:0 missed
+        {"Cem", 0, 2, 3, Titel::nein},        // never above the one whose team wins the final
     };
     const Spielstand s = finale();
     const auto c = berechneChancen(s, -1);
@@ -328,7 +316,8 @@ TEST(Chancen, SchaetzungInDerGruppenphase) {
         int bester, schlechtester;
         Titel titel;
     };
-    const Zeile soll[] = {{"Anna", 1, 2, Titel::moeglich}, {"Bernd", 1, 1, Titel::sicher}, {"Cem", 1, 2, Titel::moeglich}};
+    const Zeile soll[] = {
+        {"Anna", 1, 2, Titel::moeglich}, {"Bernd", 1, 1, Titel::sicher}, {"Cem", 1, 2, Titel::moeglich}};
     for (std::size_t i = 0; i < 3; ++i) {
         SCOPED_TRACE(soll[i].name);
         EXPECT_EQ(s.spieler[c->zeilen[i].spieler].name, soll[i].name);

@@ -2,6 +2,7 @@
 // and tips, every match before `ersteOffene` counted, the pairings the counted results decide filled in.
 #pragma once
 
+#include "core/auswertung.h"
 #include "core/kobaum.h"
 #include "core/spielstand.h"
 #include "core/zufall.h"
@@ -43,6 +44,39 @@ inline Spielstand chancenSpiel(int ersteOffene, int teilnehmer = katalog::anzahl
     for (int m = 0; m < katalog::anzahlSpiele; ++m)
         if (!s.spiele[m].auswerten) s.spiele[m].ergHeim = s.spiele[m].ergAus = 0;
     fuelleKoPaarungen(s.spiele);
+    return s;
+}
+
+// Third place Deutschland – Portugal and the final Italien – Frankreich open, both pairings in the records; 3-2-1
+// with a bonus of 10. Every other match counts, 1:0 where nobody tipped (no points), except match 0, 2:1: Anna
+// tipped 2:1 (3 points), Bernd 1:0 (2), Cem 0:0 (none). Champion tips: Anna Italien, Bernd Frankreich, Cem
+// Deutschland. Third place and final: Anna 1:0 and 2:1, Bernd 1:0 and 0:1, Cem 0:3 and 1:1.
+inline Spielstand endspiel() {
+    constexpr int deutschland = 0, portugal = 15, italien = 16, frankreich = 24;
+    Spielstand s;
+    setzeEingebauteRegel(s, 3);
+    s.setBonus(true);
+    s.setBonuspunkte(10);
+    s.spieler[0] = {"Anna", italien, true};
+    s.spieler[1] = {"Bernd", frankreich, true};
+    s.spieler[2] = {"Cem", deutschland, true};
+    for (int m = 0; m < 62; ++m) {
+        s.spiele[m].ergHeim = 1;
+        s.spiele[m].auswerten = true;
+    }
+    s.spiele[0].ergHeim = 2;
+    s.spiele[0].ergAus = 1;
+    s.spiele[62].heim = deutschland;
+    s.spiele[62].aus = portugal;
+    s.spiele[63].heim = italien;
+    s.spiele[63].aus = frankreich;
+    const int tipps[3][6] = {{2, 1, 1, 0, 2, 1}, {1, 0, 1, 0, 0, 1}, {0, 0, 0, 3, 1, 1}};  // match 0, 62, 63
+    const int spiele[3] = {0, 62, 63};
+    for (int p = 0; p < 3; ++p)
+        for (int i = 0; i < 3; ++i) {
+            s.tipps(p, spiele[i], 0) = static_cast<Integer>(tipps[p][2 * i]);
+            s.tipps(p, spiele[i], 1) = static_cast<Integer>(tipps[p][2 * i + 1]);
+        }
     return s;
 }
 

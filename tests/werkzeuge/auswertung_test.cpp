@@ -8,10 +8,12 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "ausgabe/chancentext.h"
 #include "ausgabe/tabellenhtml.h"
 #include "core/bericht.h"
 #include "core/bonus.h"
 #include "files/spieldatei.h"
+#include "tests/hilfe/chancenspiel.h"
 
 using namespace ovi;
 
@@ -45,6 +47,11 @@ TEST(Werkzeug, AufrufeMitAusgabeFehlerUndRueckgabe) {
     for (const char* name : {"klein.gowet", "kaputt.gowet"})
         ASSERT_TRUE(QFile::copy(QStringLiteral(OVI_ERWARTET "/") + name, ordner.filePath(name)));
     ASSERT_EQ(::mkfifo(QFile::encodeName(ordner.filePath("pipe.gowet")).constData(), 0600), 0);
+    QFile finale(ordner.filePath(QStringLiteral("finale.gowet")));
+    ASSERT_TRUE(finale.open(QIODevice::WriteOnly));
+    const std::string bytes = schreibeSpieldatei(ausSpielstand(test::endspiel()));
+    ASSERT_EQ(finale.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
+    finale.close();
     Spielstand s;
     const auto gelesen = ladeSpieldatei(f, s.nationen);
     ASSERT_TRUE(gelesen) << gelesen.fehler;
@@ -76,4 +83,16 @@ TEST(Werkzeug, AufrufeMitAusgabeFehlerUndRueckgabe) {
         const std::string stand = aus.substr(von, aus.find("</p>", von) - von);
         EXPECT_EQ(aus, alsHtml(baueTabellendokument(s, "klein.gowet", stand, {true, true, berichte})));
     }
+    // With --chancen the page gains the chances part, as the window's export does.
+    const auto [rc, aus, fehler] = starte(ordner.path(), {"--html", "--chancen", f});
+    ASSERT_EQ(rc, 0) << fehler;
+    const std::size_t von = aus.find("<p>Stand: ") + 10;
+    const std::string stand = aus.substr(von, aus.find("</p>", von) - von);
+    Spielstand ohne;
+    uebernehme(ohne, *gelesen.daten);
+    werteKomplettAus(ohne);
+    Tabellendokument d = baueTabellendokument(ohne, "klein.gowet", stand, {true, true, false});
+    d.zusatz.push_back(chancenTeil(ohne, *berechneChancen(ohne, -1)));
+    EXPECT_EQ(aus, alsHtml(d));
+    EXPECT_NE(aus.find("<h2>Wer kann noch gewinnen?</h2>"), std::string::npos);
 }
