@@ -88,16 +88,19 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     vorigeAusgabe = qInstallMessageHandler(still);
     QApplication app(argc, argv);
-    // Without an argument everything runs; "kern", "fenster" or "start" pick one group while working on it,
+    // Without an argument everything runs; "kern", "chancen", "fenster" or "start" pick one group while working on it,
     // and "fenster" takes a part of an action's name to run only that one (for a profiler).
     const QString nur = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     const QString aktion = argc > 2 && nur == "fenster" ? QString::fromLocal8Bit(argv[2]) : QString();
-    if ((!nur.isEmpty() && nur != "kern" && nur != "fenster" && nur != "start") || (argc > 2 && aktion.isEmpty())) {
-        std::fprintf(stderr, "Aufruf: ovikuvela-leistung [kern|fenster [Aktion]|start]\n");
+    if ((!nur.isEmpty() && nur != "kern" && nur != "chancen" && nur != "fenster" && nur != "start") ||
+        (argc > 2 && aktion.isEmpty())) {
+        std::fprintf(stderr, "Aufruf: ovikuvela-leistung [kern|chancen|fenster [Aktion]|start]\n");
         return 2;
     }
     std::vector<Messwert> alle;
     if (nur.isEmpty() || nur == "kern") alle = kernMessungen();
+    if (nur.isEmpty() || nur == "chancen")
+        for (auto& m : ovi::bench::chancenMessungen()) alle.push_back(m);
     if (nur.isEmpty() || nur == "fenster")
         for (auto& m : ovi::bench::fensterMessungen(30, aktion)) alle.push_back(m);
     if (nur.isEmpty() || nur == "start")

@@ -48,7 +48,7 @@ QTableWidgetItem* zelle(const QString& text, bool zahl) {
 frmChancen::frmChancen(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     setObjectName(QStringLiteral("frmChancen"));
     setWindowTitle(QStringLiteral("Chancen"));
-    resize(760, 620);
+    resize(840, 560);
 
     tabChancen = new QTabWidget(this);
     tabChancen->setObjectName(QStringLiteral("tabChancen"));
@@ -73,7 +73,7 @@ frmChancen::frmChancen(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     definitionen->setFont(klein);
 
     auto* spalte = new QVBoxLayout(seite);
-    spalte->addWidget(tblChancen, 3);
+    spalte->addWidget(tblChancen, 1);
     spalte->addWidget(lblStatus);
     spalte->addWidget(lblSchaetzung);
     spalte->addWidget(lblSzenario);
@@ -81,6 +81,7 @@ frmChancen::frmChancen(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     tabChancen->addTab(seite, QStringLiteral("Wer kann noch gewinnen?"));
 
     tblRegeln = neueTabelle(tabChancen, QStringLiteral("tblRegeln"));
+    tblRegeln->horizontalHeader()->setStretchLastSection(false);
     tabChancen->addTab(tblRegeln, QStringLiteral("Wertungen im Vergleich"));
 
     auto* haupt = new QVBoxLayout(this);

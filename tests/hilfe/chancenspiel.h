@@ -1,5 +1,5 @@
-// A pool part-way through the tournament, for the chances: real groups and the bracket of 2006, random results
-// and tips, every match before `ersteOffene` counted, the pairings the counted results decide filled in.
+// Pools part-way through the tournament, for the chances: real groups and the bracket of 2006, random results,
+// every match before `ersteOffene` counted, the pairings the counted results decide filled in.
 #pragma once
 
 #include "core/auswertung.h"
@@ -9,6 +9,7 @@
 
 namespace ovi::test {
 
+// Tips at random, 0 to 3 goals a side; champion tips at random among all 32 teams.
 inline Spielstand chancenSpiel(int ersteOffene, int teilnehmer = katalog::anzahlSpieler) {
     static constexpr int paare[6][2] = {{0, 1}, {2, 3}, {0, 2}, {3, 1}, {3, 0}, {1, 2}};
     Spielstand s;
@@ -44,6 +45,26 @@ inline Spielstand chancenSpiel(int ersteOffene, int teilnehmer = katalog::anzahl
     for (int m = 0; m < katalog::anzahlSpiele; ++m)
         if (!s.spiele[m].auswerten) s.spiele[m].ergHeim = s.spiele[m].ergAus = 0;
     fuelleKoPaarungen(s.spiele);
+    return s;
+}
+
+// Tips like those of a real pool: the favourite of each match (mostly the home side) wins 1:0, 2:1 or 2:0, some
+// tip a draw, few an upset; champion tips among twelve favourites, each with some repeats.
+inline Spielstand wieEineEchteRunde(int ersteOffene, int teilnehmer = katalog::anzahlSpieler) {
+    Spielstand s = chancenSpiel(ersteOffene, teilnehmer);
+    Zufall z;
+    static constexpr int haeufig[16][2] = {{1, 0}, {1, 0}, {1, 0}, {2, 1}, {2, 1}, {2, 1}, {2, 0}, {2, 0},
+                                           {1, 1}, {1, 1}, {3, 1}, {3, 0}, {0, 0}, {0, 1}, {1, 2}, {2, 2}};
+    for (int m = 0; m < katalog::anzahlSpiele; ++m) {
+        const bool heimFavorit = (m * 7 + 3) % 5 != 0;
+        for (int p = 0; p < teilnehmer; ++p) {
+            const auto& t = haeufig[static_cast<int>(16 * z.naechster())];
+            s.tipps(p, m, 0) = static_cast<Integer>(heimFavorit ? t[0] : t[1]);
+            s.tipps(p, m, 1) = static_cast<Integer>(heimFavorit ? t[1] : t[0]);
+        }
+    }
+    static constexpr int favoriten[12] = {0, 0, 4, 4, 8, 12, 16, 20, 24, 28, 1, 5};
+    for (int p = 0; p < teilnehmer; ++p) s.setWMTipp(p, favoriten[static_cast<int>(12 * z.naechster())]);
     return s;
 }
 
