@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ausgabe/tabellendokument.h"
 #include "core/auswertung.h"
@@ -41,6 +42,7 @@ namespace ovi {
 class frmSpielInfo;
 class frmVerlauf;
 class frmChancen;
+struct Tippaenderung;
 
 class frmHaupt : public QMainWindow, private ZiffernZelle::Halter {
     Q_OBJECT
@@ -180,6 +182,15 @@ class frmHaupt : public QMainWindow, private ZiffernZelle::Halter {
                     const std::function<std::string(const Tabellendokument&)>& erzeuge);
     Dokumentwahl dokumentWahl_;
     bool chancenWahl_ = false;  // the chances go into print and export
+
+    // Collecting tips (frmhaupt_tippsammeln.cpp): tips from text, tip sheets, missing tips, digit advance.
+    void menTippText_Click();
+    void uebernimmTippText(const std::vector<Tippaenderung>& a);
+    void menTippzettel_Click();
+    void menFehlendeTipps_Click();
+    QAction* richteZifferWeiterEin(QMenu* bearbeiten);
+    // Keeps a window of this kind up to date with every step and evaluation while it is shown.
+    void folgeSpiel(QWidget* fenster, const std::function<void()>& neu);
 
     // Undo history (frmhaupt_rueckgaengig.cpp).
     void richteVerlaufEin();

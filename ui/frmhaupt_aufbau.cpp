@@ -102,8 +102,9 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
 }
 
 frmHaupt::~frmHaupt() {
-    // The stack dies with the widgets and reports its last index on the way; nobody here listens any more.
-    if (verlauf_) verlauf_->disconnect(this);
+    // The stack dies with the widgets and reports its last index on the way; nobody listens any more, neither here
+    // nor in the windows that follow the game, whose game is gone by then.
+    if (verlauf_) verlauf_->blockSignals(true);
 }
 
 void frmHaupt::passeAnBildschirm(int hoehePx) {

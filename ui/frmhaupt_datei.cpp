@@ -10,9 +10,9 @@
 #include <QStandardPaths>
 
 #include "files/spielinfo.h"
-#include "files/tippimport.h"
 #include "ui/frmhaupt.h"
 #include "ui/stillhalten.h"
+#include "ui/tippimportlauf.h"
 
 namespace ovi {
 
@@ -110,11 +110,7 @@ void frmHaupt::menTipps_Click() {
     const QStringList pfade = dienste_.oeffnenMehrere(
         this, {QStringLiteral("Wählen Sie die zu importierende(n) Datei(en)"), startOrdner(), {}});
     if (pfade.isEmpty()) return;
-    const std::string fehler = importiereTipps(s_, pfade);
-    if (!fehler.empty()) {
-        dienste_.meldung(this, QStringLiteral("Tipps importieren"), aus(fehler));
-        return;
-    }
+    if (!importiereTippdateien(this, dienste_, s_, pfade)) return;
     // The files bring their participants and rule along: show them, but score nothing yet.
     zeigeRegel();
     stapleZeilen();

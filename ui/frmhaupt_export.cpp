@@ -36,6 +36,8 @@ void frmHaupt::baueDruckMenue(QMenu* datei) {
         exportiere(QStringLiteral("HTML"), QStringLiteral("html"), QStringLiteral("HTML-Seiten (*.html *.htm)"),
                    [](const Tabellendokument& d) { return alsHtml(d); });
     });
+    befehl(exportieren, QStringLiteral("menTippzettel"), QStringLiteral("Tippzettel…"),
+           [this] { menTippzettel_Click(); });
 }
 
 std::optional<Tabellendokument> frmHaupt::tabellendokument(const QString& titel) {
@@ -71,15 +73,8 @@ void frmHaupt::exportiere(const QString& art, const QString& endung, const QStri
     const auto d = tabellendokument(titel);
     if (!d) return;
     const QString name = dateiName_.isEmpty() ? QStringLiteral("tabelle") : QFileInfo(dateiName_).completeBaseName();
-    QString pfad = dienste_.speichern(this, {titel, startOrdner(), name + '.' + endung, filter, endung});
+    const QString pfad = zielZumSpeichern(this, dienste_, {titel, startOrdner(), name + '.' + endung, filter, endung});
     if (pfad.isEmpty()) return;
-    if (QFileInfo(pfad).suffix().isEmpty()) pfad += '.' + endung;
-    if (QFileInfo::exists(pfad) &&
-        dienste_.frage(
-            this, titel,
-            QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QFileInfo(pfad).fileName()),
-            Knoepfe::jaNein) != Antwort::ja)
-        return;
     // The same safe writer as for games: the file is whole or not there.
     const std::string fehler = speichereBytes(pfad, erzeuge(*d));
     if (!fehler.empty()) dienste_.meldung(this, titel, QString::fromStdString(fehler));

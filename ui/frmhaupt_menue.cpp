@@ -42,6 +42,9 @@ void frmHaupt::baueMenue() {
     befehl(importieren, QStringLiteral("menTipps"), QStringLiteral("Tipps"), [this] { menTipps_Click(); });
     befehl(importieren, QStringLiteral("menSpiele"), QStringLiteral("Spiel-Informationen"),
            [this] { menSpiele_Click(); });
+    befehl(importieren, QStringLiteral("menTippText"), QStringLiteral("Tipps aus Text…"), [this] {
+        menTippText_Click();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     befehl(datei, QStringLiteral("menSpeichern"), QStringLiteral("Speichern"), [this] { menSpeichern_Click(); });
     baueDruckMenue(datei);
     strich(datei, "menStrich_01");
@@ -103,6 +106,7 @@ void frmHaupt::baueMenue() {
     befehl(bearbeiten, QStringLiteral("menNull"), QStringLiteral("alles auf Null setzen"), [this] { menNull_Click(); });
     befehl(bearbeiten, QStringLiteral("menKOPaarungen"), QStringLiteral("K.-o.-Paarungen aus Ergebnissen"),
            [this] { menKOPaarungen_Click(); });
+    richteZifferWeiterEin(bearbeiten);
 
     QMenu* ansicht = untermenue(leiste, "menAnsicht", "&Ansicht");
     befehl(ansicht, QStringLiteral("menInfo"), QStringLiteral("Spielerinformationen"), [this] { menInfo_Click(); });
@@ -110,6 +114,8 @@ void frmHaupt::baueMenue() {
            [this] { menGruppentabellen_Click(); });
     befehl(ansicht, QStringLiteral("menVerlauf"), QStringLiteral("Verlauf"), [this] { menVerlauf_Click(); });
     befehl(ansicht, QStringLiteral("menChancen"), QStringLiteral("Chancen"), [this] { menChancen_Click(); });
+    befehl(ansicht, QStringLiteral("menFehlendeTipps"), QStringLiteral("Fehlende Tipps"),
+           [this] { menFehlendeTipps_Click(); });
 
     // The usual keys, beside the captions and access keys, which stay as they are.
     const std::pair<const char*, QKeySequence> tasten[] = {{"menÖffnen", QKeySequence(Qt::CTRL | Qt::Key_O)},

@@ -3,10 +3,12 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QString>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <optional>
+#include <vector>
 
 #include "ausgabe/tabellenhtml.h"
 #include "core/auswertung.h"
@@ -19,6 +21,9 @@
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 #include "tools/auswertung/ausgabe.h"
+#include "tools/auswertung/befehl_fehlende.h"
+#include "tools/auswertung/befehl_tipptext.h"
+#include "tools/auswertung/befehl_tippzettel.h"
 #include "tools/auswertung/chancen.h"
 #include "tools/auswertung/gruppentabellen.h"
 #include "tools/auswertung/verlaufstabelle.h"
@@ -38,6 +43,9 @@ constexpr const char* hilfe =
     "  ovikuvela-auswertung --chancen [--csv] [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --szenario NAME [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --vergleich [--csv] [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --tipptext TEXTDATEI [--csv] DATEI\n"
+    "  ovikuvela-auswertung --fehlende DATEI\n"
+    "  ovikuvela-auswertung --tippzettel NAME|leer [--ansicht N] DATEI\n"
     "\n"
     "  --csv             Tabelle als CSV (Semikolon, UTF-8) statt ausgerichtet\n"
     "  --sortierung K    danach nach Schlüssel K sortieren: 0 Gesamtpunkte, 1 Gruppenphase, 2 K.O.-Phase,\n"
@@ -57,6 +65,13 @@ constexpr const char* hilfe =
     "  --szenario NAME   die offenen Spiele mit Ergebnissen, die den Teilnehmer auf seinen besten Platz bringen:\n"
     "                    Spiel;Heim;Gast;Ergebnis, zuletzt Weltmeister;TEAM, solange der Weltmeister offen ist\n"
     "  --vergleich       Platz und Punkte jedes Teilnehmers unter jeder Wertung nebeneinander\n"
+    "  --tipptext T      die Tipps der Textdatei T (UTF-8 oder Windows-1252) lesen wie „Tipps aus Text“ und je\n"
+    "                    Zeile zeigen, was geschähe (neu, ersetzt, gleich, ohne Tipp, nicht erkannt); ändert nichts.\n"
+    "                    Mit --csv: Zeile;Teilnehmer;Spiel;Tipp;Befund, Spiel 1..64, Tipp in Heim:Gast\n"
+    "  --fehlende        je Teilnehmer die fehlenden Tipps: nicht gewertete Spiele mit fester Paarung, Tipp 0:0\n"
+    "  --tippzettel N    Tippzettel als Text für Teilnehmer N (Name oder Nummer 0..24) oder „leer“ zum Ausfüllen\n"
+    "  --ansicht V       mit --tippzettel nur die Spiele der Ansicht V: 0..7 Gruppe A..H, 8 Achtelfinale,\n"
+    "                    9 Viertelfinale, 10 Halbfinale, Finale; ohne --ansicht das ganze Turnier\n"
     "  --help            diese Hilfe\n"
     "  --version         die Version\n";
 
@@ -74,10 +89,10 @@ std::optional<int> zahl(const std::string& text, int von, int bis) {
 
 struct Optionen {
     bool csv = false, spielplan = false, spielinfo = false, gruppen = false, html = false, berichte = false,
-         verlauf = false, chancen = false, vergleich = false;
+         verlauf = false, fehlende = false, chancen = false, vergleich = false;
     int sortierung = 0;
-    std::optional<std::string> bericht;
-    std::optional<std::string> szenario;
+    std::optional<std::string> bericht, tipptext, tippzettel, szenario;
+    std::optional<int> ansicht;
     std::optional<std::string> weltmeister;
     std::string datei;
 
@@ -90,6 +105,7 @@ struct Optionen {
                                                                  {"--html", &Optionen::html},
                                                                  {"--berichte", &Optionen::berichte},
                                                                  {"--verlauf", &Optionen::verlauf},
+                                                                 {"--fehlende", &Optionen::fehlende},
                                                                  {"--chancen", &Optionen::chancen},
                                                                  {"--vergleich", &Optionen::vergleich}};
         for (const auto& [n, feld] : alle)
@@ -130,6 +146,16 @@ int lauf(int argc, char** argv) {
         } else if (a == "--szenario") {
             o.szenario = wert();
             if (!o.szenario || o.szenario->empty()) return benutzung("--szenario braucht den Namen eines Teilnehmers");
+        } else if (a == "--tipptext" || a == "--tippzettel") {
+            auto& feld = a == "--tipptext" ? o.tipptext : o.tippzettel;
+            feld = wert();
+            if (!feld || feld->empty())
+                return benutzung(a == "--tipptext" ? "--tipptext braucht eine Textdatei"
+                                                   : "--tippzettel braucht einen Teilnehmer oder „leer“");
+        } else if (a == "--ansicht") {
+            const auto w = wert();
+            o.ansicht = w ? zahl(*w, 0, katalog::anzahlAnsichten - 1) : std::nullopt;
+            if (!o.ansicht) return benutzung("--ansicht braucht eine Zahl von 0 bis 10");
         } else if (a == "--weltmeister") {
             o.weltmeister = wert();
             if (!o.weltmeister) return benutzung("--weltmeister braucht einen Mannschaftsnamen");
@@ -145,10 +171,21 @@ int lauf(int argc, char** argv) {
     if (o.gruppen && (o.spielplan || o.bericht)) return benutzung("--gruppen steht ohne --spielplan und --bericht");
     if (o.spielinfo && !o.spielplan && !o.gruppen) return benutzung("--spielinfo gehört zu --spielplan oder --gruppen");
     if (o.berichte && !o.html) return benutzung("--berichte gehört zu --html");
-    const int neue = (o.chancen && !o.html) + o.szenario.has_value() + o.vergleich;
-    const int andere = o.spielplan + o.gruppen + o.bericht.has_value() + o.verlauf + o.html;
-    if (neue > 1 || (neue == 1 && andere > 0))
-        return benutzung("--chancen, --szenario und --vergleich stehen jeweils ohne einen anderen Befehl");
+    // The commands for collecting tips stand alone, each with its own options, and so do those of the chances;
+    // --chancen with --html is a part of the page.
+    std::vector<std::string> befehle;
+    for (int i = 1; i < argc; ++i)
+        for (const char* b : {"--bericht", "--spielplan", "--gruppen", "--html", "--verlauf", "--tipptext",
+                              "--fehlende", "--tippzettel", "--chancen", "--szenario", "--vergleich"})
+            if (argv[i] == std::string(b) && std::find(befehle.begin(), befehle.end(), b) == befehle.end())
+                befehle.push_back(b);
+    if (o.html) std::erase(befehle, "--chancen");
+    const bool tippBefehl = o.fehlende || o.tipptext || o.tippzettel;
+    const bool chancenBefehl = (o.chancen && !o.html) || o.szenario || o.vergleich;
+    if ((tippBefehl || chancenBefehl) && befehle.size() > 1)
+        return benutzung(befehle[0] + " und " + befehle[1] + " schließen einander aus");
+    if (o.ansicht && !o.tippzettel) return benutzung("--ansicht gehört zu --tippzettel");
+    if (o.csv && (o.fehlende || o.tippzettel)) return benutzung("--csv gehört nicht zu " + befehle.front());
     if (o.szenario && o.csv) return benutzung("--szenario schreibt immer Zeilen mit Semikolon, ohne --csv");
 
     Spielstand s;
@@ -173,6 +210,10 @@ int lauf(int argc, char** argv) {
             }
             uebernehme(s, *g.daten);
         }
+        if (o.tipptext) return werkzeug::befehlTipptext(s, *o.tipptext, o.csv, std::cout, std::cerr);
+        if (o.fehlende) return werkzeug::befehlFehlende(s, std::cout);
+        if (o.tippzettel)
+            return werkzeug::befehlTippzettel(s, *o.tippzettel, o.ansicht.value_or(-1), o.datei, std::cout, std::cerr);
         if (o.spielplan) {
             const auto t = werkzeug::spielplan(s);
             std::cout << (o.csv ? werkzeug::alsCsv(t) : werkzeug::alsText(t));
