@@ -22,6 +22,7 @@
 #include "core/zufall.h"
 #include "files/spieldatei.h"
 #include "ui/bilder.h"
+#include "ui/dateiwache.h"
 #include "ui/dienste.h"
 #include "ui/rueckgaengig.h"
 #include "ui/ziffernzelle.h"
@@ -80,6 +81,7 @@ class frmHaupt : public QMainWindow, private ZiffernZelle::Halter {
     // A recovery copy, opened as an unsaved game under its former file name.
     void oeffneWiederhergestellt(const Spieldatei& d, const QString& dateiName);
     const Dienste& dienste() const { return dienste_; }
+    Dateiwache& dateiwache() { return wache_; }
 
   signals:
     void beendet();
@@ -208,6 +210,7 @@ class frmHaupt : public QMainWindow, private ZiffernZelle::Halter {
 
     Spielstand s_;
     Dienste dienste_;
+    Dateiwache wache_{dienste_, this};  // the open file: changed by others since? in use elsewhere?
     Bilder bilder_;
     Zufall zufall_;
 

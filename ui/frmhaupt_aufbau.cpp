@@ -15,6 +15,7 @@
 #include "ui/dialoge/twips.h"
 #include "ui/einpasslabel.h"
 #include "ui/frmhaupt.h"
+#include "ui/klartexttipps.h"
 #include "ui/masse.h"
 
 namespace ovi {
@@ -33,6 +34,7 @@ L* neuesLabel(QWidget* eltern, const QString& name, const QColor& grund, const Q
               const QString& tipp, Qt::Alignment ausrichtung = Qt::AlignCenter) {
     auto* l = new L(eltern);
     l->setObjectName(name);
+    l->setTextFormat(Qt::PlainText);  // names are no markup
     farben::faerbe(l, grund, text);
     if (fett && !l->font().bold()) {
         QFont f = l->font();
@@ -68,6 +70,7 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
     QFont schrift(QStringLiteral("DejaVu Sans"));
     schrift.setPointSizeF(8);
     setFont(schrift);
+    zeigeTippsAlsKlartext();
     if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) passeAnBildschirm(bildschirm->size().height());
 
     auto* zentrum = new QWidget(this);

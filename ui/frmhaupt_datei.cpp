@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QStandardPaths>
 
+#include "files/dateiart.h"
 #include "files/spielinfo.h"
 #include "ui/frmhaupt.h"
 #include "ui/stillhalten.h"
@@ -55,11 +56,14 @@ void frmHaupt::oeffne(const QString& pfad) {
 }
 
 void frmHaupt::oeffneDatei(const QString& pfad) {
-    const Gelesen<Spieldatei> gelesen = ladeSpieldatei(pfad, s_.nationen);
+    Fingerabdruck abdruck;
+    const Gelesen<Spieldatei> gelesen = ladeSpieldatei(pfad, s_.nationen, &abdruck);
     if (!gelesen) {
-        dienste_.meldung(this, QStringLiteral("Öffnen"), aus(gelesen.fehler));
+        dienste_.meldung(this, QStringLiteral("Öffnen"),
+                         aus(gelesen.andereArt ? istSpielInfo(pfad) + ladenAlsSpielInfo : gelesen.fehler));
         return;
     }
+    if (!wache_.darfOeffnen(pfad)) return;
     uebernehme(s_, *gelesen.daten);
     dateiName_ = pfad;
     lblDateiE->setText(QFileInfo(pfad).fileName().left(40));
@@ -78,6 +82,7 @@ void frmHaupt::oeffneDatei(const QString& pfad) {
     zeigeTendenz();
     nimmAuf(QStringLiteral("Öffnen"));
     alsGespeichert();
+    wache_.merke(pfad, abdruck);
 }
 
 bool frmHaupt::menSpeichern_Click() {
@@ -87,14 +92,10 @@ bool frmHaupt::menSpeichern_Click() {
         this, {QStringLiteral("Geben Sie den Namen der Datei zum Speichern ein!"), startOrdner(), dateiName_});
     if (pfad.isEmpty()) return false;
     if (QFileInfo(pfad).suffix().isEmpty()) pfad += QStringLiteral(".gowet");
-    if (QFileInfo::exists(pfad) &&
-        dienste_.frage(
-            this, QStringLiteral("Speichern"),
-            QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QFileInfo(pfad).fileName()),
-            Knoepfe::jaNein) != Antwort::ja)
-        return false;
+    if (!wache_.darfErsetzen(pfad, QStringLiteral("Speichern"))) return false;
     const Spieldatei bild = ausSpielstand(s_);  // the tips as they stand, not the last file image
-    const std::string fehler = speichereSpieldatei(pfad, bild);
+    Fingerabdruck geschrieben;
+    const std::string fehler = speichereSpieldatei(pfad, bild, &geschrieben);
     if (!fehler.empty()) {
         // The text names the file and the cause in one sentence.
         dienste_.meldung(this, QStringLiteral("Speichern"), aus(fehler));
@@ -103,6 +104,7 @@ bool frmHaupt::menSpeichern_Click() {
     dateiName_ = pfad;
     lblDateiE->setText(QFileInfo(pfad).fileName().left(40));
     alsGespeichert();
+    wache_.merke(pfad, geschrieben);
     return true;
 }
 
@@ -127,7 +129,8 @@ void frmHaupt::menSpiele_Click() {
     if (pfad.isEmpty()) return;
     const Gelesen<SpielInfo> gelesen = ladeSpielInfo(pfad);
     if (!gelesen) {
-        dienste_.meldung(this, QStringLiteral("Spiel-Informationen"), aus(gelesen.fehler));
+        dienste_.meldung(this, QStringLiteral("Spiel-Informationen"),
+                         aus(gelesen.andereArt ? istSpieldatei(pfad) + ladenAlsSpieldatei : gelesen.fehler));
         return;
     }
     const int v = gelesen.daten->ansicht;

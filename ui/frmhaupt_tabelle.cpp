@@ -25,6 +25,7 @@ L* tabLabel(QWidget* eltern, const char* name, int r, const QColor& grund, const
             const char* tipp, int spalte) {
     auto* l = new L(eltern);
     l->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(r));
+    l->setTextFormat(Qt::PlainText);  // names are no markup
     farben::faerbe(l, grund, text);
     if (fett) {
         QFont f = l->font();
@@ -41,6 +42,7 @@ template <class L = QLabel>
 L* textLabel(QWidget* eltern, const char* name, const QString& text, int links, int oben, int breite, int hoehe = 240) {
     auto* l = new L(text, eltern);
     l->setObjectName(QString::fromUtf8(name));
+    l->setTextFormat(Qt::PlainText);  // the file's name is no markup
     setze(l, links, oben, breite, hoehe);
     return l;
 }

@@ -1,4 +1,5 @@
 // "Ansicht > Verlauf": one window for the run, refreshed after every evaluation while it is shown.
+#include "ui/fensterlage.h"
 #include "ui/frmhaupt.h"
 #include "ui/frmverlauf.h"
 
@@ -7,6 +8,7 @@ namespace ovi {
 void frmHaupt::menVerlauf_Click() {
     if (!fensterVerlauf_) {
         fensterVerlauf_ = new frmVerlauf(this);
+        legeAufBildschirm(fensterVerlauf_, this);
         connect(this, &frmHaupt::ausgewertet, fensterVerlauf_, [this] {
             if (fensterVerlauf_->isVisible()) sicher([this] { fensterVerlauf_->zeige(s_); });
         });
