@@ -1,4 +1,5 @@
 // "Ansicht > Chancen": one window for the run, refreshed after every evaluation while it is shown.
+#include "ui/fensterlage.h"
 #include "ui/frmchancen.h"
 #include "ui/frmhaupt.h"
 
@@ -7,6 +8,7 @@ namespace ovi {
 void frmHaupt::menChancen_Click() {
     if (!fensterChancen_) {
         fensterChancen_ = new frmChancen(this);
+        legeAufBildschirm(fensterChancen_, this);
         connect(this, &frmHaupt::ausgewertet, fensterChancen_, [this] {
             if (fensterChancen_->isVisible()) sicher([this] { fensterChancen_->zeige(s_); });
         });
