@@ -42,6 +42,7 @@ namespace ovi {
 
 class frmSpielInfo;
 class frmVerlauf;
+class frmChancen;
 struct Tippaenderung;
 
 class frmHaupt : public QMainWindow, private ZiffernZelle::Halter {
@@ -170,6 +171,7 @@ class frmHaupt : public QMainWindow, private ZiffernZelle::Halter {
     void zeigeBonusSieger();
     void frageWeltmeister();
     void menVerlauf_Click();  // frmhaupt_verlauf.cpp
+    void menChancen_Click();  // frmhaupt_chancen.cpp
 
     // The tournament beyond the group stage (frmhaupt_turnier.cpp).
     void menKOPaarungen_Click();
@@ -181,6 +183,7 @@ class frmHaupt : public QMainWindow, private ZiffernZelle::Halter {
     void exportiere(const QString& art, const QString& endung, const QString& filter,
                     const std::function<std::string(const Tabellendokument&)>& erzeuge);
     Dokumentwahl dokumentWahl_;
+    bool chancenWahl_ = false;  // the chances go into print and export
 
     // Collecting tips (frmhaupt_tippsammeln.cpp): tips from text, tip sheets, missing tips, digit advance.
     void menTippText_Click();
@@ -222,6 +225,7 @@ class frmHaupt : public QMainWindow, private ZiffernZelle::Halter {
     QAction* regelHaken_ = nullptr;
     frmSpielInfo* spielInfo_ = nullptr;
     frmVerlauf* fensterVerlauf_ = nullptr;
+    frmChancen* fensterChancen_ = nullptr;
     QUndoStack* verlauf_ = nullptr;
     StandZeiger stand_;       // the game after the last step: the "before" of the next one
     bool stelltHer_ = false;  // an undo or redo is putting a picture back

@@ -6,8 +6,10 @@
 #include <QMenu>
 #include <QPrinter>
 
+#include "ausgabe/chancentext.h"
 #include "ausgabe/tabellenhtml.h"
 #include "files/speichern.h"
+#include "ui/chancenwarten.h"
 #include "ui/frmhaupt.h"
 #include "ui/tabellendruck.h"
 
@@ -42,13 +44,21 @@ std::optional<Tabellendokument> frmHaupt::tabellendokument(const QString& titel)
     leseRaster();
     const auto gewaehlt = dienste_.ankreuzen(
         this, titel,
-        {QStringLiteral("Tabelle"), QStringLiteral("Tippübersicht"), QStringLiteral("Berichte aller Teilnehmer")},
-        {dokumentWahl_.tabelle, dokumentWahl_.uebersicht, dokumentWahl_.berichte});
+        {QStringLiteral("Tabelle"), QStringLiteral("Tippübersicht"), QStringLiteral("Berichte aller Teilnehmer"),
+         QStringLiteral("Chancen: wer kann noch gewinnen?")},
+        {dokumentWahl_.tabelle, dokumentWahl_.uebersicht, dokumentWahl_.berichte, chancenWahl_});
     if (!gewaehlt) return std::nullopt;
     dokumentWahl_ = {gewaehlt->value(0), gewaehlt->value(1), gewaehlt->value(2)};
+    chancenWahl_ = gewaehlt->value(3);
     // The title the table shows: set when a game is opened or saved.
     const QString stand = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'"));
-    return baueTabellendokument(s_, lblDateiE->text().toStdString(), stand.toStdString(), dokumentWahl_);
+    Tabellendokument d = baueTabellendokument(s_, lblDateiE->text().toStdString(), stand.toStdString(), dokumentWahl_);
+    if (chancenWahl_) {
+        const auto c = berechneChancenWartend(this, s_);
+        if (!c) return std::nullopt;
+        d.zusatz.push_back(chancenTeil(s_, *c));
+    }
+    return d;
 }
 
 void frmHaupt::menDrucken_Click() {

@@ -113,6 +113,7 @@ void frmHaupt::baueMenue() {
     befehl(ansicht, QStringLiteral("menGruppentabellen"), QStringLiteral("Gruppentabellen"),
            [this] { menGruppentabellen_Click(); });
     befehl(ansicht, QStringLiteral("menVerlauf"), QStringLiteral("Verlauf"), [this] { menVerlauf_Click(); });
+    befehl(ansicht, QStringLiteral("menChancen"), QStringLiteral("Chancen"), [this] { menChancen_Click(); });
     befehl(ansicht, QStringLiteral("menFehlendeTipps"), QStringLiteral("Fehlende Tipps"),
            [this] { menFehlendeTipps_Click(); });
 

@@ -12,6 +12,7 @@
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 #include "tests/core/tippspiel.h"
+#include "tests/hilfe/chancenspiel.h"
 #include "tests/hilfe/golden.h"
 
 using namespace ovi;
@@ -51,6 +52,11 @@ TEST(Werkzeug, AufrufeMitAusgabeFehlerUndRueckgabe) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(OVI_ERWARTET "/tipps.txt"), ordner.filePath("tipps.txt")));
     ASSERT_EQ(speichereSpieldatei(ordner.filePath("tipps.gowet"), ausSpielstand(test::tippspiel())), "");
     ASSERT_EQ(speichereBytes(ordner.filePath("tipps-1252.txt"), "J\xF6rg:\r\nDeutschland \x96 Costa Rica 1:0\r\n"), "");
+    QFile finale(ordner.filePath(QStringLiteral("finale.gowet")));
+    ASSERT_TRUE(finale.open(QIODevice::WriteOnly));
+    const std::string bytes = schreibeSpieldatei(ausSpielstand(test::endspiel()));
+    ASSERT_EQ(finale.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
+    finale.close();
     const auto gelesen = ladeSpieldatei(f, Spielstand{}.nationen);
     ASSERT_TRUE(gelesen) << gelesen.fehler;
     // The other kind of .gowet file: klein.gowet's matches as match information.
@@ -95,6 +101,12 @@ TEST(Werkzeug, AufrufeMitAusgabeFehlerUndRueckgabe) {
         aus.replace(von, aus.find("</p>", von) - von, "DATUM");
         EXPECT_TRUE(test::stimmtMitDatei(pfad(QString::fromUtf8(seite)), aus));
     }
+    // With --chancen the page gains the chances part, as the window's export does.
+    auto [rc, aus, fehler] = starte(ordner.path(), {"--html", "--chancen", f});
+    ASSERT_EQ(rc, 0) << fehler;
+    const std::size_t von = aus.find("<p>Stand: ") + 10;
+    aus.replace(von, aus.find("</p>", von) - von, "DATUM");
+    EXPECT_TRUE(test::stimmtMitDatei(pfad(QStringLiteral("seite-chancen.html")), aus));
 }
 
 // A file name with control characters (an escape sequence, a bell) is named in the messages, but nothing of it
