@@ -27,7 +27,10 @@ TEST(Gruppentabelle, OrdnungNachDenRegelnVon2006) {
         for (std::string e; z >> e; ++i) {
             s[6 + i] = {
                 Integer(4 + test::paare[i][0]), Integer(4 + test::paare[i][1]), 0, 0, e != "-", 0, 0, "", "", 0, 0, ""};
-            if (e != "-") s[6 + i].ergHeim = Integer(e[0] - '0'), s[6 + i].ergAus = Integer(e[2] - '0');
+            if (e != "-") {
+                s[6 + i].ergHeim = Integer(e[0] - '0');
+                s[6 + i].ergAus = Integer(e[2] - '0');
+            }
         }
         EXPECT_EQ(test::gruppenText(gruppenTabelle(s, 1)), zeile.substr(zeile.find('\t') + 1));
     }

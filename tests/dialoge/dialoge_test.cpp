@@ -132,7 +132,8 @@ class DialogeTest : public QObject {
         for (const QString& weg : wege) {
             Spielstand s;  // rows left alone: no name, the first team, not playing along
             s.spieler[0] = Spieler{"Anna", 31, true}, s.spieler[1] = Spieler{"Bernd", 0, false};
-            s.spieler[20] = Spieler{"Maximilian Alexander", 9, true}, s.spieler[2].weltmeisterTipp = -1;
+            s.spieler[20] = Spieler{"Maximilian Alexander", 9, true};
+            s.spieler[2].weltmeisterTipp = -1;
             s.spieler[21] = Spieler{"Friederike von Berg", 5, false};
             const auto stand = [&s] {
                 QString t;
@@ -249,7 +250,9 @@ class DialogeTest : public QObject {
             for (const QString& fall : golden("tastenfilter.txt").split(u'\n', Qt::SkipEmptyParts)) {
                 const QStringList f = fall.split(u'|');  // case, field, text before, typed, what stands
                 auto* feld = f[1] == "bonus" ? bonus : punkte;
-                feld->setText(f[2]), feld->setCursorPosition(0), feld->setFocus();
+                feld->setText(f[2]);
+                feld->setCursorPosition(0);
+                feld->setFocus();
                 tippe(feld, QString(f[3]).replace("\\r", "\r"));
                 QCOMPARE(fall.section(u'|', 0, 3) + u'|' + feld->text(), fall);
             }
@@ -271,8 +274,12 @@ class DialogeTest : public QObject {
     void bericht() {
         Spielstand s;
         for (int p : {0, 2, 4, 6}) s.spieler[p] = Spieler{p == 4 ? "Bernd" : "Anna", Integer(p + 1), p > 0};
-        s.spiele[0].aus = 1, s.spiele[0].ergHeim = 2, s.spiele[0].ergAus = 1, s.spiele[0].auswerten = true;
-        s.tipps(6, 0, 0) = 2, s.tipps(6, 0, 1) = 1;
+        s.spiele[0].aus = 1;
+        s.spiele[0].ergHeim = 2;
+        s.spiele[0].ergAus = 1;
+        s.spiele[0].auswerten = true;
+        s.tipps(6, 0, 0) = 2;
+        s.tipps(6, 0, 1) = 1;
         werteKomplettAus(s);
         const auto bericht = [&s](int slot) {
             return QString::fromStdString(mitSpalten(spielerInfo(s, slot))).replace("\r\n", "\n");
@@ -343,7 +350,8 @@ class DialogeTest : public QObject {
             {"kein Team", 0, 50, "", -1, "Escape", ""}};  // -1: none chosen
         for (const auto& [fall, heim, aus, finalisten, eintrag, weg, antwort] : faelle) {
             Spielstand s;
-            s.spiele[63].heim = Integer(heim), s.spiele[63].aus = Integer(aus);
+            s.spiele[63].heim = Integer(heim);
+            s.spiele[63].aus = Integer(aus);
             QString antworten = fall;
             auto d =
                 oeffne<frmWeltmeister>(s, [&](const std::string& t) { antworten += u'|' + QString::fromStdString(t); });

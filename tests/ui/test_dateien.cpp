@@ -77,13 +77,20 @@ class TestDateien : public QObject {
   private slots:
     void initTestCase() {
         Spielstand anderes, tipp;
-        anderes.setName(0, "Vera"), lege("anderes.gowet", anderes);
+        anderes.setName(0, "Vera");
+        lege("anderes.gowet", anderes);
         tipp.tipps(1, 0, 0) = 3, lege("gut.gowet", tipp);  // would fill the untouched 0:0 of match 0
         Spielstand b;
-        setzeTipp(b, 1, 4, 5, 2), b.setName(1, "Mia"), b.setSpieltMit(0, true), b.setSpieltMit(1, true);
-        b.regel.modus = 2, lege("b.gowet", b);
+        setzeTipp(b, 1, 4, 5, 2);
+        b.setName(1, "Mia");
+        b.setSpieltMit(0, true);
+        b.setSpieltMit(1, true);
+        b.regel.modus = 2;
+        lege("b.gowet", b);
         SpielInfo plan;
-        plan.spiele[50].heim = 12, plan.spiele[50].datum = "24.06.2006", plan.ansicht = 8;
+        plan.spiele[50].heim = 12;
+        plan.spiele[50].datum = "24.06.2006";
+        plan.ansicht = 8;
         QVERIFY(speichereSpielInfo(pfad("plan.gowet"), plan).empty());
         lege("kaputt.gowet", std::string("kaputt"));
     }
@@ -95,8 +102,11 @@ class TestDateien : public QObject {
     void speichernUndOeffnen() {
         lege("alt.gowet", std::string("alter Inhalt"));
         Fenster f({0, 3});
-        f.s.setName(0, "Jörg"), f.s.setName(3, "Lena"), f.s.setWMTipp(3, 5);
-        f.s.spiele[2].heim = 4, f.s.spiele[2].aus = 9;
+        f.s.setName(0, "Jörg");
+        f.s.setName(3, "Lena");
+        f.s.setWMTipp(3, 5);
+        f.s.spiele[2].heim = 4;
+        f.s.spiele[2].aus = 9;
         f.w.starteEinblenden();
         sichtbar(f.w);
         tippe(feld(&f.w, "txtHeimErg", 2), '2');
@@ -114,7 +124,9 @@ class TestDateien : public QObject {
                              (f.tisch.fragen + f.tisch.meldungen).join(u'/'))
                            .replace(ordner_.path(), QStringLiteral("~"));
             stand = ausSpielstand(f.s);
-            f.tisch.fragen.clear(), f.tisch.meldungen.clear(), f.tisch.antworten.clear();
+            f.tisch.fragen.clear();
+            f.tisch.meldungen.clear();
+            f.tisch.antworten.clear();
         };
         for (const char* b : {"menÖffnen", "menSpeichern", "menTipps", "menSpiele"}) schritt(b, {});
         schritt("menSpeichern", {pfad("fehlt/x.gowet")});
@@ -196,7 +208,10 @@ class TestDateien : public QObject {
                 Fenster f;
                 sichtbar(f.w);
                 QSignalSpy ende(&f.w, &frmHaupt::beendet);
-                if (c.antwort >= 0) tippe(feld(&f.w, "txtHeimErg", 0), '1'), f.tisch.antworten << Antwort(c.antwort);
+                if (c.antwort >= 0) {
+                    tippe(feld(&f.w, "txtHeimErg", 0), '1');
+                    f.tisch.antworten << Antwort(c.antwort);
+                }
                 if (c.antwort == int(Antwort::ja)) f.tisch.dateien << QStringList(c.speichert, pfad("gerettet"));
                 f.tisch.dateien << QStringList{pfad(menue == "menSpiele" ? "plan.gowet" : "anderes.gowet")};
                 befehl(&f.w, menue);
@@ -253,7 +268,10 @@ class TestDateien : public QObject {
         for (const QString fall : {"ohne", "eigen", "dokumente"}) {
             Fenster f;
             f.s.tipps(0, 50, 0) = 2;
-            if (fall == "eigen") f.tisch.dateien << QStringList{pfad("eigen.gowet")}, befehl(&f.w, "menSpeichern");
+            if (fall == "eigen") {
+                f.tisch.dateien << QStringList{pfad("eigen.gowet")};
+                befehl(&f.w, "menSpeichern");
+            }
             f.tisch.dateien << QStringList{fall == "dokumente" ? dok.filePath("plan.gowet") : pfad("plan.gowet")}
                             << QStringList{};
             befehl(&f.w, QStringLiteral("menSpiele"));
@@ -327,9 +345,12 @@ class TestDateien : public QObject {
     void exportAusDemFenster() {
         QTemporaryDir hier;
         Fenster f({0, 2});
-        f.s.setName(0, "Anna"), f.s.setName(2, "Cem");
-        f.s.spiele[0].ergHeim = 2, f.s.spiele[0].auswerten = true;
-        setzeTipp(f.s, 0, 0, 2, 0), setzeTipp(f.s, 2, 0, 1, 0);
+        f.s.setName(0, "Anna");
+        f.s.setName(2, "Cem");
+        f.s.spiele[0].ergHeim = 2;
+        f.s.spiele[0].auswerten = true;
+        setzeTipp(f.s, 0, 0, 2, 0);
+        setzeTipp(f.s, 2, 0, 1, 0);
         QVERIFY(f.w.zeigePhase(0));
         klick(&f.w, QStringLiteral("cmdAuswerten"));
         befehl(&f.w, QStringLiteral("menAlsHTML"));

@@ -42,11 +42,19 @@ void taste(Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
 struct Partie : Fenster {
     QTemporaryDir ordner;
     Partie() : Fenster({0, 3}) {
-        s.setName(0, "Jörg"), s.setName(3, "Lena");
-        for (int m = 0; m < 6; ++m) s.spiele[m].heim = static_cast<Integer>(m), s.spiele[m].aus = 31;
-        s.spiele[0].ergHeim = 2, s.spiele[0].auswerten = true;
-        s.spiele[1].ergAus = 1, s.spiele[1].auswerten = true;
-        setzeTipp(s, 0, 0, 2, 0), setzeTipp(s, 3, 0, 1, 1), setzeTipp(s, 3, 1, 0, 2);
+        s.setName(0, "Jörg");
+        s.setName(3, "Lena");
+        for (int m = 0; m < 6; ++m) {
+            s.spiele[m].heim = static_cast<Integer>(m);
+            s.spiele[m].aus = 31;
+        }
+        s.spiele[0].ergHeim = 2;
+        s.spiele[0].auswerten = true;
+        s.spiele[1].ergAus = 1;
+        s.spiele[1].auswerten = true;
+        setzeTipp(s, 0, 0, 2, 0);
+        setzeTipp(s, 3, 0, 1, 1);
+        setzeTipp(s, 3, 1, 0, 2);
         w.starteEinblenden();
         klick(&w, QStringLiteral("cmdTendenz"));
         sichtbar(w);
@@ -73,7 +81,8 @@ struct Partie : Fenster {
 
 QString spieldatei(const QString& pfad, int p, int m, int k) {
     Spielstand t;
-    t.tipps(p, m, k) = 4, t.setSpieltMit(p, true);
+    t.tipps(p, m, k) = 4;
+    t.setSpieltMit(p, true);
     if (!speichereSpieldatei(pfad, ausSpielstand(t)).empty()) qFatal("kann nicht speichern");
     return pfad;
 }
@@ -101,7 +110,8 @@ const struct {
     {"Spiel-Informationen importieren",
      [](Partie& f) {
          SpielInfo info;
-         info.spiele[13].heim = 7, info.ansicht = 2;
+         info.spiele[13].heim = 7;
+         info.ansicht = 2;
          QVERIFY(speichereSpielInfo(f.pfad("plan.gowet"), info).empty());
          f.menue("menSpiele", f.pfad("plan.gowet"));
      }},
@@ -146,11 +156,18 @@ class TestRueckgaengig : public QObject {
         klick(&f.w, QStringLiteral("cmdAuswerten"));
         waehleAnsicht(&f.w, 0);
         sieh(0);
-        for (int i = 1; i <= 13; ++i) faelle[i - 1].tun(f), sieh(i);
-        for (int i = 12; i >= 0; --i) taste(Qt::Key_Z), sieh(i);
-        for (int i = 1; i <= 13; ++i)
-            taste(i % 2 ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier | (i % 2 ? Qt::ShiftModifier : Qt::NoModifier)),
-                sieh(i);
+        for (int i = 1; i <= 13; ++i) {
+            faelle[i - 1].tun(f);
+            sieh(i);
+        }
+        for (int i = 12; i >= 0; --i) {
+            taste(Qt::Key_Z);
+            sieh(i);
+        }
+        for (int i = 1; i <= 13; ++i) {
+            taste(i % 2 ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier | (i % 2 ? Qt::ShiftModifier : Qt::NoModifier));
+            sieh(i);
+        }
         for (int i = 0; i <= 13; ++i)
             soll << zeile(text("Rückgängig", i - 1), text("Wiederholen", 13), i, i != 0 && i != 12);
         for (int i = 12; i >= 0; --i) soll << zeile(text("Rückgängig", i - 1), text("Wiederholen", i), 13, i != 12);
@@ -158,7 +175,8 @@ class TestRueckgaengig : public QObject {
         // Saved, the question asks exactly when the history is away from it; "Abbrechen" keeps the window.
         f.menue("menSpeichern", f.pfad("spiel.gowet"));
         const qsizetype n = f.tisch.fragen.size();
-        taste(Qt::Key_Z), f.tisch.antworten = {Antwort::abbrechen};
+        taste(Qt::Key_Z);
+        f.tisch.antworten = {Antwort::abbrechen};
         gesehen << zeile(f.w.close());
         taste(Qt::Key_Y);
         gesehen.last() += zeile("", f.w.close(), f.tisch.fragen.mid(n).join(u'/'));
@@ -231,7 +249,11 @@ class TestRueckgaengig : public QObject {
     // points stay as they were; afterwards a typed tip still counts.
     void abbruch() {
         Fenster f({0, 1});
-        for (int m : {0, 1}) f.s.spiele[m].ergHeim = 1, f.s.spiele[m].auswerten = true, f.s.tipps(0, m, 0) = 1;
+        for (int m : {0, 1}) {
+            f.s.spiele[m].ergHeim = 1;
+            f.s.spiele[m].auswerten = true;
+            f.s.tipps(0, m, 0) = 1;
+        }
         setzeTipp(f.s, 1, 0, 2, 1);
         f.w.starteEinblenden();
         sichtbar(f.w);

@@ -86,7 +86,10 @@ QString zustand(QObject* x) {
 void setze(QObject* x, const QString& wert) {
     if (auto* e = qobject_cast<QLineEdit*>(x)) e->setText(wert);
     if (auto* c = qobject_cast<QCheckBox*>(x)) c->setChecked(wert.toInt());
-    if (auto* c = qobject_cast<QComboBox*>(x)) c->setCurrentIndex(wert.toInt()), emit c->activated(wert.toInt());
+    if (auto* c = qobject_cast<QComboBox*>(x)) {
+        c->setCurrentIndex(wert.toInt());
+        emit c->activated(wert.toInt());
+    }
 }
 
 // Keys as written on them ("Backspace", "Ctrl+S"), each pressed with its character where it has one.

@@ -77,15 +77,21 @@ class TestTippsammeln : public QObject {
         Spielstand gleich;
         gleich.setName(0, "Anke"), gleich.setSpieltMit(0, true), gleich.setName(1, "Bernd"),
             gleich.setSpieltMit(1, true);
-        gleich.regel.modus = 2, gleich.setModusFarbe(0, rgb(1, 2, 3));
-        setzeTipp(gleich, 0, 0, 2, 1), setzeTipp(gleich, 1, 0, 1, 1), setzeTipp(gleich, 1, 1, 0, 2);
+        gleich.regel.modus = 2;
+        gleich.setModusFarbe(0, rgb(1, 2, 3));
+        setzeTipp(gleich, 0, 0, 2, 1);
+        setzeTipp(gleich, 1, 0, 1, 1);
+        setzeTipp(gleich, 1, 1, 0, 2);
         QVERIFY(speichereSpieldatei(pfad("gleich.gowet"), ausSpielstand(gleich)).empty());
         // Bernd's own game: himself in row 1 (in small letters, blanks around), a colleague in row 2.
         Spielstand eigen;
         eigen.setName(0, " bernd "), eigen.setSpieltMit(0, true), eigen.setName(1, "Xaver"),
             eigen.setSpieltMit(1, true);
-        eigen.regel.modus = 1, eigen.setModusFarbe(0, rgb(4, 5, 6));
-        setzeTipp(eigen, 0, 0, 2, 0), setzeTipp(eigen, 0, 1, 1, 1), setzeTipp(eigen, 1, 0, 4, 4);
+        eigen.regel.modus = 1;
+        eigen.setModusFarbe(0, rgb(4, 5, 6));
+        setzeTipp(eigen, 0, 0, 2, 0);
+        setzeTipp(eigen, 0, 1, 1, 1);
+        setzeTipp(eigen, 1, 0, 4, 4);
         QVERIFY(speichereSpieldatei(pfad("eigen.gowet"), ausSpielstand(eigen)).empty());
     }
 
@@ -140,7 +146,8 @@ class TestTippsammeln : public QObject {
         };
         for (const auto& c : faelle) {
             Fenster f({0, 1});
-            f.s.setName(0, "Anke"), f.s.setName(1, "Bernd");
+            f.s.setName(0, "Anke");
+            f.s.setName(1, "Bernd");
             setzeTipp(f.s, 1, 1, 3, 3);
             f.w.starteEinblenden();
             f.w.beginneVerlauf();

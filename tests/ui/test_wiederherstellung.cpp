@@ -28,8 +28,11 @@ const struct {
 
 Spieldatei erwartet() {
     Spielstand s;
-    s.setSpieltMit(0, true), s.setSpieltMit(3, true);
-    s.tipps(0, 2, 0) = 3, s.tipps(0, 2, 1) = 1, s.tipps(3, 1, 0) = 4;
+    s.setSpieltMit(0, true);
+    s.setSpieltMit(3, true);
+    s.tipps(0, 2, 0) = 3;
+    s.tipps(0, 2, 1) = 1;
+    s.tipps(3, 1, 0) = 4;
     s.spiele[0].ergHeim = 2;
     return ausSpielstand(s);
 }
@@ -56,7 +59,8 @@ int tippendesProgramm(char** argv, bool tippen) {
         QTimer::singleShot(0, &w, [&w, tippen] {
             w.activateWindow();
             if (!QTest::qWaitForWindowActive(&w)) std::abort();
-            w.spielstand().setSpieltMit(0, true), w.spielstand().setSpieltMit(3, true);
+            w.spielstand().setSpieltMit(0, true);
+            w.spielstand().setSpieltMit(3, true);
             w.starteEinblenden();
             for (const auto& e : eingaben)
                 if (tippen) tippe(feld(&w, e.feld, e.index), e.ziffer);
