@@ -319,6 +319,28 @@ class TestDateien : public QObject {
         QVERIFY2(fehlt.isEmpty(), qPrintable(fehlt.join(u'\n') + u'\n' + seiten.join(QStringLiteral("\n\n"))));
     }
 
+    // The tip overview alone: its column heads carry the participants' names, turned upright, on the page; no
+    // other part names them.
+    void kopfDerUebersicht() {
+        Spielstand s;
+        for (const auto& [p, name] : {std::pair(0, "Annabella"), std::pair(1, "Bernhardt")}) {
+            s.setName(p, name);
+            s.setSpieltMit(p, true);
+        }
+        s.spiele[0].ergHeim = 2;
+        s.spiele[0].auswerten = true;
+        werteKomplettAus(s);
+        Dokumentwahl nurUebersicht;
+        nurUebersicht.tabelle = false;
+        nurUebersicht.berichte = false;
+        const Tabellendokument d = baueTabellendokument(s, "t.gowet", "heute", nurUebersicht);
+        const QStringList seiten = seitenText(lege("uebersicht.pdf", tabellenPdf(d)));
+        QCOMPARE(seiten.size(), 1);
+        for (const char* name : {"Annabella", "Bernhardt"})
+            QVERIFY2(seiten[0].contains(QString::fromUtf8(name)),
+                     qPrintable(name + QStringLiteral(" fehlt in:\n") + seiten[0]));
+    }
+
     // A figure from elsewhere lands in the PDF as vector paths and text, not as a picture, and at its size.
     void figurAlsVektor() {
         Tabellendokument d = baueTabellendokument(Spielstand{}, "", "", {false, false, false});
