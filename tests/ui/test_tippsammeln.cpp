@@ -253,7 +253,8 @@ class TestTippsammeln : public QObject {
         QCOMPARE(f.tisch.wahlen.first().filter, QStringLiteral("Textdateien (*.txt)"));
     }
 
-    // Per row: the choice, the field a digit (or a letter, which types "0") goes into, and where the focus is then.
+    // Per row: the choice, the field a digit (or a letter, which types "0") goes into, typed or pasted, and where the
+    // focus is then.
     void nachEinerZifferWeiter() {
         const struct {
             bool an;
@@ -261,11 +262,13 @@ class TestTippsammeln : public QObject {
             int index;
             char taste;
             const char* fokus;
+            bool einfuegen = false;
         } faelle[] = {
-            {false, "txtHeimTipp", 0, '3', "txtHeimTipp_0"}, {false, "txtHeimErg", 1, '2', "txtHeimErg_1"},
-            {true, "txtHeimTipp", 0, '3', "txtAusTipp_0"},   {true, "txtAusTipp", 0, '1', "txtHeimTipp_1"},
-            {true, "txtAusTipp", 9, 'x', "txtHeimTipp_10"},  {true, "txtHeimErg", 1, '2', "txtAusErg_1"},
-            {true, "txtAusErg", 1, '0', "chkAuswerten_1"},
+            {false, "txtHeimTipp", 0, '3', "txtHeimTipp_0"},       {false, "txtHeimErg", 1, '2', "txtHeimErg_1"},
+            {true, "txtHeimTipp", 0, '3', "txtAusTipp_0"},         {true, "txtAusTipp", 0, '1', "txtHeimTipp_1"},
+            {true, "txtAusTipp", 9, 'x', "txtHeimTipp_10"},        {true, "txtHeimErg", 1, '2', "txtAusErg_1"},
+            {true, "txtAusErg", 1, '0', "chkAuswerten_1"},         {true, "txtHeimTipp", 0, '4', "txtAusTipp_0", true},
+            {false, "txtHeimTipp", 0, '4', "txtHeimTipp_0", true},
         };
         for (const auto& c : faelle) {
             Fenster f({0, 1});
@@ -274,7 +277,13 @@ class TestTippsammeln : public QObject {
             QAction* weiter = finde<QAction>(&f.w, QStringLiteral("menZifferWeiter"));
             QVERIFY(weiter->isCheckable());
             weiter->setChecked(c.an);
-            tippe(feld(&f.w, c.art, c.index), c.taste);
+            if (c.einfuegen) {
+                QGuiApplication::clipboard()->setText(QString(c.taste));
+                feld(&f.w, c.art, c.index)->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(feld(&f.w, c.art, c.index), Qt::Key_V, Qt::ControlModifier);
+            } else {
+                tippe(feld(&f.w, c.art, c.index), c.taste);
+            }
             const QString wo = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
             QCOMPARE(zeile(c.art, c.index, c.an, wo), zeile(c.art, c.index, c.an, c.fokus));
             QCOMPARE(inhalt(feld(&f.w, c.art, c.index)), QString(c.taste == 'x' ? '0' : c.taste));
