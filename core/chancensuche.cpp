@@ -190,6 +190,7 @@ class Suche {
         wahl_.assign(m, 0);
         offen_.assign(m + 1, {});
         kandidaten_.assign(m + 1, {});
+        folge_.assign(m + 1, {});
         mu_.assign(m + 1, std::vector<double>(r_, 1.0));
         gewicht_.assign(r_, 0.0);
         fortschritt_.assign(r_, 0.0);
@@ -498,7 +499,8 @@ class Suche {
         // Classes by promise: rivals they settle the way q wants, then the points they move.
         const int* mx1 = &sufMax_[zeile(j + 1)];
         const int* mn1 = &sufMin_[zeile(j + 1)];
-        std::vector<std::pair<long long, int>> folge;
+        std::vector<std::pair<long long, int>>& folge = folge_[j];
+        folge.clear();
         for (int k : kandidaten_[j]) {
             long long wert = 0;
             const int* g = &t.gewinn[static_cast<std::size_t>(k) * r_];
@@ -536,8 +538,9 @@ class Suche {
     std::vector<int> sufMax_, sufMin_;  // [j * r + rival]: most and least q can still gain from depth j on
     std::vector<int> e_;
     std::vector<int> wahl_;
-    std::vector<std::vector<int>> offen_, kandidaten_;  // per depth
-    std::vector<std::vector<double>> mu_;               // per depth, per rival
+    std::vector<std::vector<int>> offen_, kandidaten_;           // per depth
+    std::vector<std::vector<std::pair<long long, int>>> folge_;  // per depth: classes by promise
+    std::vector<std::vector<double>> mu_;                        // per depth, per rival
     std::vector<double> gewicht_, fortschritt_;
     int option_ = 0;
     bool tauchen_ = false;
