@@ -341,6 +341,30 @@ class TestDateien : public QObject {
                      qPrintable(name + QStringLiteral(" fehlt in:\n") + seiten[0]));
     }
 
+    // The reports alone: the first participant's, then the second's on a later page.
+    void jederBerichtAufSeinerSeite() {
+        Spielstand s;
+        for (const auto& [p, name] : {std::pair(0, "Annabella"), std::pair(1, "Bernhardt")}) {
+            s.setName(p, name);
+            s.setSpieltMit(p, true);
+        }
+        werteKomplettAus(s);
+        Dokumentwahl nurBerichte;
+        nurBerichte.tabelle = false;
+        nurBerichte.uebersicht = false;
+        nurBerichte.berichte = true;
+        const QStringList seiten =
+            seitenText(lege("berichte.pdf", tabellenPdf(baueTabellendokument(s, "t.gowet", "heute", nurBerichte))));
+        const auto ersteSeiteMit = [&](const char* name) {
+            for (int i = 0; i < seiten.size(); ++i)
+                if (seiten[i].contains(QString::fromUtf8(name))) return i;
+            return -1;
+        };
+        const int erste = ersteSeiteMit("Annabella"), zweite = ersteSeiteMit("Bernhardt");
+        QVERIFY2(erste >= 0, qPrintable(seiten.join(QStringLiteral("\n\n"))));
+        QVERIFY2(zweite > erste, qPrintable(seiten.join(QStringLiteral("\n\n"))));
+    }
+
     // A figure from elsewhere lands in the PDF as vector paths and text, not as a picture, and at its size.
     void figurAlsVektor() {
         Tabellendokument d = baueTabellendokument(Spielstand{}, "", "", {false, false, false});
