@@ -10,9 +10,13 @@
 #include <cmath>
 #include <functional>
 #include <numeric>
+#include <optional>
 
 #include "ui/dienste.h"
 #include "ui/frmhaupt.h"
+#include "ui/gemaltetabelle.h"
+#include "ui/tabellenzeilen.h"
+#include "ui/teilnehmerspalte.h"
 #include "ui/weiterfrage.h"
 #include "ui/ziffernzelle.h"
 
@@ -102,7 +106,37 @@ inline QAccessibleInterface* zugang(const QWidget* w) {
     return z;
 }
 inline QString inhalt(const QWidget* f) { return zugang(f)->text(QAccessible::Value); }
-inline QString text(const QObject* w, const char* art, int index) { return finde<QLabel>(w, art, index)->text(); }
+
+// The participant rows and the ranking rows are painted, each by one widget; the layout's names of their labels
+// still say which cell is meant ("lblSpieler_3": the name of slot 3, "lblTab2er_0": goal difference points in the
+// first ranking row). Read through the parts' own interface, so hidden rows can be asked as well.
+struct Gemalt {
+    GemalteTabelle* tabelle;
+    Zelle zelle;
+};
+inline std::optional<Gemalt> gemalt(const QObject* w, const QString& name) {
+    static const QStringList teilnehmer{"lblSpieler", "lblPunkteGruppe", "lblPunkteGesamt"};
+    static const QStringList rangliste{"lblPlatz",           "lblTabSpieler",  "lblTabPunkteGesamt",
+                                       "lblTabPunkteGruppe", "lblTabPunkteKO", "lblBonus",
+                                       "lblTab3er",          "lblTab2er",      "lblTab1er"};
+    const qsizetype strich = name.lastIndexOf(u'_');
+    const int i = name.mid(strich + 1).toInt();
+    if (const auto k = teilnehmer.indexOf(name.left(strich)); k >= 0) {
+        auto* t = w->findChild<Teilnehmerspalte*>();
+        return Gemalt{t, t->zelleVon(i, int(k))};
+    }
+    if (const auto k = rangliste.indexOf(name.left(strich)); k >= 0 && i < 25) {
+        auto* t = w->findChild<Tabellenzeilen*>();
+        return Gemalt{t, t->zelle(i, int(k))};
+    }
+    return std::nullopt;
+}
+// The text of a label or of a painted cell.
+inline QString beschriftung(const QObject* w, const QString& name) {
+    if (const auto g = gemalt(w, name)) return g->zelle.text;
+    return finde<QLabel>(w, name)->text();
+}
+inline QString text(const QObject* w, const char* art, int index) { return beschriftung(w, name(art, index)); }
 
 inline void befehl(const QObject* w, const QString& name) { finde<QAction>(w, name)->trigger(); }
 inline void klick(const QObject* w, const QString& name) { QTest::mouseClick(finde(w, name), Qt::LeftButton); }
@@ -131,14 +165,19 @@ inline void setzeTipp(Spielstand& s, int p, int m, int heim, int aus) {
     s.tipps(p, m, 1) = static_cast<Integer>(aus);
 }
 
-// The ranking table as it reads, row by row: name, total, group phase, knock-out, bonus, exact, difference, tendency.
+// The ranking table as a screen reader reads it, row by row: name, total, group phase, knock-out, bonus, exact,
+// difference, tendency.
+inline QAccessibleTableInterface* rangliste(const QObject* w) {
+    return zugang(w->findChild<Tabellenzeilen*>())->tableInterface();
+}
 inline QStringList tabelle(const QObject* w, int zeilen) {
     QStringList l;
     for (int r = 0; r < zeilen; ++r) {
         QStringList z;
-        for (const char* spalte : {"lblTabSpieler", "lblTabPunkteGesamt", "lblTabPunkteGruppe", "lblTabPunkteKO",
-                                   "lblBonus", "lblTab3er", "lblTab2er", "lblTab1er"})
-            z << text(w, spalte, r);
+        for (int k = 1; k < Tabellenzeilen::spaltenZahl; ++k) {
+            QAccessibleInterface* zelle = rangliste(w)->cellAt(r, k);
+            z << (zelle ? zelle->text(QAccessible::Name) : QStringLiteral("(keine Zeile)"));
+        }
         l << z.join(QLatin1Char('|'));
     }
     return l;

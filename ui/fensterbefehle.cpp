@@ -1,0 +1,79 @@
+#include "ui/fensterbefehle.h"
+
+#include "ui/dialoge/frmaendern.h"
+#include "ui/dialoge/frminfo.h"
+#include "ui/dialoge/frmregel.h"
+#include "ui/dialoge/frmspielinfo.h"
+#include "ui/dialoge/frmweltmeister.h"
+#include "ui/dialoge/frmwmauswerten.h"
+#include "ui/frmhaupt.h"
+#include "ui/frmverlauf.h"
+
+namespace ovi {
+
+Fensterbefehle::Fensterbefehle(frmHaupt& fenster) : QObject(&fenster), w_(fenster) {}
+
+void Fensterbefehle::menEigeneRegel_Click() {
+    (new frmRegel(
+         w_.spielstand(),
+         [this] {
+             w_.starteAuswertung();
+             w_.sicher([this] { w_.nimmAuf(QStringLiteral("Eigene Regel")); });
+         },
+         &w_))
+        ->show();
+}
+
+void Fensterbefehle::menAendern_Click() {
+    (new frmAendern(
+         w_.spielstand(),
+         [this] {
+             w_.starteEinblenden();
+             w_.sicher([this] { w_.nimmAuf(QStringLiteral("Spielerdaten")); });
+         },
+         &w_))
+        ->show();
+}
+
+void Fensterbefehle::menInfo_Click() { (new frmInfo(w_.spielstand(), &w_))->show(); }
+
+void Fensterbefehle::imgInfo_Click(int slot) {
+    // Kept once made: losing activation only hides it.
+    if (!spielInfo_) spielInfo_ = new frmSpielInfo(&w_);
+    spielInfo_->show();
+    spielInfo_->raise();
+    spielInfo_->activateWindow();
+    spielInfo_->spielAnzeigen(w_.spielstand(), ersteSpielNr(w_.ansicht()) + slot);
+}
+
+void Fensterbefehle::zeigeBonusSieger() {
+    auto* liste = new frmWMAuswerten(w_.spielstand(), &w_);
+    for (int p = 0; p < katalog::anzahlSpieler; ++p) liste->setWinner(p, w_.spielstand().sieger[p]);
+    liste->show();
+}
+
+void Fensterbefehle::frageWeltmeister() {
+    (new frmWeltmeister(
+         w_.spielstand(),
+         [this](const std::string& team) {
+             w_.setWeltmeister(team);
+             w_.sicher([this] { w_.nimmAuf(QStringLiteral("Weltmeister")); });
+         },
+         &w_))
+        ->show();
+}
+
+void Fensterbefehle::menVerlauf_Click() {
+    if (!verlauf_) {
+        verlauf_ = new frmVerlauf(&w_);
+        connect(&w_, &frmHaupt::ausgewertet, verlauf_, [this] {
+            if (verlauf_->isVisible()) w_.sicher([this] { verlauf_->zeige(w_.spielstand()); });
+        });
+    }
+    verlauf_->zeige(w_.spielstand());
+    verlauf_->show();
+    verlauf_->raise();
+    verlauf_->activateWindow();
+}
+
+}  // namespace ovi

@@ -1,0 +1,35 @@
+// The small windows the main window opens: all modeless, they work on the game through the window.
+#pragma once
+
+#include <QObject>
+
+namespace ovi {
+
+class frmHaupt;
+class frmSpielInfo;
+class frmVerlauf;
+
+class Fensterbefehle : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit Fensterbefehle(frmHaupt& fenster);
+
+    void menEigeneRegel_Click();
+    void menAendern_Click();
+    void menInfo_Click();
+    // The match details of a column of the view.
+    void imgInfo_Click(int slot);
+    // "Ansicht > Verlauf": one window for the run, refreshed after every evaluation while it is shown.
+    void menVerlauf_Click();
+    // After an evaluation with the bonus: the list of winners, or the question after a drawn final.
+    void zeigeBonusSieger();
+    void frageWeltmeister();
+
+  private:
+    frmHaupt& w_;
+    frmSpielInfo* spielInfo_ = nullptr;
+    frmVerlauf* verlauf_ = nullptr;
+};
+
+}  // namespace ovi
