@@ -71,7 +71,7 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
     rueckgaengig_ = new Rueckgaengig(*this, *raster_, *tabelle_, *menue_, *datei_);
     connect(rueckgaengig_, &Rueckgaengig::zurueckgestellt, this, &frmHaupt::ausgewertet);
     raster_->fokussiereListe();
-    raster_->setTitle(QStringLiteral("Spiele"));
+    raster_->beschrifte();
     tabelle_->setTitle(QStringLiteral("Tabelle"));
     adjustSize();
 }

@@ -36,8 +36,8 @@ QPushButton* knopf(QWidget* eltern, const char* name, const char* text, int link
 }  // namespace
 
 Spielraster::Spielraster(QWidget* eltern, Spielstand& s, const Bilder& bilder) : QGroupBox(eltern), s_(s) {
-    // Captioned by the window at the end of its construction: a caption is the first text measured, and until then
-    // the font list can be read on the other core (ui/programm.cpp).
+    // Captioned at the end of the window's construction (beschrifte): the caption and the list's width are the first
+    // texts measured, and until then the font list can be read on the other core (ui/programm.cpp).
     setObjectName(QStringLiteral("fraSpiele"));
     setze(this, spieleLinks, spieleOben, spieleBreite, spieleHoehe);
 
@@ -48,8 +48,7 @@ Spielraster::Spielraster(QWidget* eltern, Spielstand& s, const Bilder& bilder) :
     p.setColor(QPalette::Base, farben::hellgelb);
     p.setColor(QPalette::Button, farben::hellgelb);
     cmbPhase_->setPalette(p);
-    // Closed, it shows its longest entry whole; it stays right of the last column of "Achtelfinale".
-    setze(cmbPhase_, 8110, 300, std::max(1770.0, cmbPhase_->sizeHint().width() * twips::proPixel), 330);
+    setze(cmbPhase_, 8110, 300, 1770, 330);  // widened to its entries with the caption (beschrifte)
     connect(cmbPhase_, &QComboBox::activated, this, &Spielraster::phaseGewaehlt);
 
     cmdZufall_ = knopf(this, "cmdZufall", "Zufall", 120, 300);
@@ -159,6 +158,12 @@ void Spielraster::wechsleFlaggen() {
 }
 
 void Spielraster::fokussiereListe() { cmbPhase_->setFocus(); }
+
+void Spielraster::beschrifte() {
+    setTitle(QStringLiteral("Spiele"));
+    // Closed, the list shows its longest entry whole; it stays right of the last column of "Achtelfinale".
+    setze(cmbPhase_, 8110, 300, std::max(1770.0, cmbPhase_->sizeHint().width() * twips::proPixel), 330);
+}
 
 QList<ZiffernZelle*> Spielraster::felder() const { return findChildren<ZiffernZelle*>(); }
 

@@ -48,6 +48,8 @@ class Spielraster : public QGroupBox, private ZiffernZelle::Halter {
     Teilnehmerspalte& teilnehmer() const { return *teilnehmer_; }
     // The focus into the phase list, where the window starts.
     void fokussiereListe();
+    // The caption "Spiele" and the list's width, the first texts measured: called once the window stands.
+    void beschrifte();
     // Every entry field, results and tips.
     QList<ZiffernZelle*> felder() const;
     // Keyboard order: the list, each match's results and tick, each participant's tips, the buttons, then `danach`.
