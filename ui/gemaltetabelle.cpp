@@ -175,6 +175,7 @@ QRect GemalteTabelle::textRechteck(const Zelle& z) {
 void GemalteTabelle::paintEvent(QPaintEvent* e) {
     QPainter maler(this);
     const QRect flaeche = e->rect();
+    maleDarunter(maler);
     for (int r = 0; r < zeilen(); ++r) {
         maleZeile(maler, r);
         for (int k = 0; k < spalten(); ++k) {
@@ -189,6 +190,7 @@ void GemalteTabelle::paintEvent(QPaintEvent* e) {
             maler.drawText(textRechteck(z), int(ausrichtung) | Qt::TextForceLeftToRight, z.text);
         }
     }
+    maleDarueber(maler);
 }
 
 bool GemalteTabelle::zelleBei(QPoint p, int& zeile, int& spalte) const {
@@ -220,7 +222,9 @@ void GemalteTabelle::mouseMoveEvent(QMouseEvent* e) {
 
 void GemalteTabelle::beruehrt(int, int) {}
 
+void GemalteTabelle::maleDarunter(QPainter&) const {}
 void GemalteTabelle::maleZeile(QPainter&, int) const {}
+void GemalteTabelle::maleDarueber(QPainter&) const {}
 
 void GemalteTabelle::erneuere(int zeile, int spalte) {
     update(zelle(zeile, spalte).rechteck);

@@ -48,8 +48,10 @@ class GemalteTabelle : public QWidget {
     void mouseMoveEvent(QMouseEvent* e) override;
     // The mouse moved over a cell; nothing by default.
     virtual void beruehrt(int zeile, int spalte);
-    // Painted below a row's cells, in the gaps between them; nothing by default.
+    // Painted below everything, below a row's cells (in the gaps between them), above everything; nothing by default.
+    virtual void maleDarunter(QPainter& maler) const;
     virtual void maleZeile(QPainter& maler, int zeile) const;
+    virtual void maleDarueber(QPainter& maler) const;
     // A cell shows something else: it is painted anew, and a screen reader hears of it.
     void erneuere(int zeile, int spalte);
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "ui/bilder.h"
 #include "ui/dialoge/farben.h"
@@ -26,19 +27,14 @@ void benenne(QWidget* w, const QString& name) {
 }  // namespace
 
 Spielspalte::Spielspalte(QWidget* eltern, int s, ZiffernZelle::Halter& halter, const Bilder& bilder)
-    : QFrame(eltern), bilder_(bilder), slot_(s) {
-    // The counters keep the colours of the window, not the column's green.
-    const QColor fenster = eltern->palette().color(QPalette::Window);
-    const QColor text = eltern->palette().color(QPalette::WindowText);
+    : GemalteTabelle(eltern),
+      bilder_(bilder),
+      slot_(s),
+      fenster_(eltern->palette().color(QPalette::Window)),
+      fensterText_(eltern->palette().color(QPalette::WindowText)) {
     setObjectName(mitIndex("fraSpiel", s));
     farben::faerbe(this, farben::gruen, Qt::black);
     setze(this, breit.spalteLinks + s * breit.spalteAbstand, spalteOben, breit.spalteBreite, spalteHoehe);
-
-    shpRahmen_ = new QFrame(this);
-    shpRahmen_->setObjectName(mitIndex("shpRahmen", s));
-    shpRahmen_->setFrameStyle(QFrame::Box | QFrame::Plain);
-    shpRahmen_->setLineWidth(1);
-    shpRahmen_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
     imgSpielHeim_ = new QLabel(this);
     imgSpielHeim_->setObjectName(mitIndex("imgSpielHeim", s));
@@ -64,30 +60,15 @@ Spielspalte::Spielspalte(QWidget* eltern, int s, ZiffernZelle::Halter& halter, c
     imgInfo_->setPixmap(bilder_.info());
     imgInfo_->setCursor(Qt::PointingHandCursor);
     imgInfo_->installEventFilter(this);
-
-    const char* namen[3] = {"lblTenEins", "lblTenNull", "lblTenZwei"};
-    const char* tipps[3] = {" Anzahl getippter Siege der erstgenannten Mannschaft ", " Anzahl getippter Unentschieden ",
-                            " Anzahl getippter Siege der letztgenannten Mannschaft "};
-    for (std::size_t k = 0; k < 3; ++k) {
-        lblTen_[k] = new QLabel(this);
-        lblTen_[k]->setObjectName(mitIndex(namen[k], s));
-        farben::faerbe(lblTen_[k], fenster, text);
-        lblTen_[k]->setToolTip(QString::fromUtf8(tipps[k]));
-        lblTen_[k]->setAlignment(Qt::AlignCenter);
-    }
-    const char* balken[3] = {"shpEins", "shpNull", "shpZwei"};
-    for (std::size_t k = 0; k < 3; ++k) {
-        shpBalken_[k] = new QFrame(this);
-        shpBalken_[k]->setObjectName(mitIndex(balken[k], s));
-        farben::faerbe(shpBalken_[k], farben::dunkelrot, Qt::black);
-        shpBalken_[k]->setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
 }
 
 void Spielspalte::ordneAn(const Spalten& l) {
     setze(this, l.spalteLinks + slot_ * l.spalteAbstand, spalteOben, l.spalteBreite, spalteHoehe);
-    setze(shpRahmen_, 0, 0, l.spalteBreite, spalteHoehe);
-    shpRahmen_->lower();
+    const QRect rahmen = twips::rechteck(0, 0, l.spalteBreite, spalteHoehe);
+    if (rahmen != rahmen_) {
+        update();
+        rahmen_ = rahmen;
+    }
     setze(imgSpielHeim_, l.heimFlaggeLinks, l.heimFlaggeOben, flaggeBreite, flaggeHoehe);
     setze(imgSpielAus_, l.ausFlaggeLinks, l.ausFlaggeOben, flaggeBreite, flaggeHoehe);
     setze(txtHeimErg_, l.heimErgLinks, ergOben, l.heimErgBreite, ergHoehe);
@@ -109,17 +90,64 @@ void Spielspalte::zeigeSpiel(const Spiel& spiel, const QString& heim, const QStr
     benenne(imgSpielHeim_, heim);
     benenne(imgSpielAus_, aus);
     benenne(chkAuswerten_, QStringLiteral("%1 – %2 auswerten").arg(heim, aus));
+    benenne(this, QStringLiteral("%1 – %2").arg(heim, aus));
 }
 
 void Spielspalte::zeigeTendenz(const Tendenz& t, int spaltenBreite) {
     const TendenzBild bild = tendenzBild(t, spaltenBreite, tendenzOben);
     const std::array<int, 3> werte{t.eins, t.null, t.zwei};
     for (std::size_t k = 0; k < 3; ++k) {
-        lblTen_[k]->setText(QString::number(werte[k]));
-        setze(lblTen_[k], bild.labelLinks[k], tendenzOben, bild.labelBreite[k], tendenzHoehe);
+        const QString zahl = QString::number(werte[k]);
+        const QRect zaehler = twips::rechteck(bild.labelLinks[k], tendenzOben, bild.labelBreite[k], tendenzHoehe);
         // Bars grow upwards from the top of the counters.
-        setze(shpBalken_[k], bild.balkenLinks[k], bild.balkenOben[k], balkenBreite, bild.balkenHoehe[k]);
+        const QRect balken =
+            twips::rechteck(bild.balkenLinks[k], bild.balkenOben[k], balkenBreite, bild.balkenHoehe[k]);
+        if (zahl == zahlen_[k] && zaehler == zaehler_[k] && balken == balken_[k]) continue;
+        update(zaehler_[k].united(balken_[k]));
+        zahlen_[k] = zahl;
+        zaehler_[k] = zaehler;
+        balken_[k] = balken;
+        erneuere(0, static_cast<int>(k));
+        update(balken);
     }
+}
+
+Zelle Spielspalte::zelle(int, int spalte) const {
+    static const QString tipps[3] = {QStringLiteral(" Anzahl getippter Siege der erstgenannten Mannschaft "),
+                                     QStringLiteral(" Anzahl getippter Unentschieden "),
+                                     QStringLiteral(" Anzahl getippter Siege der letztgenannten Mannschaft ")};
+    const auto k = static_cast<std::size_t>(spalte);
+    Zelle z;
+    z.rechteck = zaehler_.at(k);
+    z.text = zahlen_[k];
+    z.grund = fenster_;
+    z.schrift = fensterText_;
+    z.tipp = tipps[k];
+    return z;
+}
+
+QString Spielspalte::spaltenName(int spalte) const {
+    static const QString namen[3] = {QStringLiteral("Siege der erstgenannten Mannschaft"),
+                                     QStringLiteral("Unentschieden"),
+                                     QStringLiteral("Siege der letztgenannten Mannschaft")};
+    return spalte >= 0 && spalte < 3 ? namen[spalte] : QString();
+}
+
+QString Spielspalte::zeilenName(int) const { return QStringLiteral("Tendenz"); }
+
+// The outline as a plain one-pixel box; below the flags and fields like the rest of the column.
+void Spielspalte::maleDarunter(QPainter& maler) const {
+    if (rahmen_.isEmpty()) return;
+    const QRect& r = rahmen_;
+    maler.fillRect(QRect(r.left(), r.top(), r.width(), 1), Qt::black);
+    maler.fillRect(QRect(r.left(), r.bottom(), r.width(), 1), Qt::black);
+    maler.fillRect(QRect(r.left(), r.top(), 1, r.height()), Qt::black);
+    maler.fillRect(QRect(r.right(), r.top(), 1, r.height()), Qt::black);
+}
+
+void Spielspalte::maleDarueber(QPainter& maler) const {
+    for (const QRect& b : balken_)
+        if (!b.isEmpty()) maler.fillRect(b, farben::dunkelrot);
 }
 
 void Spielspalte::flaggenNachVorn(bool heim) { (heim ? imgSpielHeim_ : imgSpielAus_)->raise(); }
@@ -130,7 +158,7 @@ bool Spielspalte::eventFilter(QObject* o, QEvent* e) {
         emit infoGeklickt();
         return true;
     }
-    return QFrame::eventFilter(o, e);
+    return GemalteTabelle::eventFilter(o, e);
 }
 
 }  // namespace ovi

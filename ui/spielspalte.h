@@ -1,13 +1,14 @@
-// One match column of the grid: the two flags, the result and its tick, the info icon and the tendency counters,
-// on a green frame with an outline. The column shows a match; what the match means is the grid's matter.
+// One match column of the grid: the two flags, the result and its tick, the info icon, and painted on the green
+// column itself its outline and the tendency counters with their bars. The counters read as an accessible table of one
+// row. The column shows a match; what the match means is the grid's matter.
 #pragma once
 
-#include <QFrame>
 #include <QString>
 #include <array>
 
 #include "core/spielstand.h"
 #include "core/tendenz.h"
+#include "ui/gemaltetabelle.h"
 #include "ui/masse.h"
 #include "ui/ziffernzelle.h"
 
@@ -21,7 +22,7 @@ class Bilder;
 // The four kinds of entry field of the grid, handed to each cell as its mark.
 enum class Feldart { heimErg, ausErg, heimTipp, ausTipp };
 
-class Spielspalte : public QFrame {
+class Spielspalte : public GemalteTabelle {
     Q_OBJECT
 
   public:
@@ -40,25 +41,37 @@ class Spielspalte : public QFrame {
     ZiffernZelle* heimErg() const { return txtHeimErg_; }
     ZiffernZelle* ausErg() const { return txtAusErg_; }
     QCheckBox* haekchen() const { return chkAuswerten_; }
+    // The bar above counter k (home wins, draws, away wins); empty before the first count.
+    QRect balken(int k) const { return balken_.at(static_cast<std::size_t>(k)); }
+
+    // The counters: one row, three columns.
+    int zeilen() const override { return 1; }
+    int spalten() const override { return 3; }
+    Zelle zelle(int zeile, int spalte) const override;
+    QString spaltenName(int spalte) const override;
+    QString zeilenName(int zeile) const override;
 
   signals:
     void infoGeklickt();
 
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;
+    void maleDarunter(QPainter& maler) const override;
+    void maleDarueber(QPainter& maler) const override;
 
   private:
     const Bilder& bilder_;
     int slot_;
-    QFrame* shpRahmen_ = nullptr;
+    QColor fenster_, fensterText_;  // the counters keep the colours of the window, not the column's green
+    QRect rahmen_;                  // the outline
     QLabel* imgSpielHeim_ = nullptr;
     QLabel* imgSpielAus_ = nullptr;
     ZiffernZelle* txtHeimErg_ = nullptr;
     ZiffernZelle* txtAusErg_ = nullptr;
     QCheckBox* chkAuswerten_ = nullptr;
     QLabel* imgInfo_ = nullptr;
-    std::array<QLabel*, 3> lblTen_{};     // home wins, draws, away wins
-    std::array<QFrame*, 3> shpBalken_{};  // the bars above them
+    std::array<QString, 3> zahlen_{};
+    std::array<QRect, 3> zaehler_{}, balken_{};
 };
 
 }  // namespace ovi

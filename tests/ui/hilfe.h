@@ -15,6 +15,7 @@
 #include "ui/dienste.h"
 #include "ui/frmhaupt.h"
 #include "ui/gemaltetabelle.h"
+#include "ui/spielspalte.h"
 #include "ui/tabellenzeilen.h"
 #include "ui/teilnehmerspalte.h"
 #include "ui/weiterfrage.h"
@@ -107,9 +108,10 @@ inline QAccessibleInterface* zugang(const QWidget* w) {
 }
 inline QString inhalt(const QWidget* f) { return zugang(f)->text(QAccessible::Value); }
 
-// The participant rows and the ranking rows are painted, each by one widget; the layout's names of their labels
-// still say which cell is meant ("lblSpieler_3": the name of slot 3, "lblTab2er_0": goal difference points in the
-// first ranking row). Read through the parts' own interface, so hidden rows can be asked as well.
+// The participant rows, the ranking rows and the tendency counters of a match column are painted, each by one
+// widget; the layout's names of their labels still say which cell is meant ("lblSpieler_3": the name of slot 3,
+// "lblTab2er_0": goal difference points in the first ranking row, "lblTenNull_2": the draws counted in column 2).
+// Read through the parts' own interface, so hidden rows can be asked as well.
 struct Gemalt {
     GemalteTabelle* tabelle;
     Zelle zelle;
@@ -119,6 +121,7 @@ inline std::optional<Gemalt> gemalt(const QObject* w, const QString& name) {
     static const QStringList rangliste{"lblPlatz",           "lblTabSpieler",  "lblTabPunkteGesamt",
                                        "lblTabPunkteGruppe", "lblTabPunkteKO", "lblBonus",
                                        "lblTab3er",          "lblTab2er",      "lblTab1er"};
+    static const QStringList tendenz{"lblTenEins", "lblTenNull", "lblTenZwei"};
     const qsizetype strich = name.lastIndexOf(u'_');
     const int i = name.mid(strich + 1).toInt();
     if (const auto k = teilnehmer.indexOf(name.left(strich)); k >= 0) {
@@ -128,6 +131,10 @@ inline std::optional<Gemalt> gemalt(const QObject* w, const QString& name) {
     if (const auto k = rangliste.indexOf(name.left(strich)); k >= 0 && i < 25) {
         auto* t = w->findChild<Tabellenzeilen*>();
         return Gemalt{t, t->zelle(i, int(k))};
+    }
+    if (const auto k = tendenz.indexOf(name.left(strich)); k >= 0) {
+        auto* t = w->findChild<Spielspalte*>(QStringLiteral("fraSpiel_%1").arg(i));
+        return Gemalt{t, t->zelle(0, int(k))};
     }
     return std::nullopt;
 }

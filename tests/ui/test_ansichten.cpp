@@ -70,11 +70,12 @@ class TestAnsichten : public QObject {
             klick(&f.w, QStringLiteral("cmdTendenz"));
             const int links[3] = {0, 290, 565}, groesste = std::max({1, zahlen[0], zahlen[1], zahlen[2]});
             QStringList ist, soll;
+            auto* spalte = finde<Spielspalte>(&f.w, QStringLiteral("fraSpiel_1"));
             for (int k = 0; k < 3; ++k) {
-                auto* l = finde<QLabel>(&f.w, QStringList{"lblTenEins", "lblTenNull", "lblTenZwei"}[k] + "_1");
-                auto* b = finde(&f.w, QStringList{"shpEins", "shpNull", "shpZwei"}[k] + "_1");
-                ist << zeile(l->text(), l->x(), l->width(), l->y(), b->width(), b->height(), b->y() + b->height(),
-                             std::abs((b->x() + b->width() / 2) - (l->x() + l->width() / 2)) <= 1);
+                const Zelle l = spalte->zelle(0, k);
+                const QRect b = spalte->balken(k), r = l.rechteck;
+                ist << zeile(l.text, r.x(), r.width(), r.y(), b.width(), b.height(), b.y() + b.height(),
+                             std::abs((b.x() + b.width() / 2) - (r.x() + r.width() / 2)) <= 1);
                 soll << zeile(zahlen[k], px(links[k]), px(links[k] + 305) - px(links[k]), px(9600), 12,
                               px(9600) - px(9600 - 400 * zahlen[k] / groesste), px(9600), 1);
             }
