@@ -31,7 +31,7 @@ namespace {
 
 // Participants who play along stand without gaps in slot order, and the ranking shows as many rows.
 void staple(Spielraster& raster, Tabellenbereich& tabelle, const Spielstand& s) {
-    raster.teilnehmer().staple(s);
+    raster.staple(s);
     tabelle.zeigeZeilen(raster.teilnehmer().zeilen());
 }
 

@@ -82,7 +82,7 @@ Rueckgaengig::Rueckgaengig(frmHaupt& fenster, Spielraster& raster, Tabellenberei
     bearbeiten->insertAction(erstes, vor);
     bearbeiten->insertSeparator(erstes)->setObjectName(QStringLiteral("menStrich_Verlauf"));
     auto* vorrang = new Kuerzelvorrang(this, zurueck->shortcuts() + vor->shortcuts());
-    for (ZiffernZelle* feld : raster_.felder()) feld->installEventFilter(vorrang);
+    raster_.setzeFeldFilter(vorrang);
 
     connect(&datei_, &Dateibefehle::gespeichert, this, [this] { alsGespeichert(); });
     stand_ = nimmStand();

@@ -74,31 +74,80 @@ Spielraster::Spielraster(QWidget* eltern, Spielstand& s, const Bilder& bilder) :
         connect(spalte->haekchen(), &QCheckBox::clicked, this, &Spielraster::haekchenGeklickt);
         connect(spalte, &Spielspalte::infoGeklickt, this, [this, sl] { emit infoGeklickt(sl); });
     }
-    // The rows after the columns: they lie above them.
+    // The rows after the columns: they lie above them. Their tip fields are made once a row is first shown.
     teilnehmer_ = new Teilnehmerspalte(this);
-    for (int pl = 0; pl < katalog::anzahlSpieler; ++pl) baueZeile(pl);
 }
 
-void Spielraster::baueZeile(int p) {
+void Spielraster::staple(const Spielstand& s) {
+    // Made while the row is still hidden, its fields show with it at no extra cost.
+    for (int p = 0; p < katalog::anzahlSpieler; ++p)
+        if (s.spieler[p].spieltMit) macheZeile(p);
+    teilnehmer_->staple(s);
+}
+
+ZiffernZelle* Spielraster::tippFeld(int i, bool heim) {
+    macheZeile(i / 8);
+    return (heim ? txtHeimTipp_ : txtAusTipp_).at(static_cast<std::size_t>(i));
+}
+
+// The 16 tip fields of a participant's row, showing what the grid held for them so far.
+void Spielraster::macheZeile(int p) {
+    auto& block = tippBlock_.at(static_cast<std::size_t>(p));
+    if (block[0]) return;
     QWidget* zeile = teilnehmer_->zeile(p);
-    auto& block = tippBlock_[static_cast<std::size_t>(p)];
     for (std::size_t k = 0; k < 2; ++k) {
         block[k] = new QWidget(zeile);
         block[k]->setObjectName(QStringLiteral("tippBlock_%1_%2").arg(p).arg(k));
     }
-    // Tips take their bold font from the participant's row.
-    const auto feld = [this](QWidget* eltern, const char* name, Feldart art, int i) {
+    // Tips take their bold font from the participant's row. In the keyboard order they follow the row above.
+    QWidget* vorige = spalten_.back()->haekchen();
+    for (int q = p - 1; q >= 0; --q)
+        if (tippBlock_[static_cast<std::size_t>(q)][0]) {
+            vorige = txtAusTipp_[static_cast<std::size_t>(8 * q + 7)];
+            break;
+        }
+    const auto feld = [&](QWidget* eltern, const char* name, Feldart art, int i, Integer wert, const QColor& farbe) {
         auto* f = new ZiffernZelle(eltern, *this, static_cast<int>(art), i);
         f->setObjectName(mitIndex(name, i));
         f->setzeRuhefarben(Qt::white, farben::dunkelgrau);
+        f->setzeWert(wert);
+        f->setzeFarben(farbe, farben::dunkelgrau);
+        if (feldFilter_) f->installEventFilter(feldFilter_);
+        QWidget::setTabOrder(vorige, f);
+        vorige = f;
         return f;
     };
     for (int sl = 0; sl < 8; ++sl) {
-        const int i = 8 * p + sl;
+        const auto i = static_cast<std::size_t>(8 * p + sl);
         QWidget* eltern = sl < 4 ? zeile : block[static_cast<std::size_t>((sl - 4) / 2)];
-        txtHeimTipp_[static_cast<std::size_t>(i)] = feld(eltern, "txtHeimTipp", Feldart::heimTipp, i);
-        txtAusTipp_[static_cast<std::size_t>(i)] = feld(eltern, "txtAusTipp", Feldart::ausTipp, i);
+        const Vorrat& v = vorrat_[i];
+        txtHeimTipp_[i] = feld(eltern, "txtHeimTipp", Feldart::heimTipp, int(i), v.heim, v.farbe);
+        txtAusTipp_[i] = feld(eltern, "txtAusTipp", Feldart::ausTipp, int(i), v.aus, v.farbe);
     }
+    ordneZeileAn(p);
+}
+
+// Where a row's tip fields stand in the layout in place; slots 4..7 sit in two blocks per row, so a view change shows
+// or hides two widgets, not sixteen.
+void Spielraster::ordneZeileAn(int p) {
+    const Spalten& l = schmal_ ? masse::schmal : masse::breit;
+    for (std::size_t k = 0; k < 2; ++k) {
+        const int erster = 4 + 2 * static_cast<int>(k);
+        QWidget* block = tippBlock_[static_cast<std::size_t>(p)][k];
+        setze(block, l.tippLinks + erster * l.tippAbstand, 0, l.tippAbstand + ausVersatz + feldGroesse, feldGroesse);
+        block->setVisible(zeileAktiv_[static_cast<std::size_t>(erster)]);
+    }
+    for (int sl = 0; sl < 8; ++sl) {
+        const auto i = static_cast<std::size_t>(8 * p + sl);
+        const int links = sl < 4 ? l.tippLinks + sl * l.tippAbstand : (sl % 2) * l.tippAbstand;
+        setze(txtHeimTipp_[i], links, 0, feldGroesse, feldGroesse);
+        setze(txtAusTipp_[i], links + ausVersatz, 0, feldGroesse, feldGroesse);
+    }
+}
+
+void Spielraster::setzeFeldFilter(QObject* filter) {
+    feldFilter_ = filter;
+    for (ZiffernZelle* f : felder()) f->installEventFilter(filter);
 }
 
 void Spielraster::setzeAnsicht(int v) {
@@ -130,22 +179,8 @@ void Spielraster::ordneAn(int v) {
         tmrWechsel_->stop();
 
     teilnehmer_->ordneAn(l.gruppeLinks, l.gesamtLinks);
-    for (int p = 0; p < katalog::anzahlSpieler; ++p) {
-        // Slots 4..7 sit in two blocks per row, so a view change shows or hides two widgets, not sixteen.
-        for (std::size_t k = 0; k < 2; ++k) {
-            const int erster = 4 + 2 * static_cast<int>(k);
-            QWidget* block = tippBlock_[static_cast<std::size_t>(p)][k];
-            setze(block, l.tippLinks + erster * l.tippAbstand, 0, l.tippAbstand + ausVersatz + feldGroesse,
-                  feldGroesse);
-            block->setVisible(zeileAktiv_[static_cast<std::size_t>(erster)]);
-        }
-        for (int sl = 0; sl < 8; ++sl) {
-            const auto i = static_cast<std::size_t>(8 * p + sl);
-            const int links = sl < 4 ? l.tippLinks + sl * l.tippAbstand : (sl % 2) * l.tippAbstand;
-            setze(txtHeimTipp_[i], links, 0, feldGroesse, feldGroesse);
-            setze(txtAusTipp_[i], links + ausVersatz, 0, feldGroesse, feldGroesse);
-        }
-    }
+    for (int p = 0; p < katalog::anzahlSpieler; ++p)
+        if (tippBlock_[static_cast<std::size_t>(p)][0]) ordneZeileAn(p);
     for (std::size_t sl = 0; sl < 8; ++sl) {
         spalten_[sl]->ordneAn(l);
         spalten_[sl]->setVisible(zeileAktiv_[sl]);
@@ -180,10 +215,7 @@ void Spielraster::setzeReihenfolge(QWidget* danach) {
         weiter(spalte->ausErg());
         weiter(spalte->haekchen());
     }
-    for (std::size_t i = 0; i < txtHeimTipp_.size(); ++i) {
-        weiter(txtHeimTipp_[i]);
-        weiter(txtAusTipp_[i]);
-    }
+    // The tips come in between as their rows are made (macheZeile).
     weiter(cmdAuswerten_);
     weiter(cmdZufall_);
     weiter(cmdTendenz_);

@@ -46,11 +46,17 @@ class Spielraster : public QGroupBox, private ZiffernZelle::Halter {
     void uebernimmVorher();
 
     Teilnehmerspalte& teilnehmer() const { return *teilnehmer_; }
+    // Names and rows of the participants who play along; a row's tip fields are made when it is first shown.
+    void staple(const Spielstand& s);
+    // Tip field i (8 * participant + slot), home or away; its row's fields are made if they are not yet.
+    ZiffernZelle* tippFeld(int i, bool heim);
+    // Every entry field gets this filter, also those made later.
+    void setzeFeldFilter(QObject* filter);
     // The focus into the phase list, where the window starts.
     void fokussiereListe();
     // The caption "Spiele" and the list's width, the first texts measured: called once the window stands.
     void beschrifte();
-    // Every entry field, results and tips.
+    // Every entry field made so far, results and tips.
     QList<ZiffernZelle*> felder() const;
     // Keyboard order: the list, each match's results and tick, each participant's tips, the buttons, then `danach`.
     void setzeReihenfolge(QWidget* danach);
@@ -66,7 +72,14 @@ class Spielraster : public QGroupBox, private ZiffernZelle::Halter {
     void bearbeitet(bool tipp);
 
   private:
-    void baueZeile(int p);
+    // What a tip field shows while its row is not made: the values and colour it would hold.
+    struct Vorrat {
+        Integer heim = 0;
+        Integer aus = 0;
+        QColor farbe = Qt::white;
+    };
+    void macheZeile(int p);
+    void ordneZeileAn(int p);
     void wechsleFlaggen();
     void zelleBeginnt(ZiffernZelle& z) override;
     void zelleGeaendert(ZiffernZelle& z) override;
@@ -90,8 +103,11 @@ class Spielraster : public QGroupBox, private ZiffernZelle::Halter {
     QTimer* tmrWechsel_ = nullptr;
     std::array<Spielspalte*, 8> spalten_{};
     Teilnehmerspalte* teilnehmer_ = nullptr;
-    std::array<std::array<QWidget*, 2>, katalog::anzahlSpieler> tippBlock_{};  // slots 4-5 and 6-7 of a row
+    // Per row the blocks of slots 4-5 and 6-7, and the tip fields; null while the row is not made.
+    std::array<std::array<QWidget*, 2>, katalog::anzahlSpieler> tippBlock_{};
     std::array<ZiffernZelle*, 200> txtHeimTipp_{}, txtAusTipp_{};
+    std::array<Vorrat, 200> vorrat_{};
+    QObject* feldFilter_ = nullptr;
 };
 
 }  // namespace ovi

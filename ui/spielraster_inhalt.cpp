@@ -30,6 +30,10 @@ void Spielraster::fuelleRaster() {
         for (int p = 0; p < katalog::anzahlSpieler; ++p) {
             const auto i = static_cast<std::size_t>(8 * p + sl);
             const QColor farbe = farben::aus(s_.modusFarbe[s_.auswertung[p].kategorie[m]]);
+            if (!txtHeimTipp_[i]) {
+                vorrat_[i] = {s_.tipps(p, m, 0), s_.tipps(p, m, 1), farbe};
+                continue;
+            }
             txtHeimTipp_[i]->setzeWert(s_.tipps(p, m, 0));
             txtAusTipp_[i]->setzeWert(s_.tipps(p, m, 1));
             txtHeimTipp_[i]->setzeFarben(farbe, farben::dunkelgrau);
@@ -55,8 +59,9 @@ void Spielraster::leseRaster() {
         spiel.auswerten = spalte.haekchen()->isChecked();
         for (int p = 0; p < katalog::anzahlSpieler; ++p) {
             const auto i = static_cast<std::size_t>(8 * p + sl);
-            s_.tipps(p, m, 0) = wert(txtHeimTipp_[i], Feldart::heimTipp);
-            s_.tipps(p, m, 1) = wert(txtAusTipp_[i], Feldart::ausTipp);
+            const bool gemacht = txtHeimTipp_[i] != nullptr;
+            s_.tipps(p, m, 0) = gemacht ? wert(txtHeimTipp_[i], Feldart::heimTipp) : vorrat_[i].heim;
+            s_.tipps(p, m, 1) = gemacht ? wert(txtAusTipp_[i], Feldart::ausTipp) : vorrat_[i].aus;
         }
     }
 }
@@ -73,8 +78,13 @@ void Spielraster::zeigeTendenz() {
 void Spielraster::wuerfle() {
     const Ausgesetzt ruhe(rasterAktiv_);
     for (std::size_t k = 0; k < txtHeimTipp_.size(); ++k) {
-        const int a = zufall_.tor();
-        const int b = zufall_.tor();
+        const auto a = static_cast<Integer>(zufall_.tor());
+        const auto b = static_cast<Integer>(zufall_.tor());
+        if (!txtHeimTipp_[k]) {
+            vorrat_[k].heim = a;
+            vorrat_[k].aus = b;
+            continue;
+        }
         txtHeimTipp_[k]->setzeWert(a);
         txtAusTipp_[k]->setzeWert(b);
     }

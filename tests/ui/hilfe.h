@@ -15,6 +15,7 @@
 #include "ui/dienste.h"
 #include "ui/frmhaupt.h"
 #include "ui/gemaltetabelle.h"
+#include "ui/spielraster.h"
 #include "ui/spielspalte.h"
 #include "ui/tabellenzeilen.h"
 #include "ui/teilnehmerspalte.h"
@@ -100,7 +101,21 @@ T* finde(const QObject* w, const char* art, int index) {
 }
 // An entry field of the grid, as any widget; what it shows and its colours are read the way a screen reader reads
 // them, so every test of the grid checks the accessible side too.
-inline QWidget* feld(const QObject* w, const char* art, int index) { return finde<ZiffernZelle>(w, art, index); }
+// A participant's tip fields are made when the row is first shown: asked through the grid, they are made on demand.
+inline QWidget* feld(const QObject* w, const char* art, int index) {
+    const QString a = QString::fromUtf8(art);
+    if (a == QLatin1String("txtHeimTipp") || a == QLatin1String("txtAusTipp"))
+        return finde<Spielraster>(w, QStringLiteral("fraSpiele"))->tippFeld(index, a == QLatin1String("txtHeimTipp"));
+    return finde<ZiffernZelle>(w, art, index);
+}
+// A widget by its name, tip fields included.
+inline QWidget* element(const QObject* w, const QString& name) {
+    const qsizetype strich = name.lastIndexOf(u'_');
+    const QString art = name.left(strich);
+    if (art == QLatin1String("txtHeimTipp") || art == QLatin1String("txtAusTipp"))
+        return feld(w, art.toUtf8().constData(), name.mid(strich + 1).toInt());
+    return finde(w, name);
+}
 inline QAccessibleInterface* zugang(const QWidget* w) {
     QAccessibleInterface* z = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w));
     if (!z) qFatal("keine Schnittstelle für %s", qPrintable(w->objectName()));

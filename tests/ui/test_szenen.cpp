@@ -129,7 +129,9 @@ struct Szene {
     QObject* suche(const QString& pfad) {
         QObject* x = &f->w;
         for (const QString& teil : pfad.split('/'))
-            x = x->findChild<QWidget*>(teil) ? x->findChild<QWidget*>(teil) : finde<QObject>(x, teil);
+            x = x == &f->w && teil.startsWith(QLatin1String("txt")) ? element(x, teil)
+                : x->findChild<QWidget*>(teil)                      ? x->findChild<QWidget*>(teil)
+                                                                    : finde<QObject>(x, teil);
         return x;
     }
     QWidget* widget(const QString& pfad) { return qobject_cast<QWidget*>(suche(pfad)); }
