@@ -1,13 +1,13 @@
 #include "ui/bearbeitenbefehle.h"
 
 #include "core/auswertung.h"
-#include "ui/frmhaupt.h"
+#include "ui/ablauf.h"
 #include "ui/tabellenbereich.h"
 
 namespace ovi {
 
-Bearbeitenbefehle::Bearbeitenbefehle(frmHaupt& fenster, Tabellenbereich& tabelle)
-    : QObject(&fenster), w_(fenster), tabelle_(tabelle) {}
+Bearbeitenbefehle::Bearbeitenbefehle(Ablauf& fenster, Tabellenbereich& tabelle)
+    : QObject(fenster.eltern()), w_(fenster), tabelle_(tabelle) {}
 
 void Bearbeitenbefehle::waehleRegel(int modus) {
     setzeEingebauteRegel(w_.spielstand(), modus);
@@ -25,7 +25,7 @@ void Bearbeitenbefehle::waehleSpiele(bool loeschen, const std::function<bool(int
 }
 
 void Bearbeitenbefehle::menNull_Click() {
-    if (w_.dienste().frage(&w_, QStringLiteral("Achtung!"),
+    if (w_.dienste().frage(w_.eltern(), QStringLiteral("Achtung!"),
                            QStringLiteral("Wollen Sie alle Tipps und Ergebnisse löschen?"),
                            Knoepfe::okAbbrechen) != Antwort::ok)
         return;

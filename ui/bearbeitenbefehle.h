@@ -6,14 +6,14 @@
 
 namespace ovi {
 
-class frmHaupt;
+class Ablauf;
 class Tabellenbereich;
 
 class Bearbeitenbefehle : public QObject {
     Q_OBJECT
 
   public:
-    Bearbeitenbefehle(frmHaupt& fenster, Tabellenbereich& tabelle);
+    Bearbeitenbefehle(Ablauf& fenster, Tabellenbereich& tabelle);
 
     // A built-in rule (3 "3-2-1-Regel", 2 "3-Punkte-Regel", 1 "2-Punkte-Regel"), named and evaluated at once.
     void waehleRegel(int modus);
@@ -23,7 +23,7 @@ class Bearbeitenbefehle : public QObject {
     void menNull_Click();
 
   private:
-    frmHaupt& w_;
+    Ablauf& w_;
     Tabellenbereich& tabelle_;
 };
 

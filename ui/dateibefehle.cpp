@@ -4,11 +4,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QUndoStack>
 
 #include "files/spielinfo.h"
 #include "files/tippimport.h"
-#include "ui/frmhaupt.h"
+#include "ui/ablauf.h"
 #include "ui/tabellenbereich.h"
 
 namespace ovi {
@@ -29,8 +28,8 @@ QString speicherVorschlag(const QString& importiert) {
 
 }  // namespace
 
-Dateibefehle::Dateibefehle(frmHaupt& fenster, Tabellenbereich& tabelle)
-    : QObject(&fenster), w_(fenster), tabelle_(tabelle) {}
+Dateibefehle::Dateibefehle(Ablauf& fenster, Tabellenbereich& tabelle)
+    : QObject(fenster.eltern()), w_(fenster), tabelle_(tabelle) {}
 
 void Dateibefehle::setzeDatei(const QString& pfad) {
     dateiName_ = pfad;
@@ -49,8 +48,8 @@ QString Dateibefehle::startOrdner() const {
 
 void Dateibefehle::menOeffnen_Click() {
     if (!darfVerwerfen()) return;
-    const QString pfad =
-        w_.dienste().oeffnen(&w_, {QStringLiteral("Wählen Sie den gespeicherten Spielstand!"), startOrdner(), {}});
+    const QString pfad = w_.dienste().oeffnen(
+        w_.eltern(), {QStringLiteral("Wählen Sie den gespeicherten Spielstand!"), startOrdner(), {}});
     if (pfad.isEmpty()) return;
     oeffneDatei(pfad);
 }
@@ -59,7 +58,7 @@ void Dateibefehle::oeffneDatei(const QString& pfad) {
     Spielstand& s = w_.spielstand();
     const Gelesen<Spieldatei> gelesen = ladeSpieldatei(pfad, s.nationen);
     if (!gelesen) {
-        w_.dienste().meldung(&w_, QStringLiteral("Öffnen"), aus(gelesen.fehler));
+        w_.dienste().meldung(w_.eltern(), QStringLiteral("Öffnen"), aus(gelesen.fehler));
         return;
     }
     uebernehme(s, *gelesen.daten);
@@ -75,12 +74,12 @@ bool Dateibefehle::menSpeichern_Click() {
     Spielstand& s = w_.spielstand();
     s.tippsAblage = s.tipps;
     QString pfad = w_.dienste().speichern(
-        &w_, {QStringLiteral("Geben Sie den Namen der Datei zum Speichern ein!"), startOrdner(), dateiName_});
+        w_.eltern(), {QStringLiteral("Geben Sie den Namen der Datei zum Speichern ein!"), startOrdner(), dateiName_});
     if (pfad.isEmpty()) return false;
     if (QFileInfo(pfad).suffix().isEmpty()) pfad += QStringLiteral(".gowet");
     if (QFileInfo::exists(pfad) &&
         w_.dienste().frage(
-            &w_, QStringLiteral("Speichern"),
+            w_.eltern(), QStringLiteral("Speichern"),
             QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QFileInfo(pfad).fileName()),
             Knoepfe::jaNein) != Antwort::ja)
         return false;
@@ -88,7 +87,7 @@ bool Dateibefehle::menSpeichern_Click() {
     const std::string fehler = speichereSpieldatei(pfad, bild);
     if (!fehler.empty()) {
         // The text names the file and the cause in one sentence.
-        w_.dienste().meldung(&w_, QStringLiteral("Speichern"), aus(fehler));
+        w_.dienste().meldung(w_.eltern(), QStringLiteral("Speichern"), aus(fehler));
         return false;
     }
     setzeDatei(pfad);
@@ -98,11 +97,11 @@ bool Dateibefehle::menSpeichern_Click() {
 
 void Dateibefehle::menTipps_Click() {
     const QStringList pfade = w_.dienste().oeffnenMehrere(
-        &w_, {QStringLiteral("Wählen Sie die zu importierende(n) Datei(en)"), startOrdner(), {}});
+        w_.eltern(), {QStringLiteral("Wählen Sie die zu importierende(n) Datei(en)"), startOrdner(), {}});
     if (pfade.isEmpty()) return;
     const std::string fehler = importiereTipps(w_.spielstand(), pfade);
     if (!fehler.empty()) {
-        w_.dienste().meldung(&w_, QStringLiteral("Tipps importieren"), aus(fehler));
+        w_.dienste().meldung(w_.eltern(), QStringLiteral("Tipps importieren"), aus(fehler));
         return;
     }
     // The files bring their participants and rule along: show them, but score nothing yet.
@@ -113,11 +112,11 @@ void Dateibefehle::menTipps_Click() {
 void Dateibefehle::menSpiele_Click() {
     if (!darfVerwerfen()) return;
     const QString pfad = w_.dienste().oeffnen(
-        &w_, {QStringLiteral("Wählen Sie die zu importierenden Spiel-Informationen!"), startOrdner(), {}});
+        w_.eltern(), {QStringLiteral("Wählen Sie die zu importierenden Spiel-Informationen!"), startOrdner(), {}});
     if (pfad.isEmpty()) return;
     const Gelesen<SpielInfo> gelesen = ladeSpielInfo(pfad);
     if (!gelesen) {
-        w_.dienste().meldung(&w_, QStringLiteral("Spiel-Informationen"), aus(gelesen.fehler));
+        w_.dienste().meldung(w_.eltern(), QStringLiteral("Spiel-Informationen"), aus(gelesen.fehler));
         return;
     }
     const int v = gelesen.daten->ansicht;
@@ -129,15 +128,10 @@ void Dateibefehle::menSpiele_Click() {
     w_.zeigeAnsicht(v);
 }
 
-bool Dateibefehle::ungespeichert() {
-    w_.leseRaster();
-    return !w_.verlauf()->isClean();
-}
-
 // Asked before the game in hand is given up: on quitting, opening another game, importing match information.
 bool Dateibefehle::darfVerwerfen() {
-    if (!ungespeichert()) return true;
-    switch (w_.dienste().frage(&w_, QStringLiteral("ovi kuvela"),
+    if (!w_.ungespeichert()) return true;
+    switch (w_.dienste().frage(w_.eltern(), QStringLiteral("ovi kuvela"),
                                QStringLiteral("Sollen die Änderungen gespeichert werden?"), Knoepfe::jaNeinAbbrechen)) {
         case Antwort::ja:
             return menSpeichern_Click();
@@ -148,6 +142,6 @@ bool Dateibefehle::darfVerwerfen() {
     }
 }
 
-void Dateibefehle::menBeenden_Click() { w_.close(); }
+void Dateibefehle::menBeenden_Click() { w_.eltern()->close(); }
 
 }  // namespace ovi

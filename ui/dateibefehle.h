@@ -7,14 +7,14 @@
 
 namespace ovi {
 
-class frmHaupt;
+class Ablauf;
 class Tabellenbereich;
 
 class Dateibefehle : public QObject {
     Q_OBJECT
 
   public:
-    Dateibefehle(frmHaupt& fenster, Tabellenbereich& tabelle);
+    Dateibefehle(Ablauf& fenster, Tabellenbereich& tabelle);
 
     // Where a save goes; empty until a game was saved, opened or match information imported.
     QString dateiName() const { return dateiName_; }
@@ -31,8 +31,6 @@ class Dateibefehle : public QObject {
     void menTipps_Click();
     void menSpiele_Click();
     void menBeenden_Click();
-    // True when the game differs from what was last saved or opened (takes the grid over first).
-    bool ungespeichert();
     // Asked before the game in hand is given up: on quitting, opening another game, importing match information.
     bool darfVerwerfen();
 
@@ -41,7 +39,7 @@ class Dateibefehle : public QObject {
     void gespeichert();
 
   private:
-    frmHaupt& w_;
+    Ablauf& w_;
     Tabellenbereich& tabelle_;
     QString dateiName_;
 };

@@ -6,15 +6,15 @@
 
 #include "ausgabe/tabellenhtml.h"
 #include "files/speichern.h"
+#include "ui/ablauf.h"
 #include "ui/dateibefehle.h"
-#include "ui/frmhaupt.h"
 #include "ui/tabellenbereich.h"
 #include "ui/tabellendruck.h"
 
 namespace ovi {
 
-Druckbefehle::Druckbefehle(frmHaupt& fenster, const Dateibefehle& datei, const Tabellenbereich& tabelle)
-    : QObject(&fenster), w_(fenster), datei_(datei), tabelle_(tabelle) {}
+Druckbefehle::Druckbefehle(Ablauf& fenster, const Dateibefehle& datei, const Tabellenbereich& tabelle)
+    : QObject(fenster.eltern()), w_(fenster), datei_(datei), tabelle_(tabelle) {}
 
 void Druckbefehle::menAlsPDF_Click() {
     exportiere(QStringLiteral("PDF"), QStringLiteral("pdf"), QStringLiteral("PDF-Dateien (*.pdf)"),
@@ -29,7 +29,7 @@ void Druckbefehle::menAlsHTML_Click() {
 std::optional<Tabellendokument> Druckbefehle::tabellendokument(const QString& titel) {
     w_.leseRaster();
     const auto gewaehlt = w_.dienste().ankreuzen(
-        &w_, titel,
+        w_.eltern(), titel,
         {QStringLiteral("Tabelle"), QStringLiteral("Tippübersicht"), QStringLiteral("Berichte aller Teilnehmer")},
         {dokumentWahl_.tabelle, dokumentWahl_.uebersicht, dokumentWahl_.berichte});
     if (!gewaehlt) return std::nullopt;
@@ -43,7 +43,7 @@ std::optional<Tabellendokument> Druckbefehle::tabellendokument(const QString& ti
 void Druckbefehle::menDrucken_Click() {
     const auto d = tabellendokument(QStringLiteral("Drucken"));
     if (!d) return;
-    w_.dienste().drucken(&w_, [d = *d](QPrinter* drucker) { maleTabellendokument(d, *drucker); });
+    w_.dienste().drucken(w_.eltern(), [d = *d](QPrinter* drucker) { maleTabellendokument(d, *drucker); });
 }
 
 void Druckbefehle::exportiere(const QString& art, const QString& endung, const QString& filter,
@@ -53,18 +53,19 @@ void Druckbefehle::exportiere(const QString& art, const QString& endung, const Q
     if (!d) return;
     const QString dateiName = datei_.dateiName();
     const QString name = dateiName.isEmpty() ? QStringLiteral("tabelle") : QFileInfo(dateiName).completeBaseName();
-    QString pfad = w_.dienste().speichern(&w_, {titel, datei_.startOrdner(), name + '.' + endung, filter, endung});
+    QString pfad =
+        w_.dienste().speichern(w_.eltern(), {titel, datei_.startOrdner(), name + '.' + endung, filter, endung});
     if (pfad.isEmpty()) return;
     if (QFileInfo(pfad).suffix().isEmpty()) pfad += '.' + endung;
     if (QFileInfo::exists(pfad) &&
         w_.dienste().frage(
-            &w_, titel,
+            w_.eltern(), titel,
             QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QFileInfo(pfad).fileName()),
             Knoepfe::jaNein) != Antwort::ja)
         return;
     // The same safe writer as for games: the file is whole or not there.
     const std::string fehler = speichereBytes(pfad, erzeuge(*d));
-    if (!fehler.empty()) w_.dienste().meldung(&w_, titel, QString::fromStdString(fehler));
+    if (!fehler.empty()) w_.dienste().meldung(w_.eltern(), titel, QString::fromStdString(fehler));
 }
 
 }  // namespace ovi

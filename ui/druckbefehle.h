@@ -11,7 +11,7 @@
 
 namespace ovi {
 
-class frmHaupt;
+class Ablauf;
 class Dateibefehle;
 class Tabellenbereich;
 
@@ -19,7 +19,7 @@ class Druckbefehle : public QObject {
     Q_OBJECT
 
   public:
-    Druckbefehle(frmHaupt& fenster, const Dateibefehle& datei, const Tabellenbereich& tabelle);
+    Druckbefehle(Ablauf& fenster, const Dateibefehle& datei, const Tabellenbereich& tabelle);
 
     void menDrucken_Click();
     void menAlsPDF_Click();
@@ -31,7 +31,7 @@ class Druckbefehle : public QObject {
     void exportiere(const QString& art, const QString& endung, const QString& filter,
                     const std::function<std::string(const Tabellendokument&)>& erzeuge);
 
-    frmHaupt& w_;
+    Ablauf& w_;
     const Dateibefehle& datei_;
     const Tabellenbereich& tabelle_;
     Dokumentwahl dokumentWahl_;

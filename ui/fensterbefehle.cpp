@@ -1,17 +1,17 @@
 #include "ui/fensterbefehle.h"
 
+#include "ui/ablauf.h"
 #include "ui/dialoge/frmaendern.h"
 #include "ui/dialoge/frminfo.h"
 #include "ui/dialoge/frmregel.h"
 #include "ui/dialoge/frmspielinfo.h"
 #include "ui/dialoge/frmweltmeister.h"
 #include "ui/dialoge/frmwmauswerten.h"
-#include "ui/frmhaupt.h"
 #include "ui/frmverlauf.h"
 
 namespace ovi {
 
-Fensterbefehle::Fensterbefehle(frmHaupt& fenster) : QObject(&fenster), w_(fenster) {}
+Fensterbefehle::Fensterbefehle(Ablauf& fenster) : QObject(fenster.eltern()), w_(fenster) {}
 
 void Fensterbefehle::menEigeneRegel_Click() {
     (new frmRegel(
@@ -20,7 +20,7 @@ void Fensterbefehle::menEigeneRegel_Click() {
              w_.starteAuswertung();
              w_.sicher([this] { w_.nimmAuf(QStringLiteral("Eigene Regel")); });
          },
-         &w_))
+         w_.eltern()))
         ->show();
 }
 
@@ -31,15 +31,15 @@ void Fensterbefehle::menAendern_Click() {
              w_.starteEinblenden();
              w_.sicher([this] { w_.nimmAuf(QStringLiteral("Spielerdaten")); });
          },
-         &w_))
+         w_.eltern()))
         ->show();
 }
 
-void Fensterbefehle::menInfo_Click() { (new frmInfo(w_.spielstand(), &w_))->show(); }
+void Fensterbefehle::menInfo_Click() { (new frmInfo(w_.spielstand(), w_.eltern()))->show(); }
 
 void Fensterbefehle::imgInfo_Click(int slot) {
     // Kept once made: losing activation only hides it.
-    if (!spielInfo_) spielInfo_ = new frmSpielInfo(&w_);
+    if (!spielInfo_) spielInfo_ = new frmSpielInfo(w_.eltern());
     spielInfo_->show();
     spielInfo_->raise();
     spielInfo_->activateWindow();
@@ -47,7 +47,7 @@ void Fensterbefehle::imgInfo_Click(int slot) {
 }
 
 void Fensterbefehle::zeigeBonusSieger() {
-    auto* liste = new frmWMAuswerten(w_.spielstand(), &w_);
+    auto* liste = new frmWMAuswerten(w_.spielstand(), w_.eltern());
     for (int p = 0; p < katalog::anzahlSpieler; ++p) liste->setWinner(p, w_.spielstand().sieger[p]);
     liste->show();
 }
@@ -59,21 +59,20 @@ void Fensterbefehle::frageWeltmeister() {
              w_.setWeltmeister(team);
              w_.sicher([this] { w_.nimmAuf(QStringLiteral("Weltmeister")); });
          },
-         &w_))
+         w_.eltern()))
         ->show();
 }
 
 void Fensterbefehle::menVerlauf_Click() {
-    if (!verlauf_) {
-        verlauf_ = new frmVerlauf(&w_);
-        connect(&w_, &frmHaupt::ausgewertet, verlauf_, [this] {
-            if (verlauf_->isVisible()) w_.sicher([this] { verlauf_->zeige(w_.spielstand()); });
-        });
-    }
+    if (!verlauf_) verlauf_ = new frmVerlauf(w_.eltern());
     verlauf_->zeige(w_.spielstand());
     verlauf_->show();
     verlauf_->raise();
     verlauf_->activateWindow();
+}
+
+void Fensterbefehle::folgeAuswertung() {
+    if (verlauf_ && verlauf_->isVisible()) w_.sicher([this] { verlauf_->zeige(w_.spielstand()); });
 }
 
 }  // namespace ovi

@@ -5,7 +5,7 @@
 
 namespace ovi {
 
-class frmHaupt;
+class Ablauf;
 class frmSpielInfo;
 class frmVerlauf;
 
@@ -13,7 +13,7 @@ class Fensterbefehle : public QObject {
     Q_OBJECT
 
   public:
-    explicit Fensterbefehle(frmHaupt& fenster);
+    explicit Fensterbefehle(Ablauf& fenster);
 
     void menEigeneRegel_Click();
     void menAendern_Click();
@@ -22,12 +22,13 @@ class Fensterbefehle : public QObject {
     void imgInfo_Click(int slot);
     // "Ansicht > Verlauf": one window for the run, refreshed after every evaluation while it is shown.
     void menVerlauf_Click();
+    void folgeAuswertung();
     // After an evaluation with the bonus: the list of winners, or the question after a drawn final.
     void zeigeBonusSieger();
     void frageWeltmeister();
 
   private:
-    frmHaupt& w_;
+    Ablauf& w_;
     frmSpielInfo* spielInfo_ = nullptr;
     frmVerlauf* verlauf_ = nullptr;
 };

@@ -53,12 +53,13 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
     raster_ = new Spielraster(zentrum, s_, bilder_);
     tabelle_ = new Tabellenbereich(zentrum, bilder_);
 
-    datei_ = new Dateibefehle(*this, *tabelle_);
-    druck_ = new Druckbefehle(*this, *datei_, *tabelle_);
-    bearbeiten_ = new Bearbeitenbefehle(*this, *tabelle_);
-    fenster_ = new Fensterbefehle(*this);
-    turnier_ = new Turnierbefehle(*this);
-    menue_ = new Menue(*this, *menuBar(), {*datei_, *druck_, *bearbeiten_, *fenster_, *turnier_});
+    Ablauf& ablauf = *this;
+    datei_ = new Dateibefehle(ablauf, *tabelle_);
+    druck_ = new Druckbefehle(ablauf, *datei_, *tabelle_);
+    bearbeiten_ = new Bearbeitenbefehle(ablauf, *tabelle_);
+    fenster_ = new Fensterbefehle(ablauf);
+    turnier_ = new Turnierbefehle(ablauf);
+    menue_ = new Menue(ablauf, *menuBar(), {*datei_, *druck_, *bearbeiten_, *fenster_, *turnier_});
     raster_->setzeReihenfolge(tabelle_->sortierListe());
     verbinde();
 
@@ -68,8 +69,10 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
     zeigeTendenz();
     loescheAuswertung(s_);
     zeigeUngewertet();
-    rueckgaengig_ = new Rueckgaengig(*this, *raster_, *tabelle_, *menue_, *datei_);
+    rueckgaengig_ = new Rueckgaengig(ablauf, *raster_, *tabelle_, *menue_, *datei_);
     connect(rueckgaengig_, &Rueckgaengig::zurueckgestellt, this, &frmHaupt::ausgewertet);
+    // The race chart follows every evaluation and every step taken back while it is shown.
+    connect(this, &frmHaupt::ausgewertet, fenster_, &Fensterbefehle::folgeAuswertung);
     raster_->fokussiereListe();
     raster_->beschrifte();
     tabelle_->setTitle(QStringLiteral("Tabelle"));
@@ -246,7 +249,7 @@ void frmHaupt::oeffne(const QString& pfad) {
 }
 
 QUndoStack* frmHaupt::verlauf() const { return rueckgaengig_ ? rueckgaengig_->stapel() : nullptr; }
-bool frmHaupt::ungespeichert() { return datei_->ungespeichert(); }
+bool frmHaupt::ungespeichert() { return rueckgaengig_->ungespeichert(); }
 void frmHaupt::beginneVerlauf() { rueckgaengig_->beginne(); }
 Spieldatei frmHaupt::aktuellesBild() { return rueckgaengig_->aktuellesBild(); }
 

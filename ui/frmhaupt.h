@@ -8,14 +8,10 @@
 #pragma once
 
 #include <QMainWindow>
-#include <functional>
-#include <string>
 
 #include "core/bonus.h"
-#include "core/spielstand.h"
 #include "files/spieldatei.h"
-#include "ui/bilder.h"
-#include "ui/dienste.h"
+#include "ui/ablauf.h"
 
 class QUndoStack;
 
@@ -31,44 +27,31 @@ class Fensterbefehle;
 class Turnierbefehle;
 class Rueckgaengig;
 
-class frmHaupt : public QMainWindow {
+class frmHaupt : public QMainWindow, private Ablauf {
     Q_OBJECT
 
   public:
     explicit frmHaupt(Dienste dienste = {}, QWidget* eltern = nullptr);
     ~frmHaupt() override;
-    Spielstand& spielstand() { return s_; }
-    const Dienste& dienste() const { return dienste_; }
-    const Bilder& bilder() const { return bilder_; }
-    int ansicht() const;
+    Spielstand& spielstand() override { return s_; }
+    const Dienste& dienste() const override { return dienste_; }
+    int ansicht() const override;
     QString dateiName() const;
 
     // For the dialogs: participants or the own rule changed; the champion after a drawn final.
-    void starteEinblenden();
-    void starteAuswertung();
-    void setWeltmeister(const std::string& team);
+    void starteEinblenden() override;
+    void starteAuswertung() override;
+    void setWeltmeister(const std::string& team) override;
     // Lays out and fills a phase view; a view outside 0..10 is refused and the current one kept.
     bool zeigePhase(int v);
     void passeAnBildschirm(int hoehePx);  // small screens get the window maximised
     void oeffne(const QString& pfad);     // as "Öffnen" once its chooser has answered
     // The undo history, and what the recovery copy needs of it.
     QUndoStack* verlauf() const;
-    bool ungespeichert();
+    bool ungespeichert() override;
     void beginneVerlauf();
     Spieldatei aktuellesBild();
     void oeffneWiederhergestellt(const Spieldatei& d, const QString& dateiName);
-
-    // For the command groups: the steps of the data flow above.
-    void leseRaster();
-    void fuelleRaster();
-    void zeigeTendenz();
-    void werteAus();                       // "auswerten": write-back, evaluation, ranking, grid, bonus dialogs
-    void zeigeAnsicht(int v);              // a view picked by a command, nothing taken over
-    void zeigeUngewertet();                // rows, ranking and view as they stand (tips imported, undo)
-    void zeigeNeuesSpiel();                // a whole new game: view 0, evaluated as after the player editor
-    void zeigeRegel();                     // the rule in force named in the table and marked in the menu
-    void nimmAuf(const QString& schritt);  // an undo step, if the game changed since the last one
-    void sicher(const std::function<void()>& body);  // a fault abandons the handler with a message
 
   signals:
     void beendet();
@@ -78,6 +61,19 @@ class frmHaupt : public QMainWindow {
     void closeEvent(QCloseEvent* e) override;
 
   private:
+    // The steps of the data flow above, for the menu and the command groups (ui/ablauf.h).
+    const Bilder& bilder() const override { return bilder_; }
+    QWidget* eltern() override { return this; }
+    void leseRaster() override;
+    void fuelleRaster() override;
+    void zeigeTendenz() override;
+    void werteAus() override;
+    void zeigeAnsicht(int v) override;
+    void zeigeUngewertet() override;
+    void zeigeNeuesSpiel() override;
+    void zeigeRegel() override;
+    void nimmAuf(const QString& schritt) override;
+    void sicher(const std::function<void()>& body) override;
     void verbinde();
     void einblenden();
     void nachBewertung(Bonusausgang ausgang);

@@ -4,11 +4,11 @@
 #include <QMenuBar>
 #include <functional>
 
+#include "ui/ablauf.h"
 #include "ui/bearbeitenbefehle.h"
 #include "ui/dateibefehle.h"
 #include "ui/druckbefehle.h"
 #include "ui/fensterbefehle.h"
-#include "ui/frmhaupt.h"
 #include "ui/turnierbefehle.h"
 
 namespace ovi {
@@ -42,7 +42,7 @@ QAction* Menue::befehl(QMenu* m, const char* name, const char* titel, std::funct
     return a;
 }
 
-Menue::Menue(frmHaupt& fenster, QMenuBar& leiste, const Befehle& b) : QObject(&fenster), w_(fenster) {
+Menue::Menue(Ablauf& fenster, QMenuBar& leiste, const Befehle& b) : QObject(fenster.eltern()), w_(fenster) {
     auto bereich = [](int von, int bis) { return [von, bis](int m) { return m >= von && m <= bis; }; };
     auto waehle = [&b](bool loeschen, std::function<bool(int)> gewaehlt) {
         return [&bearbeiten = b.bearbeiten, loeschen, gewaehlt] { bearbeiten.waehleSpiele(loeschen, gewaehlt); };

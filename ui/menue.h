@@ -12,7 +12,7 @@ class QMenuBar;
 
 namespace ovi {
 
-class frmHaupt;
+class Ablauf;
 class Dateibefehle;
 class Druckbefehle;
 class Bearbeitenbefehle;
@@ -32,7 +32,7 @@ class Menue : public QObject {
         Turnierbefehle& turnier;
     };
 
-    Menue(frmHaupt& fenster, QMenuBar& leiste, const Befehle& befehle);
+    Menue(Ablauf& fenster, QMenuBar& leiste, const Befehle& befehle);
 
     // The check mark on the item of a rule (3, 2, 1 built in, 0 the own rule) and on no other; none for -1.
     void setzeRegelHaken(int modus);
@@ -44,7 +44,7 @@ class Menue : public QObject {
     QAction* befehl(QMenu* m, const char* name, const char* titel, std::function<void()> tun,
                     const char* schritt = nullptr);
 
-    frmHaupt& w_;
+    Ablauf& w_;
     QMenu* bearbeiten_ = nullptr;
     std::array<QAction*, 4> regeln_{};  // index = rule number: own rule, 2, 3, 3-2-1
     int regelHaken_ = -1;

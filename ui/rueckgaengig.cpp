@@ -6,8 +6,8 @@
 #include <QScopedValueRollback>
 #include <QUndoStack>
 
+#include "ui/ablauf.h"
 #include "ui/dateibefehle.h"
-#include "ui/frmhaupt.h"
 #include "ui/menue.h"
 #include "ui/spielraster.h"
 #include "ui/tabellenbereich.h"
@@ -47,9 +47,9 @@ bool gleichSichtbar(const Stand& a, const Stand& b) {
 
 }  // namespace
 
-Rueckgaengig::Rueckgaengig(frmHaupt& fenster, Spielraster& raster, Tabellenbereich& tabelle, Menue& menue,
+Rueckgaengig::Rueckgaengig(Ablauf& fenster, Spielraster& raster, Tabellenbereich& tabelle, Menue& menue,
                            Dateibefehle& datei)
-    : QObject(&fenster), w_(fenster), raster_(raster), tabelle_(tabelle), menue_(menue), datei_(datei) {
+    : QObject(fenster.eltern()), w_(fenster), raster_(raster), tabelle_(tabelle), menue_(menue), datei_(datei) {
     stapel_ = new QUndoStack(this);
     stapel_->setObjectName(QStringLiteral("verlauf"));
     stapel_->setUndoLimit(schritteMax);
@@ -139,6 +139,11 @@ void Rueckgaengig::nimmAuf(const QString& text) {
     auto* schritt = new Schritt(text, stand_, nachher, [this](const StandZeiger& st) { zeigeStand(st); });
     stand_ = std::move(nachher);
     stapel_->push(schritt);
+}
+
+bool Rueckgaengig::ungespeichert() {
+    w_.leseRaster();
+    return !stapel_->isClean();
 }
 
 void Rueckgaengig::merkeStand() {

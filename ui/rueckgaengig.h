@@ -54,7 +54,7 @@ class Schritt : public QUndoCommand {
     bool erstes_ = true;
 };
 
-class frmHaupt;
+class Ablauf;
 class Dateibefehle;
 class Menue;
 class Spielraster;
@@ -67,9 +67,11 @@ class Rueckgaengig : public QObject {
 
   public:
     // Puts "Rückgängig" and "Wiederholen" at the top of the menu's "&Bearbeiten".
-    Rueckgaengig(frmHaupt& fenster, Spielraster& raster, Tabellenbereich& tabelle, Menue& menue, Dateibefehle& datei);
+    Rueckgaengig(Ablauf& fenster, Spielraster& raster, Tabellenbereich& tabelle, Menue& menue, Dateibefehle& datei);
 
     QUndoStack* stapel() const { return stapel_; }
+    // True when the game differs from what was last saved or opened (takes the grid over first).
+    bool ungespeichert();
     // Records a step when the game changed since the last one.
     void nimmAuf(const QString& text);
     // Changes that are no step of their own (view, sorting, evaluation) become the base of the next one.
@@ -89,7 +91,7 @@ class Rueckgaengig : public QObject {
     // After a save or an open: the game as it stands is what the file holds.
     void alsGespeichert();
 
-    frmHaupt& w_;
+    Ablauf& w_;
     Spielraster& raster_;
     Tabellenbereich& tabelle_;
     Menue& menue_;

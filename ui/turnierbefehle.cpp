@@ -1,8 +1,8 @@
 #include "ui/turnierbefehle.h"
 
 #include "core/kobaum.h"
+#include "ui/ablauf.h"
 #include "ui/dialoge/frmgruppen.h"
-#include "ui/frmhaupt.h"
 
 namespace ovi {
 
@@ -12,7 +12,7 @@ QString aus(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-Turnierbefehle::Turnierbefehle(frmHaupt& fenster) : QObject(&fenster), w_(fenster) {}
+Turnierbefehle::Turnierbefehle(Ablauf& fenster) : QObject(fenster.eltern()), w_(fenster) {}
 
 void Turnierbefehle::menKOPaarungen_Click() {
     const QString titel = QStringLiteral("K.-o.-Paarungen aus Ergebnissen");
@@ -30,7 +30,7 @@ void Turnierbefehle::menKOPaarungen_Click() {
             fragen.push_back({QStringLiteral("%1: %2 – %3").arg(aus(s.phasen[abschnittVonSpiel(m) - 7]), heim, gast),
                               heim, gast, schonWeiter(vorschau, m)});
         }
-        const QList<int> antworten = w_.dienste().weiter(&w_, fragen);
+        const QList<int> antworten = w_.dienste().weiter(w_.eltern(), fragen);
         if (antworten.isEmpty()) return;  // cancelled: nothing changes
         for (std::size_t i = 0; i < offen.size(); ++i) {
             const int seite = antworten.value(static_cast<qsizetype>(i), -1);
@@ -41,16 +41,16 @@ void Turnierbefehle::menKOPaarungen_Click() {
     const auto wechsel = fuelleKoPaarungen(s.spiele, weiter);
     w_.fuelleRaster();
     w_.dienste().hinweis(
-        &w_, titel,
+        w_.eltern(), titel,
         wechsel.empty() ? QStringLiteral("Keine Paarung hat sich geändert.") : aus(beschreibe(wechsel, s.nationen)));
 }
 
 void Turnierbefehle::menGruppentabellen_Click() {
     w_.leseRaster();
-    auto* fenster = w_.findChild<frmGruppen*>(QStringLiteral("frmGruppen"));
+    auto* fenster = w_.eltern()->findChild<frmGruppen*>(QStringLiteral("frmGruppen"));
     if (!fenster)
         fenster = new frmGruppen(
-            w_.spielstand(), [this](int team) { return w_.bilder().flagge(team); }, &w_);
+            w_.spielstand(), [this](int team) { return w_.bilder().flagge(team); }, w_.eltern());
     fenster->zeige();
     fenster->show();
     fenster->raise();

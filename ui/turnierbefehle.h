@@ -5,13 +5,13 @@
 
 namespace ovi {
 
-class frmHaupt;
+class Ablauf;
 
 class Turnierbefehle : public QObject {
     Q_OBJECT
 
   public:
-    explicit Turnierbefehle(frmHaupt& fenster);
+    explicit Turnierbefehle(Ablauf& fenster);
 
     // One pass: results in, the operator's answers for drawn matches, pairings out, grid refilled.
     void menKOPaarungen_Click();
@@ -19,7 +19,7 @@ class Turnierbefehle : public QObject {
     void menGruppentabellen_Click();
 
   private:
-    frmHaupt& w_;
+    Ablauf& w_;
 };
 
 }  // namespace ovi
