@@ -1,9 +1,8 @@
 #include "files/tippimport.h"
 
-#include <QStringList>
-#include <vector>
+#include <QFileInfo>
 
-#include "files/spieldatei.h"
+#include "core/tippzuordnung.h"
 
 namespace ovi {
 
@@ -16,25 +15,39 @@ void ergaenzeTipps(TippFeld& tipps, const TippFeld& ablage) {
             }
 }
 
-std::string importiereTipps(Spielstand& s, const QStringList& pfade) {
-    // Every file is checked before the first one is merged, so a bad file imports nothing.
-    std::vector<Spieldatei> dateien;
+Gelesen<std::vector<Tippdatei>> leseTippdateien(const QStringList& pfade, const Nationen& gehalten) {
+    std::vector<Tippdatei> dateien;
     dateien.reserve(static_cast<std::size_t>(pfade.size()));
     for (const QString& pfad : pfade) {
-        auto g = ladeSpieldatei(pfad, s.nationen);
-        if (!g) return g.fehler + " Es wurden keine Tipps übernommen.";
-        dateien.push_back(std::move(*g.daten));
+        auto g = ladeSpieldatei(pfad, gehalten);
+        if (!g) return {std::nullopt, g.fehler + " Es wurden keine Tipps übernommen."};
+        dateien.push_back({QFileInfo(pfad).fileName(), std::move(*g.daten)});
     }
+    return {std::move(dateien), {}};
+}
+
+std::vector<std::string> ergaenzeAusDatei(Spielstand& s, const Spieldatei& d, Zuordnung z) {
+    s.spieleImport = d.spiele;  // the operator's results, flags and pairings stay
+    s.tippsAblage = d.tippsAblage;
+    if (z == Zuordnung::nachNamen) {
+        const Namenszuordnung n = ordneNachNamen(s.spieler, d.spieler);
+        ergaenzeTippsNachNamen(s.tipps, d.tippsAblage, n);
+        return n.ohneZiel;
+    }
+    s.nationen = d.nationen;
+    s.spieler = d.spieler;
+    s.regel = d.regel;
+    s.modusFarbe = d.modusFarbe;
+    ergaenzeTipps(s.tipps, s.tippsAblage);
+    return {};
+}
+
+std::string importiereTipps(Spielstand& s, const QStringList& pfade) {
+    // Every file is checked before the first one is merged, so a bad file imports nothing.
+    const auto dateien = leseTippdateien(pfade, s.nationen);
+    if (!dateien) return dateien.fehler;
     Spielstand neu = s;
-    for (const Spieldatei& d : dateien) {
-        neu.nationen = d.nationen;
-        neu.spieleImport = d.spiele;  // the operator's results, flags and pairings stay
-        neu.spieler = d.spieler;
-        neu.regel = d.regel;
-        neu.modusFarbe = d.modusFarbe;
-        neu.tippsAblage = d.tippsAblage;
-        ergaenzeTipps(neu.tipps, neu.tippsAblage);
-    }
+    for (const Tippdatei& d : *dateien.daten) ergaenzeAusDatei(neu, d.daten, Zuordnung::wieInDatei);
     s = std::move(neu);
     return {};
 }

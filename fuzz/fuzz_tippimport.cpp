@@ -71,5 +71,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fuzz::pruefe(s.tipps(p, m, 0) == quelle(p, m, 0) && s.tipps(p, m, 1) == quelle(p, m, 1),
                          "vorhandene Tipps bleiben, leere werden ergänzt");
         }
+    // By name the game keeps everything but its missing tips.
+    Spielstand n = u.spiel;
+    ergaenzeAusDatei(n, d, Zuordnung::nachNamen);
+    fuzz::pruefe(n.nationen == u.spiel.nationen && n.spieler == u.spiel.spieler && n.regel == u.spiel.regel &&
+                     n.modusFarbe == u.spiel.modusFarbe && n.spiele == u.spiel.spiele,
+                 "nach Namen bleibt das Spiel");
+    for (int p = 0; p < katalog::anzahlSpieler; ++p)
+        for (int m = 0; m < katalog::anzahlSpiele; ++m)
+            if (u.spiel.tipps(p, m, 0) != 0 || u.spiel.tipps(p, m, 1) != 0)
+                fuzz::pruefe(n.tipps(p, m, 0) == u.spiel.tipps(p, m, 0) && n.tipps(p, m, 1) == u.spiel.tipps(p, m, 1),
+                             "nach Namen bleiben vorhandene Tipps");
     return 0;
 }

@@ -1,11 +1,13 @@
 // Writes the seed corpus for the fuzz targets: valid files of a few different shapes.
-//   fuzz_saatgut ZIELORDNER   (creates spieldatei/, spielinfo/ and tippimport/ in it)
+//   fuzz_saatgut ZIELORDNER   (creates spieldatei/, spielinfo/, tippimport/ and tipptext/ in it)
 #include <QDir>
 #include <QString>
 #include <iostream>
 #include <utility>
 #include <vector>
 
+#include "ausgabe/tippzettel.h"
+#include "files/speichern.h"
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 #include "tests/hilfe/vollesspiel.h"
@@ -49,7 +51,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QDir ziel(QString::fromLocal8Bit(argv[1]));
-    for (const char* teil : {"spieldatei", "spielinfo", "tippimport"})
+    for (const char* teil : {"spieldatei", "spielinfo", "tippimport", "tipptext"})
         if (!ziel.mkpath(QLatin1String(teil))) return 1;
 
     const std::vector<std::pair<QString, Spielstand>> spiele = {
@@ -71,5 +73,14 @@ int main(int argc, char** argv) {
         ansicht = katalog::anzahlAnsichten - 1;
         ok &= lege(datei, speichereSpielInfo(ziel.filePath(QStringLiteral("spielinfo/") + datei), info));
     }
+    // Texts with tips: a whole tip sheet with its tips, and a chat message in every form of a line.
+    const Spielstand voll = test::vollesSpiel();
+    ok &= lege(QStringLiteral("zettel.txt"),
+               speichereBytes(ziel.filePath(QStringLiteral("tipptext/zettel.txt")), tippzettel(voll, 1, -1)));
+    ok &= lege(QStringLiteral("chat.txt"),
+               speichereBytes(ziel.filePath(QStringLiteral("tipptext/chat.txt")),
+                              "Hallo! \xF0\x9F\x98\x80\r\nTipps von Spieler 3:\r\nDeutschland - Costa Rica 2:1\r\n"
+                              "Costa Rica \xE2\x80\x93 Deutschland 1-2 (sicher)\r\nGER vs CRC 2 : 1\r\n12. 2:1\r\n"
+                              "Spiel 12: 2:1\r\n12) 2-1\r\nTipps von Niemand\r\n10:1\r\n"));
     return ok ? 0 : 1;
 }

@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 SEKUNDEN=${1:-600}
 ORDNER=build-fuzz
-ZIELE=(fuzz_spieldatei fuzz_spielinfo fuzz_tippimport)
+ZIELE=(fuzz_spieldatei fuzz_spielinfo fuzz_tippimport fuzz_tipptext)
 
 if ! command -v clang++ >/dev/null || ! dpkg-query -W -f='${Status}' libclang-rt-14-dev 2>/dev/null | grep -q "install ok installed"; then
     sudo=""

@@ -6,9 +6,9 @@
 #include <QStandardPaths>
 
 #include "files/spielinfo.h"
-#include "files/tippimport.h"
 #include "ui/ablauf.h"
 #include "ui/tabellenbereich.h"
+#include "ui/tippimportlauf.h"
 
 namespace ovi {
 
@@ -99,11 +99,7 @@ void Dateibefehle::menTipps_Click() {
     const QStringList pfade = w_.dienste().oeffnenMehrere(
         w_.eltern(), {QStringLiteral("Wählen Sie die zu importierende(n) Datei(en)"), startOrdner(), {}});
     if (pfade.isEmpty()) return;
-    const std::string fehler = importiereTipps(w_.spielstand(), pfade);
-    if (!fehler.empty()) {
-        w_.dienste().meldung(w_.eltern(), QStringLiteral("Tipps importieren"), aus(fehler));
-        return;
-    }
+    if (!importiereTippdateien(w_.eltern(), w_.dienste(), w_.spielstand(), pfade)) return;
     // The files bring their participants and rule along: show them, but score nothing yet.
     w_.zeigeRegel();
     w_.zeigeUngewertet();

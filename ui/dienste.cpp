@@ -1,6 +1,7 @@
 #include "ui/dienste.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -75,6 +76,20 @@ Antwort frageNach(QWidget* eltern, const QString& titel, const QString& text, Kn
     }
 }
 
+int waehleAntwort(QWidget* eltern, const QString& titel, const QString& text, const QStringList& antworten) {
+    QMessageBox box(QMessageBox::Question, titel, text, QMessageBox::NoButton, eltern);
+    QList<QAbstractButton*> knoepfe;
+    for (qsizetype i = 0; i < antworten.size(); ++i)
+        knoepfe << box.addButton(antworten[i],
+                                 i + 1 == antworten.size() ? QMessageBox::RejectRole : QMessageBox::AcceptRole);
+    if (!knoepfe.isEmpty()) {
+        box.setDefaultButton(static_cast<QPushButton*>(knoepfe.first()));
+        box.setEscapeButton(knoepfe.last());
+    }
+    box.exec();
+    return static_cast<int>(knoepfe.indexOf(box.clickedButton()));
+}
+
 void melde(QWidget* eltern, const QString& titel, const QString& text) {
     QMessageBox box(QMessageBox::Warning, titel, text, QMessageBox::Ok, eltern);
     box.exec();
@@ -87,11 +102,25 @@ void informiere(QWidget* eltern, const QString& titel, const QString& text) {
 
 }  // namespace
 
+QString zielZumSpeichern(QWidget* eltern, const Dienste& d, const Dateiwahl& w) {
+    QString pfad = d.speichern(eltern, w);
+    if (pfad.isEmpty()) return {};
+    if (QFileInfo(pfad).suffix().isEmpty()) pfad += u'.' + (w.endung.isEmpty() ? QStringLiteral("gowet") : w.endung);
+    if (QFileInfo::exists(pfad) &&
+        d.frage(
+            eltern, w.titel,
+            QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QFileInfo(pfad).fileName()),
+            Knoepfe::jaNein) != Antwort::ja)
+        return {};
+    return pfad;
+}
+
 Dienste mitStandard(Dienste d) {
     if (!d.oeffnen) d.oeffnen = oeffneEine;
     if (!d.oeffnenMehrere) d.oeffnenMehrere = oeffneMehrere;
     if (!d.speichern) d.speichern = speichere;
     if (!d.frage) d.frage = frageNach;
+    if (!d.waehle) d.waehle = waehleAntwort;
     if (!d.hinweis) d.hinweis = d.meldung ? d.meldung : informiere;
     if (!d.meldung) d.meldung = melde;
     if (!d.weiter) d.weiter = frageWeiter;

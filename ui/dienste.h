@@ -38,6 +38,9 @@ struct Dienste {
     // Asks nothing about overwriting; the window does that itself.
     std::function<QString(QWidget*, const Dateiwahl&)> speichern;
     std::function<Antwort(QWidget*, const QString& titel, const QString& text, Knoepfe)> frage;
+    // A question with answers of its own, the first the default, the last the one for Escape; the index of the
+    // chosen answer, -1 when the box was closed without one.
+    std::function<int(QWidget*, const QString& titel, const QString& text, const QStringList& antworten)> waehle;
     std::function<void(QWidget*, const QString& titel, const QString& text)> meldung;
     // One answer per question: 0 home, 1 away, -1 not answered; empty when cancelled.
     std::function<QList<int>(QWidget*, const QList<Weiterfrage>&)> weiter;
@@ -53,6 +56,10 @@ struct Dienste {
 
 // Fills every function left empty with the desktop's dialogs.
 Dienste mitStandard(Dienste d);
+
+// The save chooser, the suffix w.endung added when none was typed, and the question before an existing file is
+// replaced (titled like the chooser); empty when the operator cancelled either.
+QString zielZumSpeichern(QWidget* eltern, const Dienste& d, const Dateiwahl& w);
 
 inline const QString gowetFilter = QStringLiteral("Tippspiel-Dateien (*.gowet)");
 inline const QString alleFilter = QStringLiteral("Alle Dateien (*)");

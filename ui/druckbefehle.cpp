@@ -53,16 +53,9 @@ void Druckbefehle::exportiere(const QString& art, const QString& endung, const Q
     if (!d) return;
     const QString dateiName = datei_.dateiName();
     const QString name = dateiName.isEmpty() ? QStringLiteral("tabelle") : QFileInfo(dateiName).completeBaseName();
-    QString pfad =
-        w_.dienste().speichern(w_.eltern(), {titel, datei_.startOrdner(), name + '.' + endung, filter, endung});
+    const QString pfad =
+        zielZumSpeichern(w_.eltern(), w_.dienste(), {titel, datei_.startOrdner(), name + '.' + endung, filter, endung});
     if (pfad.isEmpty()) return;
-    if (QFileInfo(pfad).suffix().isEmpty()) pfad += '.' + endung;
-    if (QFileInfo::exists(pfad) &&
-        w_.dienste().frage(
-            w_.eltern(), titel,
-            QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QFileInfo(pfad).fileName()),
-            Knoepfe::jaNein) != Antwort::ja)
-        return;
     // The same safe writer as for games: the file is whole or not there.
     const std::string fehler = speichereBytes(pfad, erzeuge(*d));
     if (!fehler.empty()) w_.dienste().meldung(w_.eltern(), titel, QString::fromStdString(fehler));

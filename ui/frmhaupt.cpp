@@ -23,6 +23,7 @@
 #include "ui/tabellenbereich.h"
 #include "ui/tabellenzeilen.h"
 #include "ui/teilnehmerspalte.h"
+#include "ui/tippbefehle.h"
 #include "ui/turnierbefehle.h"
 
 namespace ovi {
@@ -59,7 +60,8 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
     bearbeiten_ = new Bearbeitenbefehle(ablauf, *tabelle_);
     fenster_ = new Fensterbefehle(ablauf);
     turnier_ = new Turnierbefehle(ablauf);
-    menue_ = new Menue(ablauf, *menuBar(), {*datei_, *druck_, *bearbeiten_, *fenster_, *turnier_});
+    tipp_ = new Tippbefehle(ablauf, *datei_, *raster_);
+    menue_ = new Menue(ablauf, *menuBar(), {*datei_, *druck_, *bearbeiten_, *fenster_, *turnier_, *tipp_});
     raster_->setzeReihenfolge(tabelle_->sortierListe());
     verbinde();
 
@@ -71,8 +73,11 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
     zeigeUngewertet();
     rueckgaengig_ = new Rueckgaengig(ablauf, *raster_, *tabelle_, *menue_, *datei_);
     connect(rueckgaengig_, &Rueckgaengig::zurueckgestellt, this, &frmHaupt::ausgewertet);
-    // The race chart follows every evaluation and every step taken back while it is shown.
+    // The race chart follows every evaluation and every step taken back while it is shown; the windows that collect
+    // tips follow every step too.
     connect(this, &frmHaupt::ausgewertet, fenster_, &Fensterbefehle::folgeAuswertung);
+    connect(this, &frmHaupt::ausgewertet, tipp_, &Tippbefehle::folgeSpiel);
+    connect(rueckgaengig_->stapel(), &QUndoStack::indexChanged, tipp_, &Tippbefehle::folgeSpiel);
     raster_->fokussiereListe();
     raster_->beschrifte();
     tabelle_->setTitle(QStringLiteral("Tabelle"));
@@ -80,8 +85,9 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
 }
 
 frmHaupt::~frmHaupt() {
-    // The history dies with the window and reports its last index on the way; nobody here listens any more.
-    if (verlauf()) verlauf()->disconnect(this);
+    // The stack dies with the widgets and reports its last index on the way; nobody listens any more, neither here
+    // nor in the windows that follow the game, whose game is gone by then.
+    if (verlauf()) verlauf()->blockSignals(true);
 }
 
 // Each part reports what the operator did; here it becomes a step of the data flow, run through the fault

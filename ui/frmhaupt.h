@@ -25,6 +25,7 @@ class Druckbefehle;
 class Bearbeitenbefehle;
 class Fensterbefehle;
 class Turnierbefehle;
+class Tippbefehle;
 class Rueckgaengig;
 
 class frmHaupt : public QMainWindow, private Ablauf {
@@ -89,6 +90,7 @@ class frmHaupt : public QMainWindow, private Ablauf {
     Bearbeitenbefehle* bearbeiten_ = nullptr;  // rules, evaluated matches, reset
     Fensterbefehle* fenster_ = nullptr;        // the dialogs and windows beside this one
     Turnierbefehle* turnier_ = nullptr;        // knock-out pairings, group tables
+    Tippbefehle* tipp_ = nullptr;              // tips from text, tip sheets, missing tips, digit advance
     Rueckgaengig* rueckgaengig_ = nullptr;     // undo and redo
 };
 

@@ -9,6 +9,7 @@
 #include "ui/dateibefehle.h"
 #include "ui/druckbefehle.h"
 #include "ui/fensterbefehle.h"
+#include "ui/tippbefehle.h"
 #include "ui/turnierbefehle.h"
 
 namespace ovi {
@@ -59,6 +60,9 @@ Menue::Menue(Ablauf& fenster, QMenuBar& leiste, const Befehle& b) : QObject(fens
     befehl(
         importieren, "menSpiele", "Spiel-Informationen", [&d = b.datei] { d.menSpiele_Click(); },
         "Spiel-Informationen importieren");
+    befehl(importieren, "menTippText", "Tipps aus Text…", [&t = b.tipp] {
+        t.menTippText_Click();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
     befehl(datei, "menSpeichern", "Speichern", [&d = b.datei] {
         d.menSpeichern_Click();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
@@ -67,6 +71,7 @@ Menue::Menue(Ablauf& fenster, QMenuBar& leiste, const Befehle& b) : QObject(fens
     QMenu* exportieren = untermenue(datei, "menExportieren", "Exportieren");
     befehl(exportieren, "menAlsPDF", "Als PDF…", [&d = b.druck] { d.menAlsPDF_Click(); });
     befehl(exportieren, "menAlsHTML", "Als HTML…", [&d = b.druck] { d.menAlsHTML_Click(); });
+    befehl(exportieren, "menTippzettel", "Tippzettel…", [&t = b.tipp] { t.menTippzettel_Click(); });
     strich(datei, "menStrich_01");
     befehl(datei, "menBeenden", "Beenden", [&d = b.datei] {
         d.menBeenden_Click();
@@ -134,11 +139,16 @@ Menue::Menue(Ablauf& fenster, QMenuBar& leiste, const Befehle& b) : QObject(fens
     befehl(
         bearbeiten_, "menKOPaarungen", "K.-o.-Paarungen aus Ergebnissen",
         [&t = b.turnier] { t.menKOPaarungen_Click(); }, "K.-o.-Paarungen");
+    strich(bearbeiten_, "menStrich_Eingabe");
+    QAction* zifferWeiter = bearbeiten_->addAction(QStringLiteral("Nach einer Ziffer weiter"));
+    zifferWeiter->setObjectName(QStringLiteral("menZifferWeiter"));
+    b.tipp.richteZifferWeiterEin(zifferWeiter);
 
     QMenu* ansicht = untermenue(&leiste, "menAnsicht", "&Ansicht");
     befehl(ansicht, "menInfo", "Spielerinformationen", [&f = b.fenster] { f.menInfo_Click(); });
     befehl(ansicht, "menGruppentabellen", "Gruppentabellen", [&t = b.turnier] { t.menGruppentabellen_Click(); });
     befehl(ansicht, "menVerlauf", "Verlauf", [&f = b.fenster] { f.menVerlauf_Click(); });
+    befehl(ansicht, "menFehlendeTipps", "Fehlende Tipps", [&t = b.tipp] { t.menFehlendeTipps_Click(); });
 }
 
 void Menue::setzeRegelHaken(int modus) {

@@ -18,6 +18,7 @@ class Druckbefehle;
 class Bearbeitenbefehle;
 class Fensterbefehle;
 class Turnierbefehle;
+class Tippbefehle;
 
 class Menue : public QObject {
     Q_OBJECT
@@ -30,6 +31,7 @@ class Menue : public QObject {
         Bearbeitenbefehle& bearbeiten;
         Fensterbefehle& fenster;
         Turnierbefehle& turnier;
+        Tippbefehle& tipp;
     };
 
     Menue(Ablauf& fenster, QMenuBar& leiste, const Befehle& befehle);

@@ -112,6 +112,7 @@ void Spielraster::macheZeile(int p) {
         f->setzeRuhefarben(Qt::white, farben::dunkelgrau);
         f->setzeWert(wert);
         f->setzeFarben(farbe, farben::dunkelgrau);
+        f->setzeWeiterNachZiffer(weiterNachZiffer_);
         if (feldFilter_) f->installEventFilter(feldFilter_);
         QWidget::setTabOrder(vorige, f);
         vorige = f;
@@ -143,6 +144,11 @@ void Spielraster::ordneZeileAn(int p) {
         setze(txtHeimTipp_[i], links, 0, feldGroesse, feldGroesse);
         setze(txtAusTipp_[i], links + ausVersatz, 0, feldGroesse, feldGroesse);
     }
+}
+
+void Spielraster::setzeWeiterNachZiffer(bool an) {
+    weiterNachZiffer_ = an;
+    for (ZiffernZelle* f : felder()) f->setzeWeiterNachZiffer(an);
 }
 
 void Spielraster::setzeFeldFilter(QObject* filter) {

@@ -52,6 +52,8 @@ class Spielraster : public QGroupBox, private ZiffernZelle::Halter {
     ZiffernZelle* tippFeld(int i, bool heim);
     // Every entry field gets this filter, also those made later.
     void setzeFeldFilter(QObject* filter);
+    // On: a digit taken into any entry field moves the focus on, as Tab would.
+    void setzeWeiterNachZiffer(bool an);
     // The focus into the phase list, where the window starts.
     void fokussiereListe();
     // The caption "Spiele" and the list's width, the first texts measured: called once the window stands.
@@ -108,6 +110,7 @@ class Spielraster : public QGroupBox, private ZiffernZelle::Halter {
     std::array<ZiffernZelle*, 200> txtHeimTipp_{}, txtAusTipp_{};
     std::array<Vorrat, 200> vorrat_{};
     QObject* feldFilter_ = nullptr;
+    bool weiterNachZiffer_ = false;
 };
 
 }  // namespace ovi

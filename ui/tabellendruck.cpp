@@ -176,18 +176,22 @@ int maleTabellendokument(const Tabellendokument& d, QPagedPaintDevice& geraet) {
     return seiten;
 }
 
-std::string tabellenPdf(const Tabellendokument& d) {
+std::string pdfDatei(const std::string& titel, const std::function<void(QPagedPaintDevice&)>& malen) {
     QBuffer puffer;
     puffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter pdf(&puffer);
-        pdf.setTitle(QString::fromStdString(d.titel));
+        pdf.setTitle(QString::fromStdString(titel));
         pdf.setCreator(QStringLiteral("ovi kuvela"));
         richteSeiteEin(pdf);
-        maleTabellendokument(d, pdf);
+        malen(pdf);
     }
     const QByteArray& b = puffer.data();
     return std::string(b.constData(), static_cast<std::size_t>(b.size()));
+}
+
+std::string tabellenPdf(const Tabellendokument& d) {
+    return pdfDatei(d.titel, [&d](QPagedPaintDevice& g) { maleTabellendokument(d, g); });
 }
 
 }  // namespace ovi

@@ -3,6 +3,7 @@
 // figures given as SVG are painted as vector graphics.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "ausgabe/tabellendokument.h"
@@ -19,5 +20,7 @@ int maleTabellendokument(const Tabellendokument& d, QPagedPaintDevice& geraet);
 
 // The whole PDF file as bytes, for the safe writer.
 std::string tabellenPdf(const Tabellendokument& d);
+// A PDF of A4 pages as bytes, painted by malen onto the writer; titel goes into the file's information.
+std::string pdfDatei(const std::string& titel, const std::function<void(QPagedPaintDevice&)>& malen);
 
 }  // namespace ovi

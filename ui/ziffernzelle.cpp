@@ -235,7 +235,10 @@ bool ZiffernZelle::kuerzel(QKeyEvent* e) {
     }
     if (e->matches(QKeySequence::Paste)) {
         const QString t = QGuiApplication::clipboard()->text().trimmed();
-        if (t.size() == 1 && istZiffer(t[0]) && text_.isEmpty()) aendere(t);
+        if (t.size() == 1 && istZiffer(t[0]) && text_.isEmpty()) {
+            aendere(t);
+            rueckeWeiter();
+        }
         return true;
     }
     return false;
@@ -263,6 +266,12 @@ void ZiffernZelle::nimmZeichen(const QString& zeichen) {
     // The same key filter as the dialogs' fields; Backspace (8) has emptied the cell before it gets here.
     const int code = pruefeZiffer(zeichen.size() == 1 ? zeichen[0].unicode() : 0);
     aendere(zifferText(code == 8 ? 0 : code - 48));
+    rueckeWeiter();
+}
+
+void ZiffernZelle::rueckeWeiter() {
+    // Only once the digit stands: the owner may have refused it or taken the focus elsewhere meanwhile.
+    if (weiter_ && hasFocus() && !text_.isEmpty()) focusNextPrevChild(true);
 }
 
 void ZiffernZelle::focusInEvent(QFocusEvent* e) {

@@ -42,6 +42,8 @@ class ZiffernZelle : public QWidget {
     int vorher() const { return vorher_; }
     // The program's own write: shown, never reported as an edit.
     void setzeWert(int wert);
+    // On: a digit taken in (typed or pasted) moves the focus on, as Tab would. Off, the focus stays.
+    void setzeWeiterNachZiffer(bool an) { weiter_ = an; }
 
     // Colours as they are now, and the ones the cell returns to when an edit ends.
     void setzeFarben(const QColor& grund, const QColor& schrift);
@@ -61,6 +63,7 @@ class ZiffernZelle : public QWidget {
   private:
     void aendere(const QString& neu);
     void nimmZeichen(const QString& zeichen);
+    void rueckeWeiter();
     bool kuerzel(QKeyEvent* e);
     QString name() const { return halter_.zellenName(*this); }
     friend class ZellenZugang;
@@ -70,6 +73,7 @@ class ZiffernZelle : public QWidget {
     QColor grund_, schrift_, ruheGrund_, ruheSchrift_;
     int art_, index_;
     int vorher_ = 0;
+    bool weiter_ = false;
 };
 
 }  // namespace ovi

@@ -35,6 +35,8 @@ struct Schreibtisch {
     std::function<void(QPrinter*)> druck;  // what the print preview would paint
     QStringList gefragt;                   // the question after drawn knock-out matches, as its dialog showed it
     QList<QList<int>> weiterAntworten;     // next answers to that; none left stands for "cancelled"
+    QList<int> auswahlen;                  // next answers to questions with answers of their own; none: closed
+    QStringList auswahlFragen;             // those questions: title, text and answers
 
     QStringList naechste(const Dateiwahl& w) {
         wahlen << w;
@@ -49,6 +51,10 @@ struct Schreibtisch {
         d.frage = [this](QWidget*, const QString& titel, const QString& text, Knoepfe) {
             fragen << titel + QLatin1Char('|') + text;
             return antworten.isEmpty() ? Antwort::abbrechen : antworten.takeFirst();
+        };
+        d.waehle = [this](QWidget*, const QString& titel, const QString& text, const QStringList& antworten) {
+            auswahlFragen << titel + u'|' + text + u'|' + antworten.join(u'/');
+            return auswahlen.isEmpty() ? -1 : auswahlen.takeFirst();
         };
         d.meldung = [this](QWidget*, const QString& titel, const QString& text) {
             meldungen << titel + QLatin1Char('|') + text;

@@ -121,8 +121,9 @@ class TestDateien : public QObject {
         schritt("menSpeichern", {pfad("fehlt/x.gowet")});
         schritt("menÖffnen", {pfad("kaputt.gowet")});
         schritt("menTipps", {pfad("gut.gowet"), pfad("kaputt.gowet")});
-        // Which tip wins is the file tests' matter; here every chosen file is passed on, and the window shows the tips
-        // and the participants of the last file.
+        // Which tip wins is the file tests' matter; here every chosen file is passed on, and taken as in the file the
+        // window shows the tips and the participants of the last file.
+        f.tisch.auswahlen = {1, 1};
         schritt("menTipps", {pfad("gut.gowet"), pfad("b.gowet")});
         QCOMPARE(zeile(finde(&f.w, "fraSpieler", 1)->isVisibleTo(&f.w), label(&f.w, "lblSpieler_1"), f.s.tipps(1, 0, 0),
                        f.s.tipps(1, 4, 0), f.s.tipps(1, 4, 1), regel(&f.w)),

@@ -102,7 +102,11 @@ const struct {
     {"Eigene Regel", [](Partie& f) { f.dialog("menEigeneRegel", "frmRegel", "txtNeuModus_0"); }},
     {"Spielerdaten", [](Partie& f) { f.dialog("menÄndern", "frmÄndern", "txtName_0", "chkSpieltMit_7"); }},
     {"Spielauswahl", [](Partie& f) { f.menue("menGruppe_0"); }},
-    {"Tipps importieren", [](Partie& f) { f.menue("menTipps", spieldatei(f.pfad("t.gowet"), 3, 2, 0)); }},
+    {"Tipps importieren",
+     [](Partie& f) {
+         f.tisch.auswahlen << 1;  // "Wie in der Datei": the file's participants come along
+         f.menue("menTipps", spieldatei(f.pfad("t.gowet"), 3, 2, 0));
+     }},
     {"Öffnen", [](Partie& f) { f.menue("menÖffnen", spieldatei(f.pfad("o.gowet"), 1, 4, 1)); }},
     {"Spiel-Informationen importieren",
      [](Partie& f) {

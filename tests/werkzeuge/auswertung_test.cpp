@@ -11,7 +11,9 @@
 #include "ausgabe/tabellenhtml.h"
 #include "core/bericht.h"
 #include "core/bonus.h"
+#include "files/speichern.h"
 #include "files/spieldatei.h"
+#include "tests/core/tippspiel.h"
 
 using namespace ovi;
 
@@ -45,6 +47,9 @@ TEST(Werkzeug, AufrufeMitAusgabeFehlerUndRueckgabe) {
     for (const char* name : {"klein.gowet", "kaputt.gowet"})
         ASSERT_TRUE(QFile::copy(QStringLiteral(OVI_ERWARTET "/") + name, ordner.filePath(name)));
     ASSERT_EQ(::mkfifo(QFile::encodeName(ordner.filePath("pipe.gowet")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::copy(QStringLiteral(OVI_ERWARTET "/tipps.txt"), ordner.filePath("tipps.txt")));
+    ASSERT_EQ(speichereSpieldatei(ordner.filePath("tipps.gowet"), ausSpielstand(test::tippspiel())), "");
+    ASSERT_EQ(speichereBytes(ordner.filePath("tipps-1252.txt"), "J\xF6rg:\r\nDeutschland \x96 Costa Rica 1:0\r\n"), "");
     Spielstand s;
     const auto gelesen = ladeSpieldatei(f, s.nationen);
     ASSERT_TRUE(gelesen) << gelesen.fehler;

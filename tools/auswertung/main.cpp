@@ -3,10 +3,12 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QString>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <iostream>
 #include <optional>
+#include <vector>
 
 #include "ausgabe/tabellenhtml.h"
 #include "core/auswertung.h"
@@ -19,6 +21,9 @@
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 #include "tools/auswertung/ausgabe.h"
+#include "tools/auswertung/befehl_fehlende.h"
+#include "tools/auswertung/befehl_tipptext.h"
+#include "tools/auswertung/befehl_tippzettel.h"
 #include "tools/auswertung/gruppentabellen.h"
 #include "tools/auswertung/verlaufstabelle.h"
 
@@ -34,6 +39,9 @@ constexpr const char* hilfe =
     "  ovikuvela-auswertung --gruppen [--spielinfo] [--csv] DATEI\n"
     "  ovikuvela-auswertung --html [--berichte] [--sortierung K] [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --verlauf [--csv] [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --tipptext TEXTDATEI [--csv] DATEI\n"
+    "  ovikuvela-auswertung --fehlende DATEI\n"
+    "  ovikuvela-auswertung --tippzettel NAME|leer [--ansicht N] DATEI\n"
     "\n"
     "  --csv             Tabelle als CSV (Semikolon, UTF-8) statt ausgerichtet\n"
     "  --sortierung K    danach nach Schlüssel K sortieren: 0 Gesamtpunkte, 1 Gruppenphase, 2 K.O.-Phase,\n"
@@ -47,6 +55,13 @@ constexpr const char* hilfe =
     "  --html            Tabelle und Tippübersicht als HTML-Seite (UTF-8, alles in einer Datei)\n"
     "  --berichte        mit --html: dazu die Berichte aller Teilnehmer\n"
     "  --verlauf         Punkte und Platz jedes Teilnehmers nach jedem Spieltag\n"
+    "  --tipptext T      die Tipps der Textdatei T (UTF-8 oder Windows-1252) lesen wie „Tipps aus Text“ und je\n"
+    "                    Zeile zeigen, was geschähe (neu, ersetzt, gleich, ohne Tipp, nicht erkannt); ändert nichts.\n"
+    "                    Mit --csv: Zeile;Teilnehmer;Spiel;Tipp;Befund, Spiel 1..64, Tipp in Heim:Gast\n"
+    "  --fehlende        je Teilnehmer die fehlenden Tipps: nicht gewertete Spiele mit fester Paarung, Tipp 0:0\n"
+    "  --tippzettel N    Tippzettel als Text für Teilnehmer N (Name oder Nummer 0..24) oder „leer“ zum Ausfüllen\n"
+    "  --ansicht V       mit --tippzettel nur die Spiele der Ansicht V: 0..7 Gruppe A..H, 8 Achtelfinale,\n"
+    "                    9 Viertelfinale, 10 Halbfinale, Finale; ohne --ansicht das ganze Turnier\n"
     "  --help            diese Hilfe\n"
     "  --version         die Version\n";
 
@@ -64,9 +79,10 @@ std::optional<int> zahl(const std::string& text, int von, int bis) {
 
 struct Optionen {
     bool csv = false, spielplan = false, spielinfo = false, gruppen = false, html = false, berichte = false,
-         verlauf = false;
+         verlauf = false, fehlende = false;
     int sortierung = 0;
-    std::optional<std::string> bericht;
+    std::optional<std::string> bericht, tipptext, tippzettel;
+    std::optional<int> ansicht;
     std::optional<std::string> weltmeister;
     std::string datei;
 
@@ -78,7 +94,8 @@ struct Optionen {
                                                                  {"--gruppen", &Optionen::gruppen},
                                                                  {"--html", &Optionen::html},
                                                                  {"--berichte", &Optionen::berichte},
-                                                                 {"--verlauf", &Optionen::verlauf}};
+                                                                 {"--verlauf", &Optionen::verlauf},
+                                                                 {"--fehlende", &Optionen::fehlende}};
         for (const auto& [n, feld] : alle)
             if (name == n) return &(o.*feld);
         return nullptr;
@@ -114,6 +131,16 @@ int lauf(int argc, char** argv) {
                 o.bericht && !o.bericht->empty() && o.bericht->find_first_not_of("0123456789") == std::string::npos;
             if (!o.bericht || o.bericht->empty() || (nummer && !zahl(*o.bericht, 0, 24)))
                 return benutzung("--bericht braucht eine Teilnehmernummer von 0 bis 24 oder einen Namen");
+        } else if (a == "--tipptext" || a == "--tippzettel") {
+            auto& feld = a == "--tipptext" ? o.tipptext : o.tippzettel;
+            feld = wert();
+            if (!feld || feld->empty())
+                return benutzung(a == "--tipptext" ? "--tipptext braucht eine Textdatei"
+                                                   : "--tippzettel braucht einen Teilnehmer oder „leer“");
+        } else if (a == "--ansicht") {
+            const auto w = wert();
+            o.ansicht = w ? zahl(*w, 0, katalog::anzahlAnsichten - 1) : std::nullopt;
+            if (!o.ansicht) return benutzung("--ansicht braucht eine Zahl von 0 bis 10");
         } else if (a == "--weltmeister") {
             o.weltmeister = wert();
             if (!o.weltmeister) return benutzung("--weltmeister braucht einen Mannschaftsnamen");
@@ -129,6 +156,18 @@ int lauf(int argc, char** argv) {
     if (o.gruppen && (o.spielplan || o.bericht)) return benutzung("--gruppen steht ohne --spielplan und --bericht");
     if (o.spielinfo && !o.spielplan && !o.gruppen) return benutzung("--spielinfo gehört zu --spielplan oder --gruppen");
     if (o.berichte && !o.html) return benutzung("--berichte gehört zu --html");
+    // The commands for collecting tips stand alone, each with its own options.
+    std::vector<std::string> befehle;
+    for (int i = 1; i < argc; ++i)
+        for (const char* b : {"--bericht", "--spielplan", "--gruppen", "--html", "--verlauf", "--tipptext",
+                              "--fehlende", "--tippzettel"})
+            if (argv[i] == std::string(b) && std::find(befehle.begin(), befehle.end(), b) == befehle.end())
+                befehle.push_back(b);
+    const bool tippBefehl = o.fehlende || o.tipptext || o.tippzettel;
+    if (tippBefehl && befehle.size() > 1)
+        return benutzung(befehle[0] + " und " + befehle[1] + " schließen einander aus");
+    if (o.ansicht && !o.tippzettel) return benutzung("--ansicht gehört zu --tippzettel");
+    if (o.csv && (o.fehlende || o.tippzettel)) return benutzung("--csv gehört nicht zu " + befehle.front());
 
     Spielstand s;
     if (o.weltmeister) {
@@ -152,6 +191,10 @@ int lauf(int argc, char** argv) {
             }
             uebernehme(s, *g.daten);
         }
+        if (o.tipptext) return werkzeug::befehlTipptext(s, *o.tipptext, o.csv, std::cout, std::cerr);
+        if (o.fehlende) return werkzeug::befehlFehlende(s, std::cout);
+        if (o.tippzettel)
+            return werkzeug::befehlTippzettel(s, *o.tippzettel, o.ansicht.value_or(-1), o.datei, std::cout, std::cerr);
         if (o.spielplan) {
             const auto t = werkzeug::spielplan(s);
             std::cout << (o.csv ? werkzeug::alsCsv(t) : werkzeug::alsText(t));
