@@ -8,7 +8,9 @@ namespace ovi {
 namespace {
 
 // Narrow screens: the ranking's headers stand upright so its nine columns fit without scrolling;
-// the overview keeps the names column in place while it scrolls sideways.
+// the overview keeps the match and its result in place while it scrolls sideways, above the participants'
+// columns passing under them (a rotated header is a layer of its own, hence the z-index); the race chart keeps
+// its size and scrolls.
 constexpr const char* stil = R"(body{font-family:sans-serif;margin:1em;color:#000;background:#fff}
 h1{font-size:1.4em;margin:0}
 h2{font-size:1.15em;margin:1.4em 0 .4em}
@@ -22,8 +24,13 @@ th,td{border:1px solid #999;padding:.2em .4em}
 .rang td{text-align:right}
 .rang td.n{text-align:left;font-weight:bold;overflow-wrap:anywhere}
 .breit{overflow-x:auto;max-width:100%}
-.tipps th,.tipps td{text-align:center;white-space:nowrap;font-size:.9em}
-.tipps th.s{text-align:left;position:sticky;left:0;background:#fff}
+.tipps{border-collapse:separate;border-spacing:0}
+.tipps th,.tipps td{text-align:center;white-space:nowrap;font-size:.9em;border-width:0 1px 1px 0}
+.tipps tr>:first-child{border-left-width:1px}
+.tipps thead th{border-top-width:1px}
+.tipps .s,.tipps .e{position:sticky;z-index:2;background:#fff;box-sizing:border-box}
+.tipps .s{text-align:left;white-space:normal;left:0;width:15em;min-width:15em;max-width:15em}
+.tipps .e{left:15em}
 .tipps th.t{font-weight:normal;vertical-align:bottom}
 .tipps th.t span{writing-mode:vertical-rl;transform:rotate(180deg)}
 .tipps td small{font-size:.75em}
@@ -34,7 +41,9 @@ pre{overflow-x:auto;font-size:.85em;tab-size:8;background:#ffffc0;padding:.5em}
 )";
 // Last, since simpler renderers (Qt's rich text among them) drop every rule after it.
 constexpr const char* schmal =
-    "@media (max-width:40em){body{margin:.4em}.rang th span{writing-mode:vertical-rl;transform:rotate(180deg)}}\n";
+    "@media (max-width:40em){body{margin:.4em}.rang th span{writing-mode:vertical-rl;transform:rotate(180deg)}"
+    ".tipps .s{width:8em;min-width:8em;max-width:8em}.tipps .e{left:8em}"
+    ".figur{overflow-x:auto}.figur svg{max-width:none}}\n";
 
 std::string klassen(const Tabellendokument& d) {
     std::string css;
@@ -85,17 +94,19 @@ void uebersicht(std::string& h, const Tabellendokument& d) {
         return;
     }
     legende(h, d);
-    h += "<div class=\"breit\">\n<table class=\"tipps\">\n<thead><tr><th class=\"s\">Spiel</th><th>Ergebnis</th>";
+    h += "<div class=\"breit\">\n<table class=\"tipps\">\n<thead><tr><th class=\"s\">Spiel</th><th "
+         "class=\"e\">Ergebnis</th>";
     for (const std::string& n : d.teilnehmer) h += "<th class=\"t\"><span>" + xmlText(n) + "</span></th>";
     h += "</tr></thead>\n<tbody>\n";
     for (const Uebersichtszeile& z : d.uebersicht) {
-        h += "<tr><th class=\"s\">" + xmlText(z.heim) + " – " + xmlText(z.aus) + "</th><td>" + z.ergebnis + "</td>";
+        h += "<tr><th class=\"s\">" + xmlText(z.heim) + " – " + xmlText(z.aus) + "</th><td class=\"e\">" + z.ergebnis +
+             "</td>";
         for (const Tippzelle& c : z.zellen)
             h += "<td class=\"k" + std::to_string(c.kategorie) + "\">" + xmlText(c.tipp) + "<br><small>" +
                  (c.punkte.empty() ? "&nbsp;" : xmlText(c.punkte)) + "</small></td>";
         h += "</tr>\n";
     }
-    h += "<tr><th class=\"s\">Punkte</th><td></td>";
+    h += "<tr><th class=\"s\">Punkte</th><td class=\"e\"></td>";
     for (const std::string& n : d.summen) h += "<td><b>" + n + "</b></td>";
     h += "</tr>\n</tbody>\n</table>\n</div>\n";
 }

@@ -20,7 +20,11 @@ std::string xmlText(std::string_view text) {
                 aus += "&quot;";
                 break;
             default:
-                aus += c;
+                // No control character is allowed in XML and none belongs in a page: a file name may bring one.
+                if (static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r')
+                    aus += "\uFFFD";
+                else
+                    aus += c;
         }
     }
     return aus;

@@ -102,19 +102,22 @@ std::string Leser::bloss(int laenge) {
     return zeichen(static_cast<std::size_t>(laenge));
 }
 
+bool Leser::nurDruckbares(const std::string& was, std::size_t anfang) {
+    for (std::size_t i = anfang; ok() && i < pos_; ++i) {
+        const auto b = static_cast<unsigned char>(bytes_[i]);
+        if (!cp1252::druckbaresByte(b)) {
+            static constexpr char hex[] = "0123456789ABCDEF";
+            melde(was + " enthält das Steuerzeichen 0x" + hex[b >> 4] + hex[b & 0xF]);
+            return false;
+        }
+    }
+    return ok();
+}
+
 std::string Leser::druckbar(const std::string& was, int laenge) {
     const std::size_t anfang = pos_;
     std::string utf8 = bloss(laenge);
-    for (std::size_t i = anfang; ok() && i < pos_; ++i) {
-        const auto b = static_cast<unsigned char>(bytes_[i]);
-        // Below the blank, DEL, and the five bytes the code page leaves undefined.
-        if (b < 0x20 || b == 0x7F || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) {
-            static constexpr char hex[] = "0123456789ABCDEF";
-            melde(was + " enthält das Steuerzeichen 0x" + hex[b >> 4] + hex[b & 0xF]);
-            return {};
-        }
-    }
-    return utf8;
+    return nurDruckbares(was, anfang) ? utf8 : std::string();
 }
 
 std::string Leser::text(const char* feld) {
@@ -126,7 +129,11 @@ std::string Leser::text(const char* feld) {
         melde(std::string("der Text ") + feld + " (Länge " + std::to_string(n) + ") reicht über das Dateiende");
         return {};
     }
-    return zeichen(n);
+    // Names and match texts are typed into one line and shown in labels, reports, CSV and HTML: the program's
+    // writers never put a control byte there, so one means a damaged or forged file.
+    const std::size_t anfang = pos_;
+    std::string utf8 = zeichen(n);
+    return nurDruckbares(std::string("der Text ") + feld, anfang) ? utf8 : std::string();
 }
 
 Spiel Leser::spiel() {

@@ -33,6 +33,7 @@ class Leser {
     Integer integer(const char* feld, int von, int bis);
     bool boolean();
     Long lang(const char* feld, Long von, Long bis);
+    // Text with its length in front; it must be printable like druckbar().
     std::string text(const char* feld);
     std::string bloss(int laenge);
     // Bare text that must be printable: a control byte shows that the bytes are no text at all.
@@ -47,6 +48,8 @@ class Leser {
     // The next bytes as UTF-8, once it is known that they are there.
     std::string zeichen(std::size_t anzahl);
     void melde(std::string text);
+    // The bytes from anfang up to here print (cp1252::druckbaresByte); else the first other one is reported.
+    bool nurDruckbares(const std::string& was, std::size_t anfang);
 
     std::string_view bytes_;
     std::size_t pos_ = 0;

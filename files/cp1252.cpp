@@ -78,4 +78,13 @@ std::optional<std::string> ausUtf8(std::string_view utf8) {
 
 bool darstellbar(char32_t zeichen) { return byteVon(zeichen) >= 0; }
 
+bool druckbaresByte(unsigned char byte) {
+    return byte >= 0x20 && byte != 0x7F && byte != 0x81 && byte != 0x8D && byte != 0x8F && byte != 0x90 && byte != 0x9D;
+}
+
+bool druckbar(char32_t zeichen) {
+    const int byte = byteVon(zeichen);
+    return byte >= 0 && druckbaresByte(static_cast<unsigned char>(byte));
+}
+
 }  // namespace ovi::cp1252

@@ -43,20 +43,25 @@ std::string schreibeAlles(QIODevice& ziel, const std::string& bytes) {
                                                            : std::string("nicht alle Daten geschrieben");
 }
 
-std::string speichereBytes(const QString& pfad, const std::string& bytes, const Schreibweg& weg) {
-    const std::string vorne = "Die Datei „" + dateiName(pfad) + "“ konnte nicht gespeichert werden: ";
-    if (std::string warum = schreibHindernis(pfad); !warum.empty()) return vorne + warum + ".";
+std::string speichereBytesGrund(const QString& pfad, const std::string& bytes, const Schreibweg& weg) {
+    if (std::string warum = schreibHindernis(pfad); !warum.empty()) return warum;
     QSaveFile f(pfad);
     // Unbuffered, so a full disk fails the write here: buffered, the real write would happen in commit(),
     // which in Qt 6.4 renames the cut file over the old one all the same.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return vorne + grund(f) + ".";
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return grund(f);
     if (std::string warum = weg(f, bytes); !warum.empty()) {
         // Drops the temporary file; the old one was never touched.
         f.cancelWriting();
-        return vorne + warum + ".";
+        return warum;
     }
-    if (!f.commit()) return vorne + grund(f) + ".";
+    if (!f.commit()) return grund(f);
     return {};
+}
+
+std::string speichereBytes(const QString& pfad, const std::string& bytes, const Schreibweg& weg) {
+    const std::string warum = speichereBytesGrund(pfad, bytes, weg);
+    if (warum.empty()) return {};
+    return "Die Datei „" + dateiName(pfad) + "“ konnte nicht gespeichert werden: " + warum + ".";
 }
 
 }  // namespace ovi

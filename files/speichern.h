@@ -23,5 +23,7 @@ std::string schreibeAlles(QIODevice& ziel, const std::string& bytes);
 // The old file stays untouched unless every byte was written and the rename succeeded. A target that exists and
 // is no regular file (a folder, a device, a pipe) is refused.
 std::string speichereBytes(const QString& pfad, const std::string& bytes, const Schreibweg& weg = schreibeAlles);
+// The same, but only the cause ("der Datenträger ist voll"), for a message that names the file its own way.
+std::string speichereBytesGrund(const QString& pfad, const std::string& bytes, const Schreibweg& weg = schreibeAlles);
 
 }  // namespace ovi

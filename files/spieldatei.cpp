@@ -5,6 +5,7 @@
 #include "core/utf8.h"
 #include "files/binaer.h"
 #include "files/speichern.h"
+#include "files/spielinfo.h"
 
 namespace ovi {
 
@@ -79,15 +80,21 @@ Gelesen<Spieldatei> leseSpieldatei(std::string_view bytes, const Nationen& gehal
     return {std::move(d), {}};
 }
 
-Gelesen<Spieldatei> ladeSpieldatei(const QString& pfad, const Nationen& gehalten) {
+Gelesen<Spieldatei> ladeSpieldatei(const QString& pfad, const Nationen& gehalten, Fingerabdruck* gelesen) {
     const std::string name = QFileInfo(pfad).fileName().toStdString();
     std::string bytes;
     if (std::string fehler = ladeBytes(pfad, bytes); !fehler.empty()) return {std::nullopt, fehler};
-    return leseSpieldatei(bytes, gehalten, name);
+    if (gelesen) *gelesen = fingerabdruck(bytes);
+    Gelesen<Spieldatei> g = leseSpieldatei(bytes, gehalten, name);
+    if (!g) g.andereArt = static_cast<bool>(leseSpielInfo(bytes, name));
+    return g;
 }
 
-std::string speichereSpieldatei(const QString& pfad, const Spieldatei& d) {
-    return speichereBytes(pfad, schreibeSpieldatei(d));
+std::string speichereSpieldatei(const QString& pfad, const Spieldatei& d, Fingerabdruck* geschrieben) {
+    const std::string bytes = schreibeSpieldatei(d);
+    std::string fehler = speichereBytes(pfad, bytes);
+    if (fehler.empty() && geschrieben) *geschrieben = fingerabdruck(bytes);
+    return fehler;
 }
 
 }  // namespace ovi

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/spielstand.h"
+#include "files/fingerabdruck.h"
 
 class QString;
 
@@ -27,6 +28,8 @@ template <class T>
 struct Gelesen {
     std::optional<T> daten;
     std::string fehler;
+    // Refused, but the reader of the other kind of .gowet file takes it whole (files/dateiart.h).
+    bool andereArt = false;
     explicit operator bool() const { return daten.has_value(); }
 };
 
@@ -39,9 +42,10 @@ std::string schreibeSpieldatei(const Spieldatei& d);
 // Block 1 is read with the lengths of the names held now.
 Gelesen<Spieldatei> leseSpieldatei(std::string_view bytes, const Nationen& gehalten, const std::string& dateiName);
 
-// From and to disk. dateiName in messages is the file's name without folder.
-Gelesen<Spieldatei> ladeSpieldatei(const QString& pfad, const Nationen& gehalten);
+// From and to disk. dateiName in messages is the file's name without folder. `gelesen`, `geschrieben`: what the
+// bytes were, to notice a later change by someone else.
+Gelesen<Spieldatei> ladeSpieldatei(const QString& pfad, const Nationen& gehalten, Fingerabdruck* gelesen = nullptr);
 // Writes to a temporary file beside the target and renames it over; empty text on success, else the reason.
-std::string speichereSpieldatei(const QString& pfad, const Spieldatei& d);
+std::string speichereSpieldatei(const QString& pfad, const Spieldatei& d, Fingerabdruck* geschrieben = nullptr);
 
 }  // namespace ovi

@@ -32,7 +32,10 @@ Gelesen<SpielInfo> leseSpielInfo(std::string_view bytes, const std::string& date
 Gelesen<SpielInfo> ladeSpielInfo(const QString& pfad) {
     std::string bytes;
     if (std::string fehler = ladeBytes(pfad, bytes); !fehler.empty()) return {std::nullopt, fehler};
-    return leseSpielInfo(bytes, QFileInfo(pfad).fileName().toStdString());
+    const std::string name = QFileInfo(pfad).fileName().toStdString();
+    Gelesen<SpielInfo> g = leseSpielInfo(bytes, name);
+    if (!g) g.andereArt = static_cast<bool>(leseSpieldatei(bytes, Spielstand{}.nationen, name));
+    return g;
 }
 
 std::string speichereSpielInfo(const QString& pfad, const SpielInfo& info) {

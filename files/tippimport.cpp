@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "core/tippzuordnung.h"
+#include "files/dateiart.h"
 
 namespace ovi {
 
@@ -20,7 +21,9 @@ Gelesen<std::vector<Tippdatei>> leseTippdateien(const QStringList& pfade, const 
     dateien.reserve(static_cast<std::size_t>(pfade.size()));
     for (const QString& pfad : pfade) {
         auto g = ladeSpieldatei(pfad, gehalten);
-        if (!g) return {std::nullopt, g.fehler + " Es wurden keine Tipps übernommen."};
+        if (!g)
+            return {std::nullopt, (g.andereArt ? istSpielInfo(pfad) + ladenAlsSpielInfo : g.fehler) +
+                                      " Es wurden keine Tipps übernommen."};
         dateien.push_back({QFileInfo(pfad).fileName(), std::move(*g.daten)});
     }
     return {std::move(dateien), {}};

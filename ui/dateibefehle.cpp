@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "files/dateiart.h"
 #include "files/spielinfo.h"
 #include "ui/ablauf.h"
 #include "ui/tabellenbereich.h"
@@ -29,7 +30,7 @@ QString speicherVorschlag(const QString& importiert) {
 }  // namespace
 
 Dateibefehle::Dateibefehle(Ablauf& fenster, Tabellenbereich& tabelle)
-    : QObject(fenster.eltern()), w_(fenster), tabelle_(tabelle) {}
+    : QObject(fenster.eltern()), w_(fenster), tabelle_(tabelle), wache_(fenster.dienste(), fenster.eltern()) {}
 
 void Dateibefehle::setzeDatei(const QString& pfad) {
     dateiName_ = pfad;
@@ -56,17 +57,21 @@ void Dateibefehle::menOeffnen_Click() {
 
 void Dateibefehle::oeffneDatei(const QString& pfad) {
     Spielstand& s = w_.spielstand();
-    const Gelesen<Spieldatei> gelesen = ladeSpieldatei(pfad, s.nationen);
+    Fingerabdruck abdruck;
+    const Gelesen<Spieldatei> gelesen = ladeSpieldatei(pfad, s.nationen, &abdruck);
     if (!gelesen) {
-        w_.dienste().meldung(w_.eltern(), QStringLiteral("Öffnen"), aus(gelesen.fehler));
+        w_.dienste().meldung(w_.eltern(), QStringLiteral("Öffnen"),
+                             aus(gelesen.andereArt ? istSpielInfo(pfad) + ladenAlsSpielInfo : gelesen.fehler));
         return;
     }
+    if (!wache_.darfOeffnen(pfad)) return;
     uebernehme(s, *gelesen.daten);
     setzeDatei(pfad);
     w_.zeigeRegel();
     w_.zeigeNeuesSpiel();
     w_.nimmAuf(QStringLiteral("Öffnen"));
     emit gespeichert();
+    wache_.merke(pfad, abdruck);
 }
 
 bool Dateibefehle::menSpeichern_Click() {
@@ -77,14 +82,10 @@ bool Dateibefehle::menSpeichern_Click() {
         w_.eltern(), {QStringLiteral("Geben Sie den Namen der Datei zum Speichern ein!"), startOrdner(), dateiName_});
     if (pfad.isEmpty()) return false;
     if (QFileInfo(pfad).suffix().isEmpty()) pfad += QStringLiteral(".gowet");
-    if (QFileInfo::exists(pfad) &&
-        w_.dienste().frage(
-            w_.eltern(), QStringLiteral("Speichern"),
-            QStringLiteral("Die Datei „%1“ gibt es schon.\nSoll sie ersetzt werden?").arg(QFileInfo(pfad).fileName()),
-            Knoepfe::jaNein) != Antwort::ja)
-        return false;
+    if (!wache_.darfErsetzen(pfad, QStringLiteral("Speichern"))) return false;
     const Spieldatei bild = ausSpielstand(s);  // the tips as they stand, not the last file image
-    const std::string fehler = speichereSpieldatei(pfad, bild);
+    Fingerabdruck geschrieben;
+    const std::string fehler = speichereSpieldatei(pfad, bild, &geschrieben);
     if (!fehler.empty()) {
         // The text names the file and the cause in one sentence.
         w_.dienste().meldung(w_.eltern(), QStringLiteral("Speichern"), aus(fehler));
@@ -92,6 +93,7 @@ bool Dateibefehle::menSpeichern_Click() {
     }
     setzeDatei(pfad);
     emit gespeichert();
+    wache_.merke(pfad, geschrieben);
     return true;
 }
 
@@ -112,7 +114,8 @@ void Dateibefehle::menSpiele_Click() {
     if (pfad.isEmpty()) return;
     const Gelesen<SpielInfo> gelesen = ladeSpielInfo(pfad);
     if (!gelesen) {
-        w_.dienste().meldung(w_.eltern(), QStringLiteral("Spiel-Informationen"), aus(gelesen.fehler));
+        w_.dienste().meldung(w_.eltern(), QStringLiteral("Spiel-Informationen"),
+                             aus(gelesen.andereArt ? istSpieldatei(pfad) + ladenAlsSpieldatei : gelesen.fehler));
         return;
     }
     const int v = gelesen.daten->ansicht;

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include "ui/dateiwache.h"
+
 namespace ovi {
 
 class Ablauf;
@@ -33,6 +35,8 @@ class Dateibefehle : public QObject {
     void menBeenden_Click();
     // Asked before the game in hand is given up: on quitting, opening another game, importing match information.
     bool darfVerwerfen();
+    // The open file: changed by others since? in use elsewhere?
+    Dateiwache& wache() { return wache_; }
 
   signals:
     // The game as it stands is what a file holds: saved or opened.
@@ -42,6 +46,7 @@ class Dateibefehle : public QObject {
     Ablauf& w_;
     Tabellenbereich& tabelle_;
     QString dateiName_;
+    Dateiwache wache_;
 };
 
 }  // namespace ovi

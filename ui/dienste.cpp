@@ -49,6 +49,7 @@ QString speichere(QWidget* eltern, const Dateiwahl& w) {
 
 Antwort frageNach(QWidget* eltern, const QString& titel, const QString& text, Knoepfe k) {
     QMessageBox box(QMessageBox::NoIcon, titel, text, QMessageBox::NoButton, eltern);
+    box.setTextFormat(Qt::PlainText);
     switch (k) {
         case Knoepfe::okAbbrechen:
             box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
@@ -56,6 +57,10 @@ Antwort frageNach(QWidget* eltern, const QString& titel, const QString& text, Kn
             break;
         case Knoepfe::jaNein:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            break;
+        case Knoepfe::jaNeinVorgabeNein:
+            box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+            box.setDefaultButton(QMessageBox::No);
             break;
         case Knoepfe::jaNeinAbbrechen:
             box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
@@ -92,11 +97,13 @@ int waehleAntwort(QWidget* eltern, const QString& titel, const QString& text, co
 
 void melde(QWidget* eltern, const QString& titel, const QString& text) {
     QMessageBox box(QMessageBox::Warning, titel, text, QMessageBox::Ok, eltern);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 void informiere(QWidget* eltern, const QString& titel, const QString& text) {
     QMessageBox box(QMessageBox::Information, titel, text, QMessageBox::Ok, eltern);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

@@ -28,7 +28,8 @@ struct Weiterfrage {
     int vorschlag = -1;  // side offered at first: 0 home, 1 away, -1 none
 };
 
-enum class Knoepfe { okAbbrechen, jaNein, jaNeinAbbrechen };
+// jaNeinVorgabeNein: Return answers "Nein", for a question whose "Ja" may lose something.
+enum class Knoepfe { okAbbrechen, jaNein, jaNeinAbbrechen, jaNeinVorgabeNein };
 enum class Antwort { ok, ja, nein, abbrechen };
 
 struct Dienste {
@@ -37,6 +38,7 @@ struct Dienste {
     std::function<QStringList(QWidget*, const Dateiwahl&)> oeffnenMehrere;
     // Asks nothing about overwriting; the window does that itself.
     std::function<QString(QWidget*, const Dateiwahl&)> speichern;
+    // Texts are shown as they stand, never read as HTML: they carry names and file names.
     std::function<Antwort(QWidget*, const QString& titel, const QString& text, Knoepfe)> frage;
     // A question with answers of its own, the first the default, the last the one for Escape; the index of the
     // chosen answer, -1 when the box was closed without one.

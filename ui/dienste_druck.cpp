@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -17,6 +18,11 @@ std::optional<QList<bool>> kreuzeAn(QWidget* eltern, const QString& titel, const
                                     const QList<bool>& vorgabe) {
     QDialog dlg(eltern);
     dlg.setWindowTitle(titel);
+    // The few boxes make a narrow dialog, and the window manager would cut its title ("Als PD… tieren"): as wide
+    // as the title in a bold font, with room for the frame's buttons.
+    QFont fett = dlg.font();
+    fett.setBold(true);
+    dlg.setMinimumWidth(QFontMetrics(fett).horizontalAdvance(titel) * 5 / 4 + 140);
     auto* spalte = new QVBoxLayout(&dlg);
     QList<QCheckBox*> kaesten;
     for (qsizetype i = 0; i < punkte.size(); ++i) {

@@ -7,6 +7,7 @@
 #include "ui/dialoge/frmspielinfo.h"
 #include "ui/dialoge/frmweltmeister.h"
 #include "ui/dialoge/frmwmauswerten.h"
+#include "ui/fensterlage.h"
 #include "ui/frmverlauf.h"
 
 namespace ovi {
@@ -64,7 +65,10 @@ void Fensterbefehle::frageWeltmeister() {
 }
 
 void Fensterbefehle::menVerlauf_Click() {
-    if (!verlauf_) verlauf_ = new frmVerlauf(w_.eltern());
+    if (!verlauf_) {
+        verlauf_ = new frmVerlauf(w_.eltern());
+        legeAufBildschirm(verlauf_, w_.eltern());
+    }
     verlauf_->zeige(w_.spielstand());
     verlauf_->show();
     verlauf_->raise();

@@ -15,6 +15,7 @@
 #include "ui/dialoge/twips.h"
 #include "ui/druckbefehle.h"
 #include "ui/fensterbefehle.h"
+#include "ui/klartexttipps.h"
 #include "ui/masse.h"
 #include "ui/menue.h"
 #include "ui/rueckgaengig.h"
@@ -45,6 +46,7 @@ frmHaupt::frmHaupt(Dienste dienste, QWidget* eltern)
     QFont schrift(QStringLiteral("DejaVu Sans"));
     schrift.setPointSizeF(8);
     setFont(schrift);
+    zeigeTippsAlsKlartext();
     if (const QScreen* bildschirm = QGuiApplication::primaryScreen()) passeAnBildschirm(bildschirm->size().height());
 
     auto* zentrum = new QWidget(this);
@@ -161,6 +163,7 @@ void frmHaupt::passeAnBildschirm(int hoehePx) {
 
 int frmHaupt::ansicht() const { return raster_->ansicht(); }
 QString frmHaupt::dateiName() const { return datei_->dateiName(); }
+Dateiwache& frmHaupt::dateiwache() { return datei_->wache(); }
 
 void frmHaupt::sicher(const std::function<void()>& body) {
     try {

@@ -17,6 +17,7 @@ class QUndoStack;
 
 namespace ovi {
 
+class Dateiwache;
 class Spielraster;
 class Tabellenbereich;
 class Menue;
@@ -53,6 +54,8 @@ class frmHaupt : public QMainWindow, private Ablauf {
     void beginneVerlauf();
     Spieldatei aktuellesBild();
     void oeffneWiederhergestellt(const Spieldatei& d, const QString& dateiName);
+    // The open file's guard: changed by others since? in use elsewhere? (held by the file commands)
+    Dateiwache& dateiwache();
 
   signals:
     void beendet();

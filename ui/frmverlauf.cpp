@@ -64,6 +64,7 @@ frmVerlauf::frmVerlauf(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     optPunkte->setObjectName(QStringLiteral("optPunkte"));
     lblAuswahl = new QLabel(this);
     lblAuswahl->setObjectName(QStringLiteral("lblAuswahl"));
+    lblAuswahl->setTextFormat(Qt::PlainText);  // a participant's name
     bild_ = new VerlaufBild(this);
     txtTagessieger = new QTextBrowser(this);
     txtTagessieger->setObjectName(QStringLiteral("txtTagessieger"));

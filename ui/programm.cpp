@@ -112,6 +112,7 @@ int laufe(int argc, char** argv, const std::function<void(frmHaupt&)>& vorDemZei
     fenster.show();
     // A file handed over by the desktop or the shell opens as through "Öffnen", message included.
     if (!dateien.isEmpty()) fenster.oeffne(QFileInfo(dateien.first()).absoluteFilePath());
+    if (sicherung.beendetDurchSignal()) return 0;  // during the message about that file
     // Once the window stands: a copy left by a crashed run is offered over it.
     QTimer::singleShot(0, &sicherung, [&sicherung] { sicherung.bieteAn(); });
     return QApplication::exec();

@@ -23,6 +23,7 @@ template <class L = QLabel>
 L* textLabel(QWidget* eltern, const char* name, const QString& text, int links, int oben, int breite, int hoehe = 240) {
     auto* l = new L(text, eltern);
     l->setObjectName(QString::fromUtf8(name));
+    l->setTextFormat(Qt::PlainText);  // the file's name is no markup
     setze(l, links, oben, breite, hoehe);
     return l;
 }

@@ -26,7 +26,11 @@ WeiterDialog::WeiterDialog(const QList<Weiterfrage>& fragen, QWidget* eltern) : 
         // Not answering leaves the matches that follow as they are.
         wahl->addItems({QStringLiteral("offen lassen"), f.heim, f.aus});
         wahl->setCurrentIndex(f.vorschlag == 0 || f.vorschlag == 1 ? f.vorschlag + 1 : 0);
-        formular->addRow(f.spiel, wahl);
+        // The match names its teams, which come from the file: no markup.
+        auto* spiel = new QLabel(f.spiel, this);
+        spiel->setTextFormat(Qt::PlainText);
+        spiel->setBuddy(wahl);
+        formular->addRow(spiel, wahl);
         wahl_ << wahl;
     }
     spalte->addLayout(formular);

@@ -16,6 +16,7 @@
 
 #include "files/speichern.h"
 #include "files/spieldatei.h"
+#include "ui/dateiwache.h"
 #include "ui/frmhaupt.h"
 
 namespace ovi {
@@ -40,6 +41,42 @@ QFileInfoList kopien(const QString& ordner, QLatin1StringView endung, QDir::Sort
         return !i.fileName().startsWith(QLatin1StringView("kopie-")) || !i.fileName().endsWith(endung);
     });
     return l;
+}
+
+// Why no copy can be made in the folder: a file standing where the folder or one above it should be is named.
+QString ordnerHindernis(const QString& ordner) {
+    for (QString p = QDir::cleanPath(ordner);; p = QFileInfo(p).absolutePath()) {
+        const QFileInfo i(p);
+        if (i.exists() && !i.isDir())
+            return (i.isFile() ? QStringLiteral("„%1“ ist eine Datei, kein Ordner")
+                               : QStringLiteral("„%1“ ist kein Ordner"))
+                .arg(p);
+        if (i.exists() || i.isRoot()) break;
+    }
+    return QStringLiteral("der Ordner „%1“ lässt sich nicht beschreiben").arg(ordner);
+}
+
+// A file of the copy's set as the program wrote it: a regular file, not a link (which could point anywhere).
+bool eigeneDatei(const QString& pfad) {
+    const QFileInfo i(pfad);
+    return !i.isSymLink() && i.isFile();
+}
+
+// The copy's game file, and what that file held when the crashed run read or wrote it: the .name file's two lines.
+std::pair<QString, Fingerabdruck> spielDatei(const QString& basis) {
+    std::string text;
+    const QString datei = basis + QStringLiteral(".name");
+    if (!eigeneDatei(datei) || !ladeBytes(datei, text).empty()) return {};
+    const std::size_t umbruch = text.find('\n');
+    if (umbruch == std::string::npos) return {QString::fromStdString(text), {}};
+    return {QString::fromStdString(text.substr(0, umbruch)), fingerabdruckAus(text.substr(umbruch + 1))};
+}
+
+// The game the changes belong to, as the questions name it.
+QString spielName(const QString& basis) {
+    const QString name = spielDatei(basis).first;
+    if (name.isEmpty()) return QStringLiteral("einem noch nie gespeicherten Spiel");
+    return QStringLiteral("„%1“").arg(QFileInfo(name).fileName());
 }
 
 }  // namespace
@@ -89,56 +126,74 @@ void Wiederherstellung::entferne(const QString& basis) {
 void Wiederherstellung::sichere(bool melden) {
     takt_.stop();
     if (vorbei_) return;
-    std::string fehler;
+    QString fehler;
     if (!sperre_) {
-        fehler = "Der Ordner „" + ordner_.toStdString() + "“ lässt sich nicht beschreiben.";
+        fehler = ordnerHindernis(ordner_);
     } else if (fenster_.verlauf()->isClean()) {
         entferne(basis_);
         return;
     } else {
-        // The name first: a copy is only looked for by its game file, which comes last.
-        fehler = speichereBytes(basis_ + QStringLiteral(".name"), fenster_.dateiName().toStdString());
-        if (fehler.empty()) fehler = speichereSpieldatei(kopie(), fenster_.aktuellesBild());
+        // The name first: a copy is only looked for by its game file, which comes last. The messages give the
+        // cause alone: the copy's own file name means nothing to the operator.
+        std::string grund = speichereBytesGrund(basis_ + QStringLiteral(".name"), nameMitAbdruck());
+        if (grund.empty()) grund = speichereBytesGrund(kopie(), schreibeSpieldatei(fenster_.aktuellesBild()));
+        fehler = text(grund);
     }
-    if (fehler.empty() || gemeldet_ || !melden) return;
+    if (fehler.isEmpty() || gemeldet_ || !melden) return;
     gemeldet_ = true;
     fenster_.dienste().meldung(
         &fenster_, QStringLiteral("ovi kuvela"),
-        QStringLiteral("Die Sicherungskopie der ungespeicherten Änderungen konnte nicht geschrieben werden.\n%1")
-            .arg(text(fehler)));
+        QStringLiteral("Die Sicherungskopie der ungespeicherten Änderungen konnte nicht geschrieben werden: %1.")
+            .arg(fehler));
+}
+
+std::string Wiederherstellung::nameMitAbdruck() const {
+    const QString name = fenster_.dateiName();
+    const Dateiwache& wache = fenster_.dateiwache();
+    if (name.isEmpty() || wache.pfad() != name || !wache.abdruck().da) return name.toStdString();
+    return name.toStdString() + '\n' + alsText(wache.abdruck());
 }
 
 bool Wiederherstellung::bieteAn() {
     // Runs killed with nothing unsaved leave only their lock behind: cleared away, or they would pile up.
     for (const QFileInfo& l : kopien(ordner_, QLatin1StringView(".lock"))) {
         const QString basis = l.absolutePath() + QLatin1Char('/') + l.completeBaseName();
-        if (basis == basis_ || QFile::exists(basis + QStringLiteral(".gowet"))) continue;
+        if (basis == basis_ || QFile::exists(basis + QStringLiteral(".gowet")) || !eigeneDatei(l.filePath())) continue;
         QLockFile alt(l.absoluteFilePath());
         alt.setStaleLockTime(0);
         if (alt.tryLock(0)) alt.unlock();
     }
+    const auto frage = [this](const QString& text) {
+        return fenster_.dienste().frage(&fenster_, QStringLiteral("ovi kuvela"), text, Knoepfe::jaNein);
+    };
     for (const QFileInfo& k : kopien(ordner_, QLatin1StringView(".gowet"), QDir::Time)) {
         const QString basis = k.absolutePath() + QLatin1Char('/') + k.completeBaseName();
-        if (basis == basis_) continue;
+        // Never the program's own; links and whatever is no regular file were not written here.
+        if (basis == basis_ || !eigeneDatei(k.filePath())) continue;
         // Held while asking, so a second program starting now does not offer the same copy.
         QLockFile fremd(basis + QStringLiteral(".lock"));
         fremd.setStaleLockTime(0);
         if (!fremd.tryLock(0)) continue;  // its program still runs
-        const QString wann =
-            QLocale(QLocale::German).toString(k.lastModified(), QStringLiteral("dd.MM.yyyy 'um' HH:mm 'Uhr'"));
-        const Antwort antwort = fenster_.dienste().frage(
-            &fenster_, QStringLiteral("ovi kuvela"),
-            QStringLiteral("Es gibt ungesicherte Änderungen vom %1. Wiederherstellen?").arg(wann), Knoepfe::jaNein);
-        if (antwort == Antwort::nein) entferne(basis);
-        if (antwort != Antwort::ja) continue;
+        const QString woran =
+            spielName(basis) +
+            QLocale(QLocale::German).toString(k.lastModified(), QStringLiteral(" 'vom' dd.MM.yyyy 'um' HH:mm 'Uhr'"));
+        // Checked before it is offered: a copy that cannot be restored is named as such, once per start.
         const Gelesen<Spieldatei> gelesen = ladeSpieldatei(k.absoluteFilePath(), fenster_.spielstand().nationen);
         if (!gelesen) {
-            fenster_.dienste().meldung(&fenster_, QStringLiteral("Wiederherstellen"), text(gelesen.fehler));
+            if (frage(QStringLiteral("Die Sicherungskopie ungesicherter Änderungen an %1 ist beschädigt und lässt "
+                                     "sich nicht wiederherstellen.\nSoll sie gelöscht werden?")
+                          .arg(woran)) == Antwort::ja)
+                entferne(basis);
             continue;
         }
-        std::string name;
-        if (!ladeBytes(basis + QStringLiteral(".name"), name).empty()) name.clear();
-        fenster_.oeffneWiederhergestellt(*gelesen.daten, QString::fromStdString(name));
+        const Antwort antwort =
+            frage(QStringLiteral("Es gibt ungesicherte Änderungen an %1. Wiederherstellen?").arg(woran));
+        if (antwort == Antwort::nein) entferne(basis);
+        if (antwort != Antwort::ja) continue;
+        const auto [name, abdruck] = spielDatei(basis);
+        fenster_.oeffneWiederhergestellt(*gelesen.daten, name);
+        // A save then still notices what another program did to the file since the crashed run saw it.
+        if (abdruck.da) fenster_.dateiwache().merke(name, abdruck);
         // This run's own copy first, then the old one may go.
         sichere();
         entferne(basis);
@@ -166,6 +221,7 @@ void Wiederherstellung::beiSignal() {
     // No question now: the session is going. The copy waits for the next start.
     sichere(false);
     vorbei_ = true;
+    durchSignal_ = true;
     // Ending the loop closes every window first; the main window must not ask about saving then.
     fenster_.installEventFilter(this);
     QCoreApplication::exit(0);

@@ -28,18 +28,25 @@ class Wiederherstellung : public QObject {
     static QString standardOrdner();
     QString kopie() const { return basis_ + QStringLiteral(".gowet"); }
 
-    // At the start: offers the copies of runs that did not end normally, newest first; true once one is restored.
+    // At the start: offers the copies of runs that did not end normally, newest first, naming the game they belong
+    // to; true once one is restored. A copy that does not read as a game is named as damaged and may be deleted;
+    // links and anything that is no regular file are passed over.
     bool bieteAn();
     // Writes the copy now while the game is unsaved, else removes it; `melden`: a failure gets a message.
     void sichere(bool melden = true);
     // Logout, shutdown, SIGTERM, SIGINT and SIGHUP write the copy and end the program; the copy stays.
     void beobachteSitzungsende();
+    // A signal came: the program ends. Ending the event loop is not enough before it runs: a signal during a
+    // message box shown at the start only ends that box's own loop.
+    bool beendetDurchSignal() const { return durchSignal_; }
 
   protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
   private:
     static void entferne(const QString& basis);
+    // What the .name file beside the copy holds: the game file, and on a second line what it held.
+    std::string nameMitAbdruck() const;
     void beiSignal();
 
     frmHaupt& fenster_;
@@ -49,6 +56,7 @@ class Wiederherstellung : public QObject {
     QTimer takt_;
     bool vorbei_ = false;    // ended normally: nothing more to keep
     bool gemeldet_ = false;  // one failure message per run is enough
+    bool durchSignal_ = false;
 };
 
 }  // namespace ovi

@@ -37,12 +37,14 @@ xmllint --noout share/mime/packages/ovikuvela.xml
 update-mime-database share/mime
 grep -qx 'application/x-ovikuvela:\*\.gowet' share/mime/globs
 grep -qx 'application/x-ovikuvela:ovikuvela' share/mime/icons
-# The menu entry opens exactly that type with the installed program, and names the installed icon.
-diff -u - <(grep -E '^(Exec|Icon|MimeType)=' share/applications/org.example.ovikuvela.desktop) <<'EINTRAG'
-Exec=ovikuvela %f
+# The menu entry opens exactly that type with the installed program, by its path (a file manager's PATH may lack
+# the folder), and names the installed icon.
+diff -u - <(grep -E '^(Exec|Icon|MimeType)=' share/applications/org.example.ovikuvela.desktop) <<EINTRAG
+Exec=$wurzel/usr/bin/ovikuvela %f
 Icon=ovikuvela
 MimeType=application/x-ovikuvela;
 EINTRAG
+test -x "$(sed -n 's/^Exec=\(.*\) %f$/\1/p' share/applications/org.example.ovikuvela.desktop)"
 
 # A new version needs its own entry in the release history of the store description and of the package.
 grep -q "<release version=\"$version\" date=" share/metainfo/org.example.ovikuvela.metainfo.xml

@@ -27,6 +27,10 @@ for f in share/applications/org.example.ovikuvela.desktop share/mime/packages/ov
          share/metainfo/org.example.ovikuvela.metainfo.xml share/icons/hicolor/scalable/apps/ovikuvela.svg; do
     test -f "$f" || { echo "$f fehlt im Paket"; exit 1; }
 done
+# The menu entry starts the program where the package puts it, with no help from PATH.
+desktop-file-validate share/applications/org.example.ovikuvela.desktop
+grep -qx 'Exec=/usr/games/ovikuvela %f' share/applications/org.example.ovikuvela.desktop
+test -x "$ablage/wurzel/usr/games/ovikuvela"
 spiel=share/ovikuvela/wm2006-ergebnisse.gowet
 games/ovikuvela-auswertung --weltmeister Italien "$spiel" >"$ablage/tabelle"
 "$bau/bin/ovikuvela-auswertung" --weltmeister Italien "$bau/data/wm2006-ergebnisse.gowet" >"$ablage/soll"

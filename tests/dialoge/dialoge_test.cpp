@@ -117,8 +117,9 @@ class DialogeTest : public QObject {
 
     // Player editor: every control as loaded, the tip lists in team order without "unbekannt"; the layout in twips.
     // Entering a name selects it, so typing replaces it. Typing stops at twelve characters and refuses what
-    // Windows-1252 cannot hold; pasted text is refused whole; a longer name from the game state stays and may only
-    // shrink. "ok" stores every row, then asks for the redraw once; leaving stores nothing.
+    // Windows-1252 cannot hold; pasted text is refused whole, but control characters pasted along (a line break, a
+    // tab, 0x01, a C1 control) are dropped; a longer name from the game state stays and may only shrink. "ok" stores
+    // every row, then asks for the redraw once; leaving stores nothing.
     void spielerdaten() {
         // Typed, or pasted when marked "+": Euro yes, ł no; Œ Ž š from 0x80..0x9F yes.
         const QStringList namen = golden("namen.txt").split(u'\n', Qt::SkipEmptyParts);
@@ -163,6 +164,11 @@ class DialogeTest : public QObject {
             for (int p = 5; p < 15; ++p) {
                 klicke(name(p));
                 namen[p - 5][0] == u'+' ? name(p)->insert(namen[p - 5].mid(1)) : tippe(name(p), namen[p - 5]);
+            }
+            for (const auto& [p, text] :
+                 {std::pair{15, QStringLiteral("Clau\u0001dia\n")}, {16, QStringLiteral("\tBo\u0085b\r")}}) {
+                klicke(name(p));
+                name(p)->insert(text);
             }
             klicke(name(21));
             QTest::keyClick(name(21), Qt::Key_End);

@@ -39,13 +39,13 @@ QString kopie(const QTemporaryDir& ordner, const char* name, std::initializer_li
 }  // namespace
 
 // The whole file through a real file, checked byte by byte against texte.gowet: block 1 with "ü" as the one byte
-// FC, a date, the characters of 0x80..0x9F (the five gaps kept as C1 controls), a champion tip of 32767 and a
+// FC, a date, the 27 characters of 0x80..0x9F (the five gaps are no characters), a champion tip of 32767 and a
 // text past 65 535 bytes, cut with an honest length. Read back, a tip the reader takes gives the same bytes again.
 TEST(Spieldatei, GanzeBytesDurchEineEchteDatei) {
     Spielstand s;
     const std::string mitte =
-        "\u20AC\u0081\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u008D\u017D\u008F\u0090"
-        "\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u009D\u017E\u0178";
+        "\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u017D"
+        "\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u017E\u0178";
     s.spiele[0] = {9, 0, 0, 0, false, 0, 0, "09.06.2006", std::string(70000, 'z'), 0, 0, mitte};
     s.setName(0, "Jürgen"), s.setWMTipp(0, 32767), s.setSpieltMit(0, true);
     QTemporaryDir ordner;
@@ -54,7 +54,7 @@ TEST(Spieldatei, GanzeBytesDurchEineEchteDatei) {
     std::string gelesen;
     ASSERT_EQ(ladeBytes(pfad, gelesen), "");
     EXPECT_TRUE(gelesen == lies("texte.gowet"));
-    setze(gelesen, 303 + 64 * 24 + 65535 + 10 + 32 + 8, 32);
+    setze(gelesen, 303 + 64 * 24 + 65535 + 10 + 27 + 8, 32);
     ASSERT_EQ(speichereBytes(pfad, gelesen), "");
     const auto g = ladeSpieldatei(pfad, s.nationen);
     ASSERT_TRUE(g) << g.fehler;
@@ -62,11 +62,13 @@ TEST(Spieldatei, GanzeBytesDurchEineEchteDatei) {
               std::tuple(s.spiele[0].quote, 32, 65535u));
     EXPECT_EQ(schreibeSpieldatei(*g.daten), gelesen);
     EXPECT_EQ(schreibeSpieldatei(ausSpielstand(Spielstand{})).size(), 8417u);
-    // Every byte of the code page, the last tip, an own rule, bonus and colour go through; bytes after block 6 are
-    // ignored.
+    // Every byte of the code page that prints, the last tip, an own rule, bonus and colour go through; bytes after
+    // block 6 are ignored.
     Spieldatei d = *g.daten;
     std::string alle;
-    for (int c = 0; c < 256; ++c) alle += static_cast<char>(c);
+    for (int c = 0; c < 256; ++c)
+        if (cp1252::druckbaresByte(static_cast<unsigned char>(c))) alle += static_cast<char>(c);
+    ASSERT_EQ(alle.size(), 256u - 32 - 1 - 5);
     d.spiele[5].quote = cp1252::nachUtf8(alle);
     d.spiele[63] = {16, 24, 1, 1, true, 5, 6, "09.07.2006", "20:00 Uhr", 0, 0, "x;y"};
     d.tippsAblage.element(3199) = 9, d.regel = {0, {}, 99, true}, d.modusFarbe[2] = 0xFFFFFF;
@@ -75,9 +77,56 @@ TEST(Spieldatei, GanzeBytesDurchEineEchteDatei) {
     EXPECT_TRUE(*r.daten == d && *cp1252::ausUtf8(d.spiele[5].quote) == alle);
 }
 
+namespace {
+
+// A text of a row of kaputt.tsv: "\xNN" stands for the byte NN.
+std::string bytesAus(const std::string& text) {
+    std::string b;
+    for (std::size_t i = 0; i < text.size(); ++i)
+        if (text.compare(i, 2, "\\x") == 0 && i + 3 < text.size()) {
+            b += static_cast<char>(std::stoi(text.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else {
+            b += text[i];
+        }
+    return b;
+}
+
+// Rows "T:feld" of kaputt.tsv put a text into a name or a match text of a fresh game, byte for byte, and write it
+// as the program's writer does: a control byte is refused with the whole message, anything else read back as it
+// stands. The match-information file takes the same match texts the same way.
+void kaputterText(const std::string& feld, const std::string& bytes, const std::string& erwartet) {
+    Spieldatei d = ausSpielstand(Spielstand{});
+    const std::size_t ziffer = feld.find_first_of("0123456789");
+    const std::string art = feld.substr(0, ziffer);
+    const int nr = std::stoi(feld.substr(ziffer)) - 1;
+    const std::string utf8 = cp1252::nachUtf8(bytes);
+    if (art == "name") {
+        d.spieler[nr].name = utf8;
+    } else {
+        Spiel& sp = d.spiele[nr];
+        (art == "datum" ? sp.datum : art == "zeit" ? sp.zeit : sp.quote) = utf8;
+    }
+    const auto g = leseSpieldatei(schreibeSpieldatei(d), Spielstand{}.nationen, "t.gowet");
+    const auto i = leseSpielInfo(schreibeSpielInfo({d.spiele, 0}), "p.gowet");
+    if (erwartet == "ok") {
+        ASSERT_TRUE(g) << g.fehler;
+        EXPECT_TRUE(*g.daten == d);
+        EXPECT_TRUE(i && i.daten->spiele == d.spiele);
+        return;
+    }
+    EXPECT_EQ(g.fehler, "Die Datei „t.gowet“ ist keine gültige Spieldatei: " + erwartet);
+    if (art != "name") {
+        EXPECT_EQ(i.fehler, "Die Datei „p.gowet“ enthält keine gültigen Spiel-Informationen: " +
+                                erwartet.substr(erwartet.find("Spiel ")));
+    }
+}
+
+}  // namespace
+
 // Each row of kaputt.tsv patches one value into a fresh file (or cuts the file there): every bound just inside
 // and just outside, control bytes in block 1, texts longer than the file. Refused with the whole message, or
-// read and written back as it stands (a true value as FF FF).
+// read and written back as it stands (a true value as FF FF). Rows "T:" are texts with control bytes.
 TEST(Spieldatei, KaputteDateienJeBlock) {
     const std::size_t block[] = {0, 0, 303, 303 + 64 * 24, 303 + 64 * 24 + 150, 303 + 64 * 24 + 162, 2017};
     const std::string frisch = schreibeSpieldatei(ausSpielstand(Spielstand{}));
@@ -86,6 +135,11 @@ TEST(Spieldatei, KaputteDateienJeBlock) {
     for (std::string zeile; std::getline(tabelle, zeile);) {
         if (zeile.empty() || zeile[0] == '#') continue;
         SCOPED_TRACE(zeile);
+        if (zeile.rfind("T:", 0) == 0) {
+            const std::size_t a = zeile.find('\t'), b = zeile.find('\t', a + 1);
+            kaputterText(zeile.substr(2, a - 2), bytesAus(zeile.substr(a + 1, b - a - 1)), zeile.substr(b + 1));
+            continue;
+        }
         std::istringstream z(zeile);
         std::size_t nr = 0, stelle = 0, breite = 0;
         long long wert = 0;
@@ -155,4 +209,29 @@ TEST(TippImport, ErsteDateiGewinntVorhandeneTippsBleiben) {
         EXPECT_NE(fehler.find("„" + std::string(name) + ".gowet“"), std::string::npos) << fehler;
         EXPECT_TRUE(s.tipps == vorher.tipps && s.spieler == vorher.spieler && s.regel == vorher.regel);
     }
+}
+
+// Both kinds of .gowet share ending and folder: a reader that refuses a file notes when the other reader takes it
+// whole, so the message can say what the file is. Per file: read as game, other kind; read as match information,
+// other kind. The tip import names a match-information file as such.
+TEST(Dateiart, DieAndereArtWirdErkannt) {
+    QTemporaryDir ordner;
+    const QString spiel = ordner.filePath("spiel.gowet"), plan = ordner.filePath("plan.gowet"),
+                  kaputt = ordner.filePath("kaputt.gowet");
+    ASSERT_EQ(speichereSpieldatei(spiel, ausSpielstand(Spielstand{})), "");
+    ASSERT_EQ(speichereSpielInfo(plan, SpielInfo{}), "");
+    ASSERT_EQ(speichereBytes(kaputt, std::string(8500, 'x')), "");
+    const auto art = [](const QString& pfad) {
+        const auto g = ladeSpieldatei(pfad, Spielstand{}.nationen);
+        const auto i = ladeSpielInfo(pfad);
+        return std::to_string(bool(g)) + std::to_string(g.andereArt) + std::to_string(bool(i)) +
+               std::to_string(i.andereArt);
+    };
+    EXPECT_EQ(art(spiel), "1001");
+    EXPECT_EQ(art(plan), "0110");
+    EXPECT_EQ(art(kaputt), "0000");
+    Spielstand s;
+    EXPECT_EQ(importiereTipps(s, {spiel, plan}),
+              "„plan.gowet“ ist eine Datei mit Spiel-Informationen. Sie wird mit Datei → Importieren → "
+              "Spiel-Informationen geladen. Es wurden keine Tipps übernommen.");
 }

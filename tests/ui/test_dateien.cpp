@@ -211,6 +211,36 @@ class TestDateien : public QObject {
         QCOMPARE(gesehen, soll);
     }
 
+    // A file of the other kind of .gowet, chosen where the one kind is loaded, is named as what it is, with the way it
+    // is loaded; a file neither reader takes keeps the reader's own reason. Nothing changes.
+    void falscheArt() {
+        const QString alsPlan = QStringLiteral(
+            "„plan.gowet“ ist eine Datei mit Spiel-Informationen. Sie wird mit Datei → Importieren → "
+            "Spiel-Informationen geladen.");
+        const struct {
+            const char* menue;
+            const char* datei;
+            QString meldung;
+        } faelle[] = {
+            {"menÖffnen", "plan.gowet", "Öffnen|" + alsPlan},
+            {"menTipps", "plan.gowet", "Tipps importieren|" + alsPlan + " Es wurden keine Tipps übernommen."},
+            {"menSpiele", "anderes.gowet",
+             "Spiel-Informationen|„anderes.gowet“ ist eine Spieldatei (ein gespeicherter Spielstand). Sie wird mit "
+             "Datei → Öffnen geladen."},
+            {"menSpiele", "kaputt.gowet",
+             "Spiel-Informationen|Die Datei „kaputt.gowet“ enthält keine gültigen Spiel-Informationen: Spiel 1: die "
+             "Heimmannschaft ist 24939, erlaubt sind 0 bis 32."},
+        };
+        for (const auto& c : faelle) {
+            Fenster f;
+            const Spieldatei vorher = ausSpielstand(f.s);
+            f.tisch.dateien << QStringList{pfad(c.datei)};
+            befehl(&f.w, QString::fromUtf8(c.menue));
+            QCOMPARE(f.tisch.meldungen, QStringList{c.meldung});
+            QVERIFY(ausSpielstand(f.s) == vorher);
+        }
+    }
+
     // Match information replaces the plan and the view, keeps the tips. Afterwards the save proposes the game's own
     // file, the one lblDateiE names; a game without one gets the imported name among the user's documents, but never
     // the imported file itself.

@@ -2,8 +2,10 @@
 // exactly; a copy of a program that still runs is never touched. Started with --tippen this binary is
 // the program that types and gets killed.
 #include <signal.h>
+#include <sys/stat.h>
 
 #include <QDir>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -60,6 +62,22 @@ int tippendesProgramm(char** argv, bool tippen) {
     });
 }
 
+// The program started with a file it cannot open: says on stdout when the message box about it is up.
+int programmMitMeldung(char** argv) {
+    char* aufruf[] = {argv[0], argv[2], nullptr};
+    return laufe(2, aufruf, [](frmHaupt& w) {
+        auto* uhr = new QTimer(&w);
+        QObject::connect(uhr, &QTimer::timeout, &w, [uhr] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                std::printf("%s|%s\n", qPrintable(box->windowTitle()), qPrintable(box->text()));
+                std::fflush(stdout);
+                uhr->stop();
+            }
+        });
+        uhr->start(10);
+    });
+}
+
 }  // namespace
 
 class TestWiederherstellung : public QObject {
@@ -70,29 +88,132 @@ class TestWiederherstellung : public QObject {
 
   private slots:
     // Unsaved: a copy a few seconds later. Back at the saved state, or ended with "Nein": no copy. A folder that
-    // cannot be written is reported once, not every few seconds; the game goes on.
+    // cannot be written is reported once, not every few seconds, naming a file that stands in its way; a copy that
+    // cannot be written is reported with its cause, never with the copy's own file name. The game goes on.
     void normalesEnde() {
         const QString datei = daten_.filePath(QStringLiteral("datei"));
         QVERIFY(speichereBytes(datei, "kein Ordner").empty());
         Fenster f({0});
         sichtbar(f.w);
         f.w.beginneVerlauf();
-        Wiederherstellung sicherung(f.w, ordner_), gesperrt(f.w, datei + QStringLiteral("/kopien"));
+        Wiederherstellung sicherung(f.w, ordner_), gesperrt(f.w, datei + QStringLiteral("/kopien")),
+            verstellt(f.w, ordner_);
+        QVERIFY(QDir().mkpath(verstellt.kopie()));  // a folder where the copy goes
         tippe(feld(&f.w, "txtHeimTipp", 0), '5');
         QVERIFY(!QFile::exists(sicherung.kopie()));
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(sicherung.kopie()), 4 * Wiederherstellung::verzoegerungMs);
         QTest::keyClick(&f.w, Qt::Key_Z, Qt::ControlModifier);
         QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(sicherung.kopie()), 4 * Wiederherstellung::verzoegerungMs);
         tippe(feld(&f.w, "txtHeimTipp", 1), '6');
-        sicherung.sichere(), gesperrt.sichere(), gesperrt.sichere();
+        sicherung.sichere();
+        gesperrt.sichere();
+        gesperrt.sichere();
         QVERIFY(QFile::exists(sicherung.kopie()));
         f.tisch.antworten << Antwort::nein;
+        verstellt.sichere();
+        QVERIFY(QDir().rmdir(verstellt.kopie()));
         QVERIFY(f.w.close());
         QCOMPARE(kopien(ordner_), QStringList{});
+        const QString vorne = QStringLiteral(
+            "ovi kuvela|Die Sicherungskopie der ungespeicherten Änderungen konnte nicht geschrieben "
+            "werden: ");
         QCOMPARE(f.tisch.meldungen,
-                 QStringList{"ovi kuvela|Die Sicherungskopie der ungespeicherten Änderungen konnte nicht geschrieben "
-                             "werden.\nDer Ordner „" +
-                             datei + "/kopien“ lässt sich nicht beschreiben."});
+                 QStringList({vorne + "„" + datei + "“ ist eine Datei, kein Ordner.", vorne + "sie ist ein Ordner."}));
+    }
+
+    // What the start offers, each copy checked first. A good copy is offered naming the game it belongs to, or
+    // saying it was never saved; a copy that does not read as a game is named as damaged and deleted on "Ja";
+    // links (to a good copy, to a device), a pipe and a folder that look like copies are passed over, untouched,
+    // and nothing blocks on the pipe. Newest first.
+    void kopienPruefen() {
+        const QString ordner = daten_.filePath(QStringLiteral("pruefen"));
+        QVERIFY(QDir().mkpath(ordner));
+        const QString basis = ordner + QStringLiteral("/kopie-9-");
+        const auto lege = [&](int nr, const std::string& bytes, const char* name, int minuten) {
+            const QString k = basis + QString::number(nr) + QStringLiteral(".gowet");
+            QVERIFY(speichereBytes(k, bytes).empty());
+            if (name) QVERIFY(speichereBytes(basis + QString::number(nr) + QStringLiteral(".name"), name).empty());
+            QFile datei(k);
+            QVERIFY(datei.open(QIODevice::ReadWrite));
+            QVERIFY(datei.setFileTime(QDateTime(QDate(2026, 12, 7), QTime(20, minuten)),
+                                      QFileDevice::FileModificationTime));
+        };
+        const std::string gut = schreibeSpieldatei(erwartet());
+        lege(1, gut, "/irgendwo/buero.gowet", 27);
+        lege(2, gut, nullptr, 25);
+        lege(3, std::string(300, 'x'), "/irgendwo/verein.gowet", 26);
+        QVERIFY(QFile::link(basis + QStringLiteral("1.gowet"), basis + QStringLiteral("4.gowet")));
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), basis + QStringLiteral("5.gowet")));
+        QCOMPARE(::mkfifo(QFile::encodeName(basis + QStringLiteral("6.gowet")).constData(), 0600), 0);
+        QVERIFY(QDir().mkpath(basis + QStringLiteral("7.gowet")));
+        Fenster f;
+        f.tisch.antworten << Antwort::abbrechen << Antwort::ja << Antwort::nein;
+        Wiederherstellung sicherung(f.w, ordner);
+        QVERIFY(!sicherung.bieteAn());
+        QCOMPARE(f.tisch.fragen,
+                 QStringList({"ovi kuvela|Es gibt ungesicherte Änderungen an „buero.gowet“ vom 07.12.2026 um 20:27 "
+                              "Uhr. Wiederherstellen?",
+                              "ovi kuvela|Die Sicherungskopie ungesicherter Änderungen an „verein.gowet“ vom "
+                              "07.12.2026 um 20:26 Uhr ist beschädigt und lässt sich nicht wiederherstellen.\nSoll sie "
+                              "gelöscht werden?",
+                              "ovi kuvela|Es gibt ungesicherte Änderungen an einem noch nie gespeicherten Spiel vom "
+                              "07.12.2026 um 20:25 Uhr. Wiederherstellen?"}));
+        QCOMPARE(f.tisch.meldungen, QStringList{});
+        QCOMPARE(QDir(ordner).entryList({"kopie-9-*"}, QDir::AllEntries | QDir::System | QDir::Hidden).join(u','),
+                 QStringLiteral("kopie-9-1.gowet,kopie-9-1.name,kopie-9-4.gowet,kopie-9-5.gowet,kopie-9-6.gowet,"
+                                "kopie-9-7.gowet"));
+    }
+
+    // A game restored after a crash keeps the guard of its file: a change another program made to the file since the
+    // killed run read it is asked about on the first save, and "Nein" keeps it.
+    void wiederhergestelltBewacht() {
+        qputenv("XDG_DATA_HOME", daten_.path().toUtf8());
+        const QString ordner = daten_.filePath(QStringLiteral("ovikuvela/wiederherstellung"));
+        QDir(ordner).removeRecursively();
+        const QString datei = daten_.filePath(QStringLiteral("bewacht.gowet"));
+        QVERIFY(speichereSpieldatei(datei, ausSpielstand(Spielstand{})).empty());
+        QProcess programm;
+        programm.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--tippen"), datei});
+        QByteArray ausgabe;
+        QTRY_VERIFY_WITH_TIMEOUT((ausgabe += programm.readAllStandardOutput()).contains("getippt"), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(kopieHaelt(ordner, erwartet()), 60000);
+        ::kill(static_cast<pid_t>(programm.processId()), SIGKILL);
+        QVERIFY(programm.waitForFinished(60000));
+        Spielstand fremd;
+        fremd.setName(0, "Fremd");
+        QVERIFY(speichereSpieldatei(datei, ausSpielstand(fremd)).empty());
+        Fenster neu;
+        neu.tisch.antworten << Antwort::ja;
+        Wiederherstellung sicherung(neu.w, ordner);
+        QVERIFY(sicherung.bieteAn());
+        neu.tisch.dateien << QStringList{datei};
+        neu.tisch.antworten << Antwort::nein;
+        befehl(&neu.w, QStringLiteral("menSpeichern"));
+        QCOMPARE(neu.tisch.fragen.value(1), QStringLiteral("Speichern|Die Datei „bewacht.gowet“ wurde seit dem Öffnen "
+                                                           "von einem anderen Programm geändert. Trotzdem ersetzen?"));
+        QCOMPARE(ladeSpieldatei(datei, fremd.nationen).daten->spieler[0].name, "Fremd");
+    }
+
+    // The first SIGTERM or SIGHUP ends the program also while the message about a file named on the command line
+    // is up, before the event loop runs: the real program in a process of its own, a real signal, bounded waits.
+    void signalWaehrendStartmeldung() {
+        const QString leer = daten_.filePath(QStringLiteral("leer.gowet"));
+        QVERIFY(speichereBytes(leer, "").empty());
+        QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+        umgebung.insert(QStringLiteral("XDG_DATA_HOME"), daten_.filePath(QStringLiteral("signal")));
+        for (const int signal : {SIGTERM, SIGHUP}) {
+            QProcess programm;
+            programm.setProcessEnvironment(umgebung);
+            programm.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--startmeldung"), leer});
+            QByteArray ausgabe;
+            QTRY_VERIFY_WITH_TIMEOUT((ausgabe += programm.readAllStandardOutput()).contains("Öffnen|"), 60000);
+            ::kill(static_cast<pid_t>(programm.processId()), signal);
+            const bool beendet = programm.waitForFinished(30000);
+            if (!beendet) programm.kill();
+            QVERIFY2(beendet, qPrintable(QStringLiteral("Signal %1").arg(signal)));
+            QCOMPARE(programm.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(programm.exitCode(), 0);
+        }
     }
 
     // A program with a file typing is killed, or told to end; while it runs, its copy is neither offered nor
@@ -151,6 +272,7 @@ class TestWiederherstellung : public QObject {
 int main(int argc, char** argv) {
     if (argc > 1 && qstrcmp(argv[1], "--tippen") == 0) return tippendesProgramm(argv, true);
     if (argc > 1 && qstrcmp(argv[1], "--leer") == 0) return tippendesProgramm(argv, false);
+    if (argc > 1 && qstrcmp(argv[1], "--startmeldung") == 0) return programmMitMeldung(argv);
     QApplication app(argc, argv);
     TestWiederherstellung t;
     return QTest::qExec(&t, argc, argv);

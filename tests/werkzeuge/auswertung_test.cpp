@@ -13,6 +13,7 @@
 #include "core/bonus.h"
 #include "files/speichern.h"
 #include "files/spieldatei.h"
+#include "files/spielinfo.h"
 #include "tests/core/tippspiel.h"
 
 using namespace ovi;
@@ -54,6 +55,16 @@ TEST(Werkzeug, AufrufeMitAusgabeFehlerUndRueckgabe) {
     const auto gelesen = ladeSpieldatei(f, s.nationen);
     ASSERT_TRUE(gelesen) << gelesen.fehler;
     uebernehme(s, *gelesen.daten);
+    // The other kind of .gowet file: klein.gowet's matches as match information.
+    ASSERT_EQ(speichereSpielInfo(ordner.filePath("plan.gowet"), {s.spiele, 0}), "");
+    // Names a spreadsheet would run, and two it would not: all play along, nobody has points yet.
+    Spielstand formeln;
+    const char* namen[] = {"=1+2", "+cmd|calc", "@SUM(A1)", "-2+3", "-5", "Eva=1"};
+    for (int p = 0; p < 6; ++p) {
+        formeln.setName(p, namen[p]);
+        formeln.setSpieltMit(p, true);
+    }
+    ASSERT_EQ(speichereSpieldatei(ordner.filePath("formeln.gowet"), ausSpielstand(formeln)), "");
     werteKomplettAus(s);
     setWeltmeister(s, "Italien");
     // One run to a row: arguments, where stdout goes, exit code, stdout, stderr; rows "{name}" define a text.
@@ -81,4 +92,14 @@ TEST(Werkzeug, AufrufeMitAusgabeFehlerUndRueckgabe) {
         const std::string stand = aus.substr(von, aus.find("</p>", von) - von);
         EXPECT_EQ(aus, alsHtml(baueTabellendokument(s, "klein.gowet", stand, {true, true, berichte})));
     }
+}
+
+// A file name with control characters (an escape sequence, a bell) is named in the messages, but nothing of it
+// reaches the terminal as it is.
+TEST(Werkzeug, SteuerzeichenImDateinamenNieRoh) {
+    QTemporaryDir ordner;
+    const QString name = ordner.filePath(QStringLiteral("a\x1b[2Jb\x07.gowet"));
+    const auto [rc, aus, fehler] = starte(ordner.path(), {name});
+    EXPECT_EQ(rc, 1);
+    EXPECT_EQ(fehler, "Die Datei „a\\x1B[2Jb\\x07.gowet“ kann nicht geöffnet werden: sie ist nicht vorhanden.\n");
 }

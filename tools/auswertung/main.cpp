@@ -17,6 +17,7 @@
 #include "core/rangliste.h"
 #include "core/verlauf.h"
 #include "core/version.h"
+#include "files/dateiart.h"
 #include "files/dateifehler.h"
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
@@ -24,6 +25,7 @@
 #include "tools/auswertung/befehl_fehlende.h"
 #include "tools/auswertung/befehl_tipptext.h"
 #include "tools/auswertung/befehl_tippzettel.h"
+#include "tools/auswertung/befehle.h"
 #include "tools/auswertung/gruppentabellen.h"
 #include "tools/auswertung/verlaufstabelle.h"
 
@@ -49,6 +51,7 @@ constexpr const char* hilfe =
     "  --weltmeister T   Weltmeister nach einem unentschiedenen Finale (Mannschaftsname)\n"
     "  --bericht NR      Bericht eines Teilnehmers statt der Tabelle: NR ist seine Nummer 0..24, die Zeile\n"
     "                    in „Spielerdaten ändern“ von oben gezählt (0 die erste); statt NR geht auch sein Name\n"
+    "                    (Groß- und Kleinschreibung gleich)\n"
     "  --spielplan       die 64 Spiele als Tabelle; mit --spielinfo ist DATEI eine Spiel-Informationsdatei\n"
     "  --gruppen         die acht Gruppentabellen aus den gewerteten Gruppenspielen; \"Los\": gleichauf nach\n"
     "                    allen Regeln von 2006, es entscheidet das Los\n"
@@ -63,11 +66,20 @@ constexpr const char* hilfe =
     "  --ansicht V       mit --tippzettel nur die Spiele der Ansicht V: 0..7 Gruppe A..H, 8 Achtelfinale,\n"
     "                    9 Viertelfinale, 10 Halbfinale, Finale; ohne --ansicht das ganze Turnier\n"
     "  --help            diese Hilfe\n"
-    "  --version         die Version\n";
+    "  --version         die Version\n"
+    "\n"
+    "Jeder Aufruf nimmt nur die Optionen seiner Zeile oben.\n";
 
 int benutzung(const std::string& text) {
-    std::cerr << "ovikuvela-auswertung: " << text << "\n\n" << hilfe;
+    std::cerr << "ovikuvela-auswertung: " << werkzeug::sichtbar(text) << "\n\n" << hilfe;
     return 2;
+}
+
+// A message that may carry a file name or a name typed on the command line: no control character reaches the
+// terminal as it is.
+int fehler(const std::string& text) {
+    std::cerr << werkzeug::sichtbar(text) << "\n";
+    return 1;
 }
 
 std::optional<int> zahl(const std::string& text, int von, int bis) {
@@ -106,6 +118,7 @@ struct Optionen {
 
 int lauf(int argc, char** argv) {
     Optionen o;
+    std::vector<std::string> gegeben;
     for (int i = 1; i < argc; ++i) {
         const std::string a = argv[i];
         const auto wert = [&]() -> std::optional<std::string> {
@@ -120,30 +133,36 @@ int lauf(int argc, char** argv) {
             return 0;
         } else if (auto* schalter = Optionen::schalter(o, a)) {
             *schalter = true;
+            gegeben.push_back(a);
         } else if (a == "--sortierung") {
             const auto w = wert();
             const auto k = w ? zahl(*w, 0, 6) : std::nullopt;
             if (!k) return benutzung("--sortierung braucht eine Zahl von 0 bis 6");
             o.sortierung = *k;
+            gegeben.push_back(a);
         } else if (a == "--bericht") {
             o.bericht = wert();
             const bool nummer =
                 o.bericht && !o.bericht->empty() && o.bericht->find_first_not_of("0123456789") == std::string::npos;
             if (!o.bericht || o.bericht->empty() || (nummer && !zahl(*o.bericht, 0, 24)))
                 return benutzung("--bericht braucht eine Teilnehmernummer von 0 bis 24 oder einen Namen");
+            gegeben.push_back(a);
         } else if (a == "--tipptext" || a == "--tippzettel") {
             auto& feld = a == "--tipptext" ? o.tipptext : o.tippzettel;
             feld = wert();
             if (!feld || feld->empty())
                 return benutzung(a == "--tipptext" ? "--tipptext braucht eine Textdatei"
                                                    : "--tippzettel braucht einen Teilnehmer oder „leer“");
+            gegeben.push_back(a);
         } else if (a == "--ansicht") {
             const auto w = wert();
             o.ansicht = w ? zahl(*w, 0, katalog::anzahlAnsichten - 1) : std::nullopt;
             if (!o.ansicht) return benutzung("--ansicht braucht eine Zahl von 0 bis 10");
+            gegeben.push_back(a);
         } else if (a == "--weltmeister") {
             o.weltmeister = wert();
             if (!o.weltmeister) return benutzung("--weltmeister braucht einen Mannschaftsnamen");
+            gegeben.push_back(a);
         } else if (a.rfind("--", 0) == 0) {
             return benutzung("unbekannte Option " + a);
         } else if (o.datei.empty()) {
@@ -153,21 +172,7 @@ int lauf(int argc, char** argv) {
         }
     }
     if (o.datei.empty()) return benutzung("keine Datei angegeben");
-    if (o.gruppen && (o.spielplan || o.bericht)) return benutzung("--gruppen steht ohne --spielplan und --bericht");
-    if (o.spielinfo && !o.spielplan && !o.gruppen) return benutzung("--spielinfo gehört zu --spielplan oder --gruppen");
-    if (o.berichte && !o.html) return benutzung("--berichte gehört zu --html");
-    // The commands for collecting tips stand alone, each with its own options.
-    std::vector<std::string> befehle;
-    for (int i = 1; i < argc; ++i)
-        for (const char* b : {"--bericht", "--spielplan", "--gruppen", "--html", "--verlauf", "--tipptext",
-                              "--fehlende", "--tippzettel"})
-            if (argv[i] == std::string(b) && std::find(befehle.begin(), befehle.end(), b) == befehle.end())
-                befehle.push_back(b);
-    const bool tippBefehl = o.fehlende || o.tipptext || o.tippzettel;
-    if (tippBefehl && befehle.size() > 1)
-        return benutzung(befehle[0] + " und " + befehle[1] + " schließen einander aus");
-    if (o.ansicht && !o.tippzettel) return benutzung("--ansicht gehört zu --tippzettel");
-    if (o.csv && (o.fehlende || o.tippzettel)) return benutzung("--csv gehört nicht zu " + befehle.front());
+    if (const std::string warum = werkzeug::passenZusammen(gegeben); !warum.empty()) return benutzung(warum);
 
     Spielstand s;
     if (o.weltmeister) {
@@ -176,19 +181,17 @@ int lauf(int argc, char** argv) {
     }
     const QString pfad = QString::fromLocal8Bit(o.datei.c_str());
     try {
+        // A file of the other kind is named as such, with the way it is read.
         if (o.spielinfo) {
             const auto g = ladeSpielInfo(pfad);
-            if (!g) {
-                std::cerr << g.fehler << "\n";
-                return 1;
-            }
+            if (!g) return fehler(g.andereArt ? istSpieldatei(pfad) + " Sie wird ohne --spielinfo gelesen." : g.fehler);
             s.spiele = g.daten->spiele;
         } else {
             const auto g = ladeSpieldatei(pfad, s.nationen);
-            if (!g) {
-                std::cerr << g.fehler << "\n";
-                return 1;
-            }
+            if (!g)
+                return fehler(g.andereArt ? istSpielInfo(pfad) +
+                                                " Sie wird mit --spielinfo gelesen (bei --spielplan und --gruppen)."
+                                          : g.fehler);
             uebernehme(s, *g.daten);
         }
         if (o.tipptext) return werkzeug::befehlTipptext(s, *o.tipptext, o.csv, std::cout, std::cerr);
@@ -220,16 +223,11 @@ int lauf(int argc, char** argv) {
         if (o.sortierung != 0) sortiereTabelle(s, o.sortierung);
         if (o.bericht) {
             const std::optional<int> nr = werkzeug::teilnehmer(s, *o.bericht);
-            if (!nr) {
-                std::cerr << o.datei << ": Kein Teilnehmer heißt „" << *o.bericht << "“.\n";
-                return 1;
-            }
-            if (!s.getSpieltMit(*nr)) {
-                std::cerr << o.datei << ": Teilnehmer " << *nr
-                          << (s.getName(*nr).empty() ? "" : " („" + s.getName(*nr) + "“)")
-                          << " spielt nicht mit, darum gibt es keinen Bericht.\n";
-                return 1;
-            }
+            if (!nr) return fehler(o.datei + ": Kein Teilnehmer heißt „" + *o.bericht + "“.");
+            if (!s.getSpieltMit(*nr))
+                return fehler(o.datei + ": Teilnehmer " + std::to_string(*nr) +
+                              (s.getName(*nr).empty() ? "" : " („" + s.getName(*nr) + "“)") +
+                              " spielt nicht mit, darum gibt es keinen Bericht.");
             std::cout << spielerInfo(s, *nr);
             return 0;
         }
@@ -242,8 +240,7 @@ int lauf(int argc, char** argv) {
         const auto t = werkzeug::rangliste(s);
         std::cout << (o.csv ? werkzeug::alsCsv(t) : werkzeug::alsText(t));
     } catch (const std::exception& e) {
-        std::cerr << o.datei << ": " << e.what() << "\n";
-        return 1;
+        return fehler(o.datei + ": " + e.what());
     }
     return 0;
 }

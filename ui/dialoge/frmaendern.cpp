@@ -29,8 +29,9 @@ constexpr double okBreite = 1095, okHoehe = 375;
 
 double zeilenOben(int p) { return zeilenBasis + p * zeilenAbstand; }
 
-// The game file stores names in Windows-1252: other characters are refused as they are typed. Typing stops at
-// twelve characters, but a longer name from the game state may stay as it is (it can only shrink).
+// The game file stores names in Windows-1252: other characters are refused as they are typed. Control characters
+// (a line break or a tab pasted along with a name) are dropped: the file reader refuses them in a name. Typing
+// stops at twelve characters, but a longer name from the game state may stay as it is (it can only shrink).
 class NamensPruefer : public QValidator {
   public:
     // Installed after the name is shown: the line edit checks edits only while its text passed the last check.
@@ -38,10 +39,15 @@ class NamensPruefer : public QValidator {
         connect(feld, &QLineEdit::textChanged, this, [this](const QString& t) { bisher_ = t.toUcs4().size(); });
     }
 
-    State validate(QString& eingabe, int&) const override {
+    State validate(QString& eingabe, int& stelle) const override {
+        for (qsizetype i = eingabe.size() - 1; i >= 0; --i)
+            if (eingabe[i].category() == QChar::Other_Control) {
+                eingabe.remove(i, 1);
+                if (i < stelle) --stelle;
+            }
         const QList<uint> zeichen = eingabe.toUcs4();
         for (uint z : zeichen)
-            if (!cp1252::darstellbar(static_cast<char32_t>(z))) return Invalid;
+            if (!cp1252::druckbar(static_cast<char32_t>(z))) return Invalid;
         if (zeichen.size() <= frmAendern::maxNamenLaenge || zeichen.size() <= bisher_) return Acceptable;
         return Invalid;
     }

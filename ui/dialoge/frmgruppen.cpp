@@ -40,6 +40,7 @@ frmGruppen::frmGruppen(const Spielstand& s, std::function<QPixmap(int)> flagge, 
             for (int sp = 0; sp < spalten; ++sp) {
                 auto* l = new QLabel(box);
                 l->setObjectName(QStringLiteral("lblGruppe_%1_%2_%3").arg(g).arg(z).arg(sp));
+                l->setTextFormat(Qt::PlainText);  // team names come from the file
                 tabelle->addWidget(l, z + 1, sp, sp >= 3 && sp < 10 ? Qt::AlignRight : Qt::AlignLeft);
                 zelle[g][z][sp] = l;
             }

@@ -56,6 +56,7 @@ frmSpielInfo::frmSpielInfo(QWidget* parent) : DialogBasis(parent, BeiVerlust::ve
 
         lblInfoText[z] = new QLabel(muster[z], this);
         lblInfoText[z]->setObjectName(QStringLiteral("lblInfoText_%1").arg(z));
+        lblInfoText[z]->setTextFormat(Qt::PlainText);  // texts from a file, no markup
         lblInfoText[z]->setGeometry(twips::rechteck(links[1], o, breite[1], zeilenHoehe));
         farben::setzeHintergrund(lblInfoText[z], wertFarbe);
     }
