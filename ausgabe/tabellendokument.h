@@ -17,11 +17,14 @@ struct Dokumentwahl {
     bool berichte = false;
 };
 
-// A part brought in from elsewhere (a figure, a list): shown after the ranking.
+using Textzeilen = std::vector<std::vector<std::string>>;  // first row: header
+
+// A part brought in from elsewhere (a figure, a table, a list): shown after the ranking.
 struct Zusatzteil {
     std::string titel;
     std::string svg;                  // an <svg> element: inline in HTML as it is, a vector figure on paper
-    std::vector<std::string> zeilen;  // plain text lines below the figure
+    std::vector<std::string> zeilen;  // plain text lines below the figure or table
+    Textzeilen tabelle{};             // a table between figure and lines, empty for none
 };
 
 struct Kopfangabe {

@@ -77,6 +77,19 @@ void rangliste(std::string& h, const Tabellendokument& d) {
 void zusatz(std::string& h, const Zusatzteil& z) {
     h += "<h2>" + xmlText(z.titel) + "</h2>\n";
     if (!z.svg.empty()) h += "<div class=\"figur\">" + z.svg + "</div>\n";
+    if (!z.tabelle.empty()) {
+        // Like the ranking: the first column names, the others numbers and words.
+        h += "<table class=\"rang\">\n<thead><tr>";
+        for (const std::string& s : z.tabelle.front()) h += "<th><span>" + xmlText(s) + "</span></th>";
+        h += "</tr></thead>\n<tbody>\n";
+        for (std::size_t r = 1; r < z.tabelle.size(); ++r) {
+            h += "<tr>";
+            for (std::size_t i = 0; i < z.tabelle[r].size(); ++i)
+                h += (i == 0 ? "<td class=\"n\">" : "<td>") + xmlText(z.tabelle[r][i]) + "</td>";
+            h += "</tr>\n";
+        }
+        h += "</tbody>\n</table>\n";
+    }
     for (const std::string& zeile : z.zeilen) h += "<p>" + xmlText(zeile) + "</p>\n";
 }
 

@@ -18,4 +18,7 @@ struct Messwert {
 // Window actions offscreen: median of at least 30 runs each, in ms; only those whose name contains nur.
 std::vector<Messwert> fensterMessungen(int wiederholungen, const QString& nur = {});
 
+// The chances (best and worst place, titles, scenarios) for 25 participants, whole, in ms.
+std::vector<Messwert> chancenMessungen();
+
 }  // namespace ovi::bench

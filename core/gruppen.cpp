@@ -86,13 +86,14 @@ Gruppentabelle gruppenTabelle(const Spiele& spiele, int gruppe) {
             for (auto z = anfang; z != ende; ++z) unter.push_back({.team = z->team});
             zaehleSpiele(unter, gezaehlt);
             std::stable_sort(unter.begin(), unter.end(), vorn);
-            std::vector<bool> los(unter.size());
+            std::vector<bool> los(unter.size()), mitVorigem(unter.size());
             for (std::size_t i = 0; i + 1 < unter.size(); ++i)
-                if (schluessel(unter[i]) == schluessel(unter[i + 1])) los[i] = los[i + 1] = true;
+                if (schluessel(unter[i]) == schluessel(unter[i + 1])) los[i] = los[i + 1] = mitVorigem[i + 1] = true;
             for (std::size_t i = 0; i < unter.size(); ++i) {
                 const int team = unter[i].team;
                 unter[i] = *std::find_if(anfang, ende, [team](const Gruppenzeile& z) { return z.team == team; });
                 unter[i].los = los[i];
+                unter[i].losMitVorigem = mitVorigem[i];
             }
             std::copy(unter.begin(), unter.end(), anfang);
         }

@@ -11,7 +11,8 @@ namespace ovi {
 struct Gruppenzeile {
     int team = 0;
     int spiele = 0, siege = 0, unentschieden = 0, niederlagen = 0, tore = 0, gegentore = 0, punkte = 0;
-    bool los = false;  // level with a neighbour by every rule: only the lot can part them
+    bool los = false;            // level with a neighbour by every rule: only the lot can part them
+    bool losMitVorigem = false;  // level by every rule with the row above: the two share one lot
     int differenz() const { return tore - gegentore; }
     bool operator==(const Gruppenzeile&) const = default;
 };

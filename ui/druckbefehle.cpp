@@ -4,9 +4,11 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include "ausgabe/chancentext.h"
 #include "ausgabe/tabellenhtml.h"
 #include "files/speichern.h"
 #include "ui/ablauf.h"
+#include "ui/chancenwarten.h"
 #include "ui/dateibefehle.h"
 #include "ui/tabellenbereich.h"
 #include "ui/tabellendruck.h"
@@ -30,14 +32,23 @@ std::optional<Tabellendokument> Druckbefehle::tabellendokument(const QString& ti
     w_.leseRaster();
     const auto gewaehlt = w_.dienste().ankreuzen(
         w_.eltern(), titel,
-        {QStringLiteral("Tabelle"), QStringLiteral("Tippübersicht"), QStringLiteral("Berichte aller Teilnehmer")},
-        {dokumentWahl_.tabelle, dokumentWahl_.uebersicht, dokumentWahl_.berichte});
+        {QStringLiteral("Tabelle"), QStringLiteral("Tippübersicht"), QStringLiteral("Berichte aller Teilnehmer"),
+         QStringLiteral("Chancen: wer kann noch gewinnen?")},
+        {dokumentWahl_.tabelle, dokumentWahl_.uebersicht, dokumentWahl_.berichte, chancenWahl_});
     if (!gewaehlt) return std::nullopt;
     dokumentWahl_ = {gewaehlt->value(0), gewaehlt->value(1), gewaehlt->value(2)};
+    chancenWahl_ = gewaehlt->value(3);
     // The title the table shows: set when a game is opened or saved.
     const QString stand = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'"));
-    return baueTabellendokument(w_.spielstand(), tabelle_.dateiTitel().toStdString(), stand.toStdString(),
-                                dokumentWahl_);
+    const Spielstand& s = w_.spielstand();
+    Tabellendokument d =
+        baueTabellendokument(s, tabelle_.dateiTitel().toStdString(), stand.toStdString(), dokumentWahl_);
+    if (chancenWahl_) {
+        const auto c = berechneChancenWartend(w_.eltern(), s);
+        if (!c) return std::nullopt;
+        d.zusatz.push_back(chancenTeil(s, *c));
+    }
+    return d;
 }
 
 void Druckbefehle::menDrucken_Click() {

@@ -35,6 +35,7 @@ class Druckbefehle : public QObject {
     const Dateibefehle& datei_;
     const Tabellenbereich& tabelle_;
     Dokumentwahl dokumentWahl_;
+    bool chancenWahl_ = false;  // the chances go into print and export
 };
 
 }  // namespace ovi

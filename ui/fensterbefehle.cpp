@@ -8,6 +8,7 @@
 #include "ui/dialoge/frmweltmeister.h"
 #include "ui/dialoge/frmwmauswerten.h"
 #include "ui/fensterlage.h"
+#include "ui/frmchancen.h"
 #include "ui/frmverlauf.h"
 
 namespace ovi {
@@ -75,8 +76,20 @@ void Fensterbefehle::menVerlauf_Click() {
     verlauf_->activateWindow();
 }
 
+void Fensterbefehle::menChancen_Click() {
+    if (!chancen_) {
+        chancen_ = new frmChancen(w_.eltern());
+        legeAufBildschirm(chancen_, w_.eltern());
+    }
+    chancen_->zeige(w_.spielstand());
+    chancen_->show();
+    chancen_->raise();
+    chancen_->activateWindow();
+}
+
 void Fensterbefehle::folgeAuswertung() {
     if (verlauf_ && verlauf_->isVisible()) w_.sicher([this] { verlauf_->zeige(w_.spielstand()); });
+    if (chancen_ && chancen_->isVisible()) w_.sicher([this] { chancen_->zeige(w_.spielstand()); });
 }
 
 }  // namespace ovi

@@ -8,6 +8,7 @@ namespace ovi {
 class Ablauf;
 class frmSpielInfo;
 class frmVerlauf;
+class frmChancen;
 
 class Fensterbefehle : public QObject {
     Q_OBJECT
@@ -22,6 +23,8 @@ class Fensterbefehle : public QObject {
     void imgInfo_Click(int slot);
     // "Ansicht > Verlauf": one window for the run, refreshed after every evaluation while it is shown.
     void menVerlauf_Click();
+    // "Ansicht > Chancen": likewise.
+    void menChancen_Click();
     void folgeAuswertung();
     // After an evaluation with the bonus: the list of winners, or the question after a drawn final.
     void zeigeBonusSieger();
@@ -31,6 +34,7 @@ class Fensterbefehle : public QObject {
     Ablauf& w_;
     frmSpielInfo* spielInfo_ = nullptr;
     frmVerlauf* verlauf_ = nullptr;
+    frmChancen* chancen_ = nullptr;
 };
 
 }  // namespace ovi

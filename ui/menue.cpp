@@ -148,6 +148,7 @@ Menue::Menue(Ablauf& fenster, QMenuBar& leiste, const Befehle& b) : QObject(fens
     befehl(ansicht, "menInfo", "Spielerinformationen", [&f = b.fenster] { f.menInfo_Click(); });
     befehl(ansicht, "menGruppentabellen", "Gruppentabellen", [&t = b.turnier] { t.menGruppentabellen_Click(); });
     befehl(ansicht, "menVerlauf", "Verlauf", [&f = b.fenster] { f.menVerlauf_Click(); });
+    befehl(ansicht, "menChancen", "Chancen", [&f = b.fenster] { f.menChancen_Click(); });
     befehl(ansicht, "menFehlendeTipps", "Fehlende Tipps", [&t = b.tipp] { t.menFehlendeTipps_Click(); });
 }
 

@@ -126,10 +126,36 @@ void Maler::zusatz(const Zusatzteil& z) {
         if (p_) svg.render(p_, QRectF(QPointF(0, y_), groesse));
         y_ += groesse.height() + mm(2);
     }
+    if (!z.tabelle.empty()) {
+        // The first column the names, the others alike; the head repeats on every page.
+        const std::size_t n = z.tabelle.front().size();
+        const double rest = n > 1 ? (breite_ - mm(45)) / static_cast<double>(n - 1) : 0;
+        const auto links = [&](std::size_t i) { return i == 0 ? 0.0 : mm(45) + rest * static_cast<double>(i - 1); };
+        const auto breite = [&](std::size_t i) { return i == 0 ? (n > 1 ? mm(45) : breite_) : rest; };
+        const auto reihe = [&](const std::vector<std::string>& r, bool kopf, bool grau) {
+            for (std::size_t i = 0; i < r.size() && i < n; ++i) {
+                const QRectF feld(links(i), y_, breite(i), zeile);
+                kasten(feld, kopf ? kopfGrund : grau ? zebra : Qt::white);
+                text(feld.adjusted(mm(1), 0, -mm(1), 0), mass(f).elidedText(q(r[i]), Qt::ElideRight, feld.width()), f,
+                     (i == 0 ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter);
+            }
+            y_ += zeile;
+        };
+        const auto kopf = [&] { reihe(z.tabelle.front(), true, false); };
+        kopf();
+        for (std::size_t r = 1; r < z.tabelle.size(); ++r) {
+            platz(zeile, kopf);
+            reihe(z.tabelle[r], false, r % 2 == 0);
+        }
+        y_ += mm(2);
+    }
     for (const std::string& t : z.zeilen) {
-        platz(zeile);
-        text({0, y_, breite_, zeile}, q(t), f, Qt::AlignLeft | Qt::AlignVCenter);
-        y_ += zeile;
+        // Long lines wrap; a short one keeps the height of one line.
+        const double h =
+            std::max(zeile, mass(f).boundingRect(QRectF(0, 0, breite_, hoehe_), Qt::TextWordWrap, q(t)).height());
+        platz(h);
+        text({0, y_, breite_, h}, q(t), f, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap);
+        y_ += h;
     }
 }
 

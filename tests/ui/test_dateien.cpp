@@ -361,7 +361,8 @@ class TestDateien : public QObject {
         f.tisch.dateien << QStringList{hier.filePath(QStringLiteral("hier.pdf"))};
         f.tisch.antworten << Antwort::ja;
         befehl(&f.w, QStringLiteral("menAlsPDF"));
-        const QString wahl = QStringLiteral("|Tabelle, Tippübersicht, Berichte aller Teilnehmer");
+        const QString wahl =
+            QStringLiteral("|Tabelle, Tippübersicht, Berichte aller Teilnehmer, Chancen: wer kann noch gewinnen?");
         QCOMPARE(f.tisch.fragen, QStringList({"Als HTML exportieren" + wahl, "Als HTML exportieren" + wahl,
                                               "Drucken" + wahl, "Als PDF exportieren" + wahl,
                                               "Als PDF exportieren|Die Datei „hier.pdf“ gibt es schon.\nSoll sie "

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <map>
 
+#include "ausgabe/chancentext.h"
 #include "ausgabe/tabellenhtml.h"
 #include "core/bericht.h"
 #include "core/bonus.h"
@@ -15,6 +16,7 @@
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
 #include "tests/core/tippspiel.h"
+#include "tests/hilfe/chancenspiel.h"
 
 using namespace ovi;
 
@@ -51,6 +53,11 @@ TEST(Werkzeug, AufrufeMitAusgabeFehlerUndRueckgabe) {
     ASSERT_TRUE(QFile::copy(QStringLiteral(OVI_ERWARTET "/tipps.txt"), ordner.filePath("tipps.txt")));
     ASSERT_EQ(speichereSpieldatei(ordner.filePath("tipps.gowet"), ausSpielstand(test::tippspiel())), "");
     ASSERT_EQ(speichereBytes(ordner.filePath("tipps-1252.txt"), "J\xF6rg:\r\nDeutschland \x96 Costa Rica 1:0\r\n"), "");
+    QFile finale(ordner.filePath(QStringLiteral("finale.gowet")));
+    ASSERT_TRUE(finale.open(QIODevice::WriteOnly));
+    const std::string bytes = schreibeSpieldatei(ausSpielstand(test::endspiel()));
+    ASSERT_EQ(finale.write(bytes.data(), static_cast<qint64>(bytes.size())), static_cast<qint64>(bytes.size()));
+    finale.close();
     Spielstand s;
     const auto gelesen = ladeSpieldatei(f, s.nationen);
     ASSERT_TRUE(gelesen) << gelesen.fehler;
@@ -92,6 +99,18 @@ TEST(Werkzeug, AufrufeMitAusgabeFehlerUndRueckgabe) {
         const std::string stand = aus.substr(von, aus.find("</p>", von) - von);
         EXPECT_EQ(aus, alsHtml(baueTabellendokument(s, "klein.gowet", stand, {true, true, berichte})));
     }
+    // With --chancen the page gains the chances part, as the window's export does.
+    const auto [rc, aus, fehler] = starte(ordner.path(), {"--html", "--chancen", f});
+    ASSERT_EQ(rc, 0) << fehler;
+    const std::size_t von = aus.find("<p>Stand: ") + 10;
+    const std::string stand = aus.substr(von, aus.find("</p>", von) - von);
+    Spielstand ohne;
+    uebernehme(ohne, *gelesen.daten);
+    werteKomplettAus(ohne);
+    Tabellendokument d = baueTabellendokument(ohne, "klein.gowet", stand, {true, true, false});
+    d.zusatz.push_back(chancenTeil(ohne, *berechneChancen(ohne, -1)));
+    EXPECT_EQ(aus, alsHtml(d));
+    EXPECT_NE(aus.find("<h2>Wer kann noch gewinnen?</h2>"), std::string::npos);
 }
 
 // A file name with control characters (an escape sequence, a bell) is named in the messages, but nothing of it

@@ -19,11 +19,14 @@ inline const std::vector<Befehl> befehle = {
     {"--bericht", {"--weltmeister"}},
     {"--spielplan", {"--spielinfo", "--csv"}},
     {"--gruppen", {"--spielinfo", "--csv"}},
-    {"--html", {"--berichte", "--sortierung", "--weltmeister"}},
+    {"--html", {"--berichte", "--chancen", "--sortierung", "--weltmeister"}},
     {"--verlauf", {"--csv", "--weltmeister"}},
     {"--tipptext", {"--csv"}},
     {"--fehlende", {}},
     {"--tippzettel", {"--ansicht"}},
+    {"--chancen", {"--csv", "--weltmeister"}},
+    {"--szenario", {"--weltmeister"}},
+    {"--vergleich", {"--csv", "--weltmeister"}},
 };
 
 // The options given (commands among them, in the order given): empty when they fit together, else

@@ -26,6 +26,7 @@
 #include "tools/auswertung/befehl_tipptext.h"
 #include "tools/auswertung/befehl_tippzettel.h"
 #include "tools/auswertung/befehle.h"
+#include "tools/auswertung/chancen.h"
 #include "tools/auswertung/gruppentabellen.h"
 #include "tools/auswertung/verlaufstabelle.h"
 
@@ -39,8 +40,11 @@ constexpr const char* hilfe =
     "  ovikuvela-auswertung --bericht NR|NAME [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --spielplan [--spielinfo] [--csv] DATEI\n"
     "  ovikuvela-auswertung --gruppen [--spielinfo] [--csv] DATEI\n"
-    "  ovikuvela-auswertung --html [--berichte] [--sortierung K] [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --html [--berichte] [--chancen] [--sortierung K] [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --verlauf [--csv] [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --chancen [--csv] [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --szenario NAME [--weltmeister TEAM] DATEI\n"
+    "  ovikuvela-auswertung --vergleich [--csv] [--weltmeister TEAM] DATEI\n"
     "  ovikuvela-auswertung --tipptext TEXTDATEI [--csv] DATEI\n"
     "  ovikuvela-auswertung --fehlende DATEI\n"
     "  ovikuvela-auswertung --tippzettel NAME|leer [--ansicht N] DATEI\n"
@@ -58,6 +62,12 @@ constexpr const char* hilfe =
     "  --html            Tabelle und Tippübersicht als HTML-Seite (UTF-8, alles in einer Datei)\n"
     "  --berichte        mit --html: dazu die Berichte aller Teilnehmer\n"
     "  --verlauf         Punkte und Platz jedes Teilnehmers nach jedem Spieltag\n"
+    "  --chancen         Wer kann noch gewinnen: Punkte, bester und schlechtester Platz, Titel (sicher, möglich,\n"
+    "                    nein) jedes Teilnehmers über alle Ergebnisse der offenen Spiele; mit --html als Teil der "
+    "Seite\n"
+    "  --szenario NAME   die offenen Spiele mit Ergebnissen, die den Teilnehmer auf seinen besten Platz bringen:\n"
+    "                    Spiel;Heim;Gast;Ergebnis, zuletzt Weltmeister;TEAM, solange der Weltmeister offen ist\n"
+    "  --vergleich       Platz und Punkte jedes Teilnehmers unter jeder Wertung nebeneinander\n"
     "  --tipptext T      die Tipps der Textdatei T (UTF-8 oder Windows-1252) lesen wie „Tipps aus Text“ und je\n"
     "                    Zeile zeigen, was geschähe (neu, ersetzt, gleich, ohne Tipp, nicht erkannt); ändert nichts.\n"
     "                    Mit --csv: Zeile;Teilnehmer;Spiel;Tipp;Befund, Spiel 1..64, Tipp in Heim:Gast\n"
@@ -91,9 +101,9 @@ std::optional<int> zahl(const std::string& text, int von, int bis) {
 
 struct Optionen {
     bool csv = false, spielplan = false, spielinfo = false, gruppen = false, html = false, berichte = false,
-         verlauf = false, fehlende = false;
+         verlauf = false, fehlende = false, chancen = false, vergleich = false;
     int sortierung = 0;
-    std::optional<std::string> bericht, tipptext, tippzettel;
+    std::optional<std::string> bericht, tipptext, tippzettel, szenario;
     std::optional<int> ansicht;
     std::optional<std::string> weltmeister;
     std::string datei;
@@ -107,7 +117,9 @@ struct Optionen {
                                                                  {"--html", &Optionen::html},
                                                                  {"--berichte", &Optionen::berichte},
                                                                  {"--verlauf", &Optionen::verlauf},
-                                                                 {"--fehlende", &Optionen::fehlende}};
+                                                                 {"--fehlende", &Optionen::fehlende},
+                                                                 {"--chancen", &Optionen::chancen},
+                                                                 {"--vergleich", &Optionen::vergleich}};
         for (const auto& [n, feld] : alle)
             if (name == n) return &(o.*feld);
         return nullptr;
@@ -146,6 +158,10 @@ int lauf(int argc, char** argv) {
                 o.bericht && !o.bericht->empty() && o.bericht->find_first_not_of("0123456789") == std::string::npos;
             if (!o.bericht || o.bericht->empty() || (nummer && !zahl(*o.bericht, 0, 24)))
                 return benutzung("--bericht braucht eine Teilnehmernummer von 0 bis 24 oder einen Namen");
+            gegeben.push_back(a);
+        } else if (a == "--szenario") {
+            o.szenario = wert();
+            if (!o.szenario || o.szenario->empty()) return benutzung("--szenario braucht den Namen eines Teilnehmers");
             gegeben.push_back(a);
         } else if (a == "--tipptext" || a == "--tippzettel") {
             auto& feld = a == "--tipptext" ? o.tipptext : o.tippzettel;
@@ -208,6 +224,10 @@ int lauf(int argc, char** argv) {
             std::cout << (o.csv ? werkzeug::alsCsv(t) : werkzeug::alsText(t));
             return 0;
         }
+        // The chances answer a drawn final themselves: without an answer either finalist may still be champion.
+        const int weltmeister = o.weltmeister ? katalog::mannschaftNr(s.nationen, *o.weltmeister) : -1;
+        if (o.chancen && !o.html) return werkzeug::zeigeChancen(s, weltmeister, o.csv);
+        if (o.szenario) return werkzeug::zeigeSzenario(s, weltmeister, *o.szenario, o.datei);
         if (werteKomplettAus(s) == Bonusausgang::weltmeisterFrage) {
             if (o.weltmeister)
                 setWeltmeister(s, *o.weltmeister);
@@ -215,6 +235,7 @@ int lauf(int argc, char** argv) {
                 std::cerr
                     << "Hinweis: Das Finale endete unentschieden; ohne --weltmeister gibt es keine Bonuspunkte.\n";
         }
+        if (o.vergleich) return werkzeug::zeigeVergleich(s, weltmeister, o.csv);
         if (o.verlauf) {
             const auto t = werkzeug::verlauf(berechneVerlauf(s));
             std::cout << (o.csv ? werkzeug::alsCsv(t) : werkzeug::alsText(t));
@@ -233,8 +254,10 @@ int lauf(int argc, char** argv) {
         }
         if (o.html) {
             const QString stand = QDateTime::currentDateTime().toString(QStringLiteral("dd.MM.yyyy, HH:mm 'Uhr'"));
-            std::cout << alsHtml(baueTabellendokument(s, QFileInfo(pfad).fileName().toStdString(), stand.toStdString(),
-                                                      {true, true, o.berichte}));
+            Tabellendokument d = baueTabellendokument(s, QFileInfo(pfad).fileName().toStdString(), stand.toStdString(),
+                                                      {true, true, o.berichte});
+            if (o.chancen) d.zusatz.push_back(werkzeug::chancenFuerSeite(s, weltmeister));
+            std::cout << alsHtml(d);
             return 0;
         }
         const auto t = werkzeug::rangliste(s);
