@@ -48,13 +48,12 @@ class frmHaupt : public QMainWindow, private Ablauf {
     bool zeigePhase(int v);
     void passeAnBildschirm(int hoehePx);  // small screens get the window maximised
     void oeffne(const QString& pfad);     // as "Öffnen" once its chooser has answered
-    // The undo history, and what the recovery copy needs of it.
+    // The undo history, and what the recovery copy needs of it: the game, its file and the file's guard.
     QUndoStack* verlauf() const;
     bool ungespeichert() override;
     void beginneVerlauf();
     Spieldatei aktuellesBild();
     void oeffneWiederhergestellt(const Spieldatei& d, const QString& dateiName);
-    // The open file's guard: changed by others since? in use elsewhere? (held by the file commands)
     Dateiwache& dateiwache();
 
   signals:
