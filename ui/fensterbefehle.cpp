@@ -65,27 +65,22 @@ void Fensterbefehle::frageWeltmeister() {
         ->show();
 }
 
-void Fensterbefehle::menVerlauf_Click() {
-    if (!verlauf_) {
-        verlauf_ = new frmVerlauf(w_.eltern());
-        legeAufBildschirm(verlauf_, w_.eltern());
+// One window of its kind for the run: placed on the screen when first made, then filled and brought to the front.
+template <class F>
+void Fensterbefehle::zeigeEinzeln(F*& fenster) {
+    if (!fenster) {
+        fenster = new F(w_.eltern());
+        legeAufBildschirm(fenster, w_.eltern());
     }
-    verlauf_->zeige(w_.spielstand());
-    verlauf_->show();
-    verlauf_->raise();
-    verlauf_->activateWindow();
+    fenster->zeige(w_.spielstand());
+    fenster->show();
+    fenster->raise();
+    fenster->activateWindow();
 }
 
-void Fensterbefehle::menChancen_Click() {
-    if (!chancen_) {
-        chancen_ = new frmChancen(w_.eltern());
-        legeAufBildschirm(chancen_, w_.eltern());
-    }
-    chancen_->zeige(w_.spielstand());
-    chancen_->show();
-    chancen_->raise();
-    chancen_->activateWindow();
-}
+void Fensterbefehle::menVerlauf_Click() { zeigeEinzeln(verlauf_); }
+
+void Fensterbefehle::menChancen_Click() { zeigeEinzeln(chancen_); }
 
 void Fensterbefehle::folgeAuswertung() {
     if (verlauf_ && verlauf_->isVisible()) w_.sicher([this] { verlauf_->zeige(w_.spielstand()); });

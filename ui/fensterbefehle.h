@@ -31,6 +31,9 @@ class Fensterbefehle : public QObject {
     void frageWeltmeister();
 
   private:
+    template <class F>
+    void zeigeEinzeln(F*& fenster);
+
     Ablauf& w_;
     frmSpielInfo* spielInfo_ = nullptr;
     frmVerlauf* verlauf_ = nullptr;
