@@ -54,8 +54,9 @@ std::vector<Chance> chancenVorab(const Spielstand& s, int weltmeister);
 
 // From the game as it stands (evaluated here, as "auswerten" would); `weltmeister` answers a drawn final that
 // already counts (-1: no answer, the champion stays open between the finalists). Participants are worked out from
-// the last in the ranking up (the leaders take longest); `zeileFertig` hears of each row as soon as it is done, with
-// its index in `zeilen`. Nothing when halted; throws like the evaluation on an overflow.
+// the last in the ranking up (the leaders take longest), on as many threads as there are cores; `zeileFertig` hears
+// of each row as soon as it is done, with its index in `zeilen`, one row at a time but possibly from another thread.
+// Nothing when halted; throws like the evaluation on an overflow.
 std::optional<Chancen> berechneChancen(const Spielstand& s, int weltmeister, std::stop_token halt = {},
                                        const std::function<void(std::size_t, const Chance&)>& zeileFertig = {});
 

@@ -25,6 +25,10 @@ struct Suchaufgabe {
     std::vector<int> stand;                           // points now, per participant
     std::vector<std::vector<Ausgangsklasse>> spiele;  // per open match
     std::vector<Suchoption> optionen;                 // at least one
+    // The short ways first: a greedy dive, the plain search with a budget of nodes, records from the classes the
+    // decomposed bound suggests. Without them the search with the decomposed bound alone has to find the best way
+    // (what the checks of its bounds need).
+    bool abkuerzungen = true;
 };
 
 struct Platzsuche {
