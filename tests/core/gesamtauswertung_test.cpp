@@ -130,6 +130,24 @@ TEST(Tabellendokument, GanzeSeite) {
     EXPECT_EQ(kopfAngaben(Spielstand{})[2].wert, "kein Spiel");
 }
 
+// The chart in the document takes the size it is asked for: 720 x 400 unless told.
+TEST(Tabellendokument, DiagrammGroesse) {
+    Spielstand s = gesamtspiel(3, 2, 1, true);
+    werteKomplettAus(s);
+    const struct {
+        const char* name;
+        Diagrammgroesse groesse;
+        const char* kopf;
+    } faelle[] = {{"ungefragt", {}, "width=\"720.0\" height=\"400.0\""},
+                  {"halb", {360, 200}, "width=\"360.0\" height=\"200.0\""}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const Tabellendokument d = baueTabellendokument(s, "", "", {true, false, false}, f.groesse);
+        ASSERT_EQ(d.zusatz.size(), 1u);
+        EXPECT_NE(d.zusatz[0].svg.find(f.kopf), std::string::npos);
+    }
+}
+
 // The whole figure, both kinds: lines in the order of the last day, Anna picked out and so drawn last; places put
 // 1 at the top of the plot area, points 0 at the bottom of a 0..20 axis. What the pointer hits: the middle of a
 // segment, just beside a point, too far beside it, a name in the legend, the corner. With nothing flagged the figure
