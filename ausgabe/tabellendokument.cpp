@@ -82,7 +82,7 @@ std::vector<Kopfangabe> kopfAngaben(const Spielstand& s) {
 }
 
 Tabellendokument baueTabellendokument(const Spielstand& s, const std::string& dateiTitel, const std::string& stand,
-                                      Dokumentwahl wahl) {
+                                      Dokumentwahl wahl, Diagrammgroesse groesse) {
     Tabellendokument d;
     d.titel = dateiTitel.empty() ? "Neues Spiel" : dateiTitel;
     d.stand = stand;
@@ -109,8 +109,8 @@ Tabellendokument baueTabellendokument(const Spielstand& s, const std::string& da
     if (wahl.tabelle) {
         const Verlauf v = berechneVerlauf(s);
         if (!v.tage.empty() && !v.teilnehmer.empty())
-            d.zusatz.push_back(
-                {"Verlauf der Plätze", alsSvg(diagramm(v, Kurve::platz, 720, 400)), tagessiegerZeilen(v)});
+            d.zusatz.push_back({"Verlauf der Plätze", alsSvg(diagramm(v, Kurve::platz, groesse.breite, groesse.hoehe)),
+                                tagessiegerZeilen(v)});
     }
 
     const std::vector<int> slots = mitspielerInRangfolge(s);

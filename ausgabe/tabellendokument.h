@@ -71,8 +71,14 @@ int letztesGewertetesSpiel(const Spielstand& s);
 // Header lines: rule with its points, bonus, counted matches.
 std::vector<Kopfangabe> kopfAngaben(const Spielstand& s);
 
+// The race chart's size in its own units: pixels on a screen, points on paper.
+struct Diagrammgroesse {
+    int breite = 720;
+    int hoehe = 400;
+};
+
 // From the game as the last evaluation left it. dateiTitel empty: "Neues Spiel".
 Tabellendokument baueTabellendokument(const Spielstand& s, const std::string& dateiTitel, const std::string& stand,
-                                      Dokumentwahl wahl = {});
+                                      Dokumentwahl wahl = {}, Diagrammgroesse groesse = {});
 
 }  // namespace ovi

@@ -12,6 +12,7 @@
 
 #include "bench/budget.h"
 #include "bench/startmessung.h"
+#include "core/auswertung.h"
 #include "files/spieldatei.h"
 #include "tests/hilfe/vollesspiel.h"
 #include "ui/frmhaupt.h"

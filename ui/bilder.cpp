@@ -47,6 +47,21 @@ Bilder::Bilder(qreal verhaeltnis) : verhaeltnis_(verhaeltnis) {
     sortiererUnten_.setDevicePixelRatio(verhaeltnis);
 }
 
+std::vector<QImage> programmSymbole() {
+    ladeBilderResourcen();
+    QSvgRenderer svg(QStringLiteral(":/bilder/ovikuvela.svg"));
+    std::vector<QImage> bilder;
+    for (int groesse : {16, 32, 64, 128}) {
+        QImage bild(groesse, groesse, QImage::Format_ARGB32_Premultiplied);
+        bild.fill(0);
+        QPainter p(&bild);
+        svg.render(&p);
+        p.end();
+        bilder.push_back(std::move(bild));
+    }
+    return bilder;
+}
+
 const QPixmap& Bilder::flagge(int team) const {
     if (team < 0 || team >= katalog::anzahlNationen) team = katalog::unbekannt;
     QPixmap& bild = flaggen_[static_cast<std::size_t>(team)];

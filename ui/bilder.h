@@ -2,13 +2,19 @@
 // rendered the first time it is asked for: the first view needs four of the 33, and the start should not wait.
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QSize>
 #include <array>
+#include <vector>
 
 #include "core/katalog.h"
 
 namespace ovi {
+
+// The program's icon at the sizes the window system takes of a scalable one (16 to 128 pixels), drawn as Qt draws an
+// SVG icon. Plain images, so another thread may draw them while the window is being built.
+std::vector<QImage> programmSymbole();
 
 class Bilder {
   public:

@@ -28,17 +28,17 @@ QRect EinpassLabel::textRechteck() const {
 
 int EinpassLabel::textBreite() const { return textRechteck().width(); }
 
-QFont EinpassLabel::schrift() const {
-    QFont f = font();
-    const int breite = textBreite();
-    if (text().isEmpty() || breite <= 0 || passt(f, text(), breite)) return f;
+QFont einpassSchrift(QFont f, const QString& text, int breite) {
+    if (text.isEmpty() || breite <= 0 || passt(f, text, breite)) return f;
     // Text widths do not shrink exactly with the size (hinting), so step down until it fits.
     if (f.pointSizeF() <= 0) f.setPointSizeF(QFontInfo(f).pointSizeF());
-    const double voll = QFontMetricsF(f).horizontalAdvance(text());
+    const double voll = QFontMetricsF(f).horizontalAdvance(text);
     double groesse = f.pointSizeF() * breite / voll;
-    for (f.setPointSizeF(groesse); groesse > 1 && !passt(f, text(), breite); f.setPointSizeF(groesse)) groesse *= 0.97;
+    for (f.setPointSizeF(groesse); groesse > 1 && !passt(f, text, breite); f.setPointSizeF(groesse)) groesse *= 0.97;
     return f;
 }
+
+QFont EinpassLabel::schrift() const { return einpassSchrift(font(), text(), textBreite()); }
 
 void EinpassLabel::paintEvent(QPaintEvent* e) {
     const QFont f = schrift();

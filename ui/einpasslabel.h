@@ -6,6 +6,9 @@
 
 namespace ovi {
 
+// The font a text is drawn in within a width: the given one, or a smaller one when the text would not fit.
+QFont einpassSchrift(QFont schrift, const QString& text, int breite);
+
 class EinpassLabel : public QLabel {
   public:
     using QLabel::QLabel;

@@ -5,7 +5,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRadioButton>
-#include <QSvgRenderer>
 #include <QTextBrowser>
 #include <algorithm>
 
@@ -31,7 +30,7 @@ void VerlaufBild::setzeArt(Kurve art) {
 
 void VerlaufBild::neuZeichnen() {
     d_ = ovi::diagramm(v_, art_, width(), height());
-    svg_ = QByteArray::fromStdString(alsSvg(d_, hervor_));
+    svg_.load(QByteArray::fromStdString(alsSvg(d_, hervor_)));
     update();
 }
 
@@ -44,7 +43,7 @@ void VerlaufBild::hebeHervor(int slot) {
 
 void VerlaufBild::paintEvent(QPaintEvent*) {
     QPainter maler(this);
-    QSvgRenderer(svg_).render(&maler, QRectF(0, 0, d_.breite, d_.hoehe));
+    svg_.render(&maler, QRectF(0, 0, d_.breite, d_.hoehe));
 }
 
 void VerlaufBild::resizeEvent(QResizeEvent*) { neuZeichnen(); }

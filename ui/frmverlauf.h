@@ -2,7 +2,7 @@
 // One window for the run, modeless; it stays open beside the main window and follows every evaluation.
 #pragma once
 
-#include <QByteArray>
+#include <QSvgRenderer>
 #include <QWidget>
 
 #include "ausgabe/verlaufsvg.h"
@@ -13,7 +13,9 @@ class QTextBrowser;
 
 namespace ovi {
 
-// The chart drawn from the core's SVG at the widget's own size, so mouse positions are chart units.
+// The chart drawn from the SVG of the presentation library at the widget's own size, so mouse positions are chart
+// units. The picture is parsed once per change (new standings, another kind, another participant picked out), not
+// on every paint.
 class VerlaufBild : public QWidget {
     Q_OBJECT
 
@@ -41,7 +43,7 @@ class VerlaufBild : public QWidget {
     Kurve art_ = Kurve::platz;
     Diagramm d_;
     int hervor_ = -1;
-    QByteArray svg_;
+    QSvgRenderer svg_;
 };
 
 class frmVerlauf : public QWidget {

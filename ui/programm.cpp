@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "core/version.h"
+#include "ui/bilder.h"
 #include "ui/frmhaupt.h"
 #include "ui/stil.h"
 #include "ui/wiederherstellung.h"
@@ -78,7 +79,6 @@ int laufe(int argc, char** argv, const std::function<void(frmHaupt&)>& vorDemZei
     schriften.join();
     benenne();
     QApplication::setStyle(neuerStil());
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/bilder/ovikuvela.svg")));
     QTranslator qtTexte;
     deutsch(qtTexte);
     QCommandLineParser aufruf;
@@ -92,11 +92,19 @@ int laufe(int argc, char** argv, const std::function<void(frmHaupt&)>& vorDemZei
     // Modeless dialogs must not keep the program alive once the main window has agreed to close.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    // Qt fills its list of the system's fonts on the first text measured; the other core does that while the
-    // window builds its widgets, which measure no text until the end.
-    std::thread schriftliste([] { QFontDatabase::families(); });
+    // Qt fills its list of the system's fonts on the first text measured, and an icon made from the SVG would be
+    // drawn at four sizes when the window is first shown; the other core does both while the window builds its
+    // widgets.
+    std::vector<QImage> symbole;
+    std::thread nebenbei([&symbole] {
+        QFontDatabase::families();
+        symbole = programmSymbole();
+    });
     frmHaupt fenster;
-    schriftliste.join();
+    nebenbei.join();
+    QIcon symbol;
+    for (const QImage& bild : symbole) symbol.addPixmap(QPixmap::fromImage(bild));
+    QApplication::setWindowIcon(symbol);
     QObject::connect(&fenster, &frmHaupt::beendet, &app, &QApplication::quit, Qt::QueuedConnection);
     Wiederherstellung sicherung(fenster);
     // Found from the window, by tests that drive the real start (it goes before the window does).

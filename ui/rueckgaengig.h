@@ -2,6 +2,7 @@
 // knowledge of what a command did; the window shows a restored picture as the step's own chain did.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QUndoCommand>
 #include <functional>
@@ -9,6 +10,9 @@
 #include <optional>
 
 #include "core/spielstand.h"
+#include "files/spieldatei.h"
+
+class QUndoStack;
 
 namespace ovi {
 
@@ -21,7 +25,7 @@ struct Stand {
     QString dateiName;
     QString dateiTitel, modusText, bonusText;  // lblDateiE, lblModusE, lblBonusE
     int ansicht = 0;
-    int regelHaken = 0;   // 0 "3-2-1-Regel", 1 "3-Punkte-Regel", 2 "2-Punkte-Regel", 3 own rule
+    int regelHaken = 3;   // the rule whose menu item is marked: 3, 2, 1 built in, 0 own rule, -1 none
     int sortierung = -1;  // index of the sort selector
     bool operator==(const Stand&) const = default;
 };
@@ -48,6 +52,53 @@ class Schritt : public QUndoCommand {
     StandZeiger vorher_, nachher_;
     Zeige zeige_;
     bool erstes_ = true;
+};
+
+class Ablauf;
+class Dateibefehle;
+class Menue;
+class Spielraster;
+class Tabellenbereich;
+
+// The history of the window: a step is recorded after its command has run, by comparing the whole game and what
+// the window shows with the picture of the last step; "unsaved" means away from the step of the last save or open.
+class Rueckgaengig : public QObject {
+    Q_OBJECT
+
+  public:
+    // Puts "Rückgängig" and "Wiederholen" at the top of the menu's "&Bearbeiten".
+    Rueckgaengig(Ablauf& fenster, Spielraster& raster, Tabellenbereich& tabelle, Menue& menue, Dateibefehle& datei);
+
+    QUndoStack* stapel() const { return stapel_; }
+    // True when the game differs from what was last saved or opened (takes the grid over first).
+    bool ungespeichert();
+    // Records a step when the game changed since the last one.
+    void nimmAuf(const QString& text);
+    // Changes that are no step of their own (view, sorting, evaluation) become the base of the next one.
+    void merkeStand();
+    // Takes the game as it stands as the saved starting point: no steps, nothing unsaved.
+    void beginne();
+    // What a save would write now, values in the grid not yet taken over included.
+    Spieldatei aktuellesBild();
+
+  signals:
+    // A step was taken back or done again: the window shows another game.
+    void zurueckgestellt();
+
+  private:
+    StandZeiger nimmStand();
+    void zeigeStand(const StandZeiger& st);
+    // After a save or an open: the game as it stands is what the file holds.
+    void alsGespeichert();
+
+    Ablauf& w_;
+    Spielraster& raster_;
+    Tabellenbereich& tabelle_;
+    Menue& menue_;
+    Dateibefehle& datei_;
+    QUndoStack* stapel_ = nullptr;
+    StandZeiger stand_;       // the game after the last step: the "before" of the next one
+    bool stelltHer_ = false;  // an undo or redo is putting a picture back
 };
 
 }  // namespace ovi

@@ -16,6 +16,7 @@
 
 #include "files/speichern.h"
 #include "files/spieldatei.h"
+#include "ui/dateiwache.h"
 #include "ui/frmhaupt.h"
 
 namespace ovi {
@@ -31,6 +32,16 @@ void signalKam(int) {
 }
 
 QString text(const std::string& s) { return QString::fromStdString(s); }
+
+// The copies' files of one kind in the folder. Compared by hand: a name filter is a regular expression, and the
+// first one compiled costs half a megabyte at start-up.
+QFileInfoList kopien(const QString& ordner, QLatin1StringView endung, QDir::SortFlags ordnung = QDir::NoSort) {
+    QFileInfoList l = QDir(ordner).entryInfoList(QDir::Files, ordnung);
+    l.removeIf([endung](const QFileInfo& i) {
+        return !i.fileName().startsWith(QLatin1StringView("kopie-")) || !i.fileName().endsWith(endung);
+    });
+    return l;
+}
 
 // Why no copy can be made in the folder: a file standing where the folder or one above it should be is named.
 QString ordnerHindernis(const QString& ordner) {
@@ -145,19 +156,17 @@ std::string Wiederherstellung::nameMitAbdruck() const {
 
 bool Wiederherstellung::bieteAn() {
     // Runs killed with nothing unsaved leave only their lock behind: cleared away, or they would pile up.
-    for (const QFileInfo& l : QDir(ordner_).entryInfoList({QStringLiteral("kopie-*.lock")}, QDir::Files)) {
+    for (const QFileInfo& l : kopien(ordner_, QLatin1StringView(".lock"))) {
         const QString basis = l.absolutePath() + QLatin1Char('/') + l.completeBaseName();
         if (basis == basis_ || QFile::exists(basis + QStringLiteral(".gowet")) || !eigeneDatei(l.filePath())) continue;
         QLockFile alt(l.absoluteFilePath());
         alt.setStaleLockTime(0);
         if (alt.tryLock(0)) alt.unlock();
     }
-    const QFileInfoList kopien =
-        QDir(ordner_).entryInfoList({QStringLiteral("kopie-*.gowet")}, QDir::Files, QDir::Time);
     const auto frage = [this](const QString& text) {
         return fenster_.dienste().frage(&fenster_, QStringLiteral("ovi kuvela"), text, Knoepfe::jaNein);
     };
-    for (const QFileInfo& k : kopien) {
+    for (const QFileInfo& k : kopien(ordner_, QLatin1StringView(".gowet"), QDir::Time)) {
         const QString basis = k.absolutePath() + QLatin1Char('/') + k.completeBaseName();
         // Never the program's own; links and whatever is no regular file were not written here.
         if (basis == basis_ || !eigeneDatei(k.filePath())) continue;

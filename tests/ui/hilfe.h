@@ -10,9 +10,15 @@
 #include <cmath>
 #include <functional>
 #include <numeric>
+#include <optional>
 
 #include "ui/dienste.h"
 #include "ui/frmhaupt.h"
+#include "ui/gemaltetabelle.h"
+#include "ui/spielraster.h"
+#include "ui/spielspalte.h"
+#include "ui/tabellenzeilen.h"
+#include "ui/teilnehmerspalte.h"
 #include "ui/weiterfrage.h"
 #include "ui/ziffernzelle.h"
 
@@ -101,14 +107,64 @@ T* finde(const QObject* w, const char* art, int index) {
 }
 // An entry field of the grid, as any widget; what it shows and its colours are read the way a screen reader reads
 // them, so every test of the grid checks the accessible side too.
-inline QWidget* feld(const QObject* w, const char* art, int index) { return finde<ZiffernZelle>(w, art, index); }
+// A participant's tip fields are made when the row is first shown: asked through the grid, they are made on demand.
+inline QWidget* feld(const QObject* w, const char* art, int index) {
+    const QString a = QString::fromUtf8(art);
+    if (a == QLatin1String("txtHeimTipp") || a == QLatin1String("txtAusTipp"))
+        return finde<Spielraster>(w, QStringLiteral("fraSpiele"))->tippFeld(index, a == QLatin1String("txtHeimTipp"));
+    return finde<ZiffernZelle>(w, art, index);
+}
+// A widget by its name, tip fields included.
+inline QWidget* element(const QObject* w, const QString& name) {
+    const qsizetype strich = name.lastIndexOf(u'_');
+    const QString art = name.left(strich);
+    if (art == QLatin1String("txtHeimTipp") || art == QLatin1String("txtAusTipp"))
+        return feld(w, art.toUtf8().constData(), name.mid(strich + 1).toInt());
+    return finde(w, name);
+}
 inline QAccessibleInterface* zugang(const QWidget* w) {
     QAccessibleInterface* z = QAccessible::queryAccessibleInterface(const_cast<QWidget*>(w));
     if (!z) qFatal("keine Schnittstelle für %s", qPrintable(w->objectName()));
     return z;
 }
 inline QString inhalt(const QWidget* f) { return zugang(f)->text(QAccessible::Value); }
-inline QString text(const QObject* w, const char* art, int index) { return finde<QLabel>(w, art, index)->text(); }
+
+// The participant rows, the ranking rows and the tendency counters of a match column are painted, each by one
+// widget; the layout's names of their labels still say which cell is meant ("lblSpieler_3": the name of slot 3,
+// "lblTab2er_0": goal difference points in the first ranking row, "lblTenNull_2": the draws counted in column 2).
+// Read through the parts' own interface, so hidden rows can be asked as well.
+struct Gemalt {
+    GemalteTabelle* tabelle;
+    Zelle zelle;
+};
+inline std::optional<Gemalt> gemalt(const QObject* w, const QString& name) {
+    static const QStringList teilnehmer{"lblSpieler", "lblPunkteGruppe", "lblPunkteGesamt"};
+    static const QStringList rangliste{"lblPlatz",           "lblTabSpieler",  "lblTabPunkteGesamt",
+                                       "lblTabPunkteGruppe", "lblTabPunkteKO", "lblBonus",
+                                       "lblTab3er",          "lblTab2er",      "lblTab1er"};
+    static const QStringList tendenz{"lblTenEins", "lblTenNull", "lblTenZwei"};
+    const qsizetype strich = name.lastIndexOf(u'_');
+    const int i = name.mid(strich + 1).toInt();
+    if (const auto k = teilnehmer.indexOf(name.left(strich)); k >= 0) {
+        auto* t = w->findChild<Teilnehmerspalte*>();
+        return Gemalt{t, t->zelleVon(i, int(k))};
+    }
+    if (const auto k = rangliste.indexOf(name.left(strich)); k >= 0 && i < 25) {
+        auto* t = w->findChild<Tabellenzeilen*>();
+        return Gemalt{t, t->zelle(i, int(k))};
+    }
+    if (const auto k = tendenz.indexOf(name.left(strich)); k >= 0) {
+        auto* t = w->findChild<Spielspalte*>(QStringLiteral("fraSpiel_%1").arg(i));
+        return Gemalt{t, t->zelle(0, int(k))};
+    }
+    return std::nullopt;
+}
+// The text of a label or of a painted cell.
+inline QString beschriftung(const QObject* w, const QString& name) {
+    if (const auto g = gemalt(w, name)) return g->zelle.text;
+    return finde<QLabel>(w, name)->text();
+}
+inline QString text(const QObject* w, const char* art, int index) { return beschriftung(w, name(art, index)); }
 
 inline void befehl(const QObject* w, const QString& name) { finde<QAction>(w, name)->trigger(); }
 inline void klick(const QObject* w, const QString& name) { QTest::mouseClick(finde(w, name), Qt::LeftButton); }
@@ -137,14 +193,19 @@ inline void setzeTipp(Spielstand& s, int p, int m, int heim, int aus) {
     s.tipps(p, m, 1) = static_cast<Integer>(aus);
 }
 
-// The ranking table as it reads, row by row: name, total, group phase, knock-out, bonus, exact, difference, tendency.
+// The ranking table as a screen reader reads it, row by row: name, total, group phase, knock-out, bonus, exact,
+// difference, tendency.
+inline QAccessibleTableInterface* rangliste(const QObject* w) {
+    return zugang(w->findChild<Tabellenzeilen*>())->tableInterface();
+}
 inline QStringList tabelle(const QObject* w, int zeilen) {
     QStringList l;
     for (int r = 0; r < zeilen; ++r) {
         QStringList z;
-        for (const char* spalte : {"lblTabSpieler", "lblTabPunkteGesamt", "lblTabPunkteGruppe", "lblTabPunkteKO",
-                                   "lblBonus", "lblTab3er", "lblTab2er", "lblTab1er"})
-            z << text(w, spalte, r);
+        for (int k = 1; k < Tabellenzeilen::spaltenZahl; ++k) {
+            QAccessibleInterface* zelle = rangliste(w)->cellAt(r, k);
+            z << (zelle ? zelle->text(QAccessible::Name) : QStringLiteral("(keine Zeile)"));
+        }
         l << z.join(QLatin1Char('|'));
     }
     return l;

@@ -20,6 +20,15 @@ class TestBeschriftung : public QObject {
         f.w.starteEinblenden();
         QStringList gesehen;
         const auto miss = [&](const QString& name) {
+            if (const auto g = gemalt(&f.w, name)) {
+                const QString& t = g->zelle.text;
+                const int breite = GemalteTabelle::textRechteck(g->zelle).width();
+                QFont eigen = g->tabelle->font();
+                eigen.setBold(g->zelle.fett);
+                gesehen << zeile(name, t, QFontMetrics(eigen).horizontalAdvance(t) <= breite,
+                                 QFontMetrics(g->tabelle->schrift(g->zelle)).horizontalAdvance(t) <= breite);
+                return;
+            }
             auto* l = dynamic_cast<EinpassLabel*>(finde<QLabel>(&f.w, name));
             gesehen << zeile(name, l->text(), QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->textBreite(),
                              QFontMetrics(l->schrift()).horizontalAdvance(l->text()) <= l->textBreite());
@@ -51,7 +60,8 @@ class TestBeschriftung : public QObject {
         Fenster f;
         QStringList gesehen;
         for (int i = 0; i < 25; ++i)
-            if (QFontInfo(finde(&f.w, "lblSpieler", i)->font()).bold()) gesehen << name("lblSpieler", i);
+            if (const auto g = gemalt(&f.w, name("lblSpieler", i)); QFontInfo(g->tabelle->schrift(g->zelle)).bold())
+                gesehen << name("lblSpieler", i);
         for (int i = 0; i < 200; ++i)
             if (!QFontInfo(feld(&f.w, "txtHeimTipp", i)->font()).bold()) gesehen << name("txtHeimTipp", i);
         auto* c = finde<QComboBox>(&f.w, QStringLiteral("cmbPhase"));

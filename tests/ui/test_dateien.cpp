@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "ausgabe/tabellenhtml.h"
+#include "core/auswertung.h"
 #include "core/bonus.h"
 #include "files/speichern.h"
 #include "files/spieldatei.h"
@@ -19,7 +20,7 @@
 
 namespace {
 
-QString label(const QObject* w, const char* name) { return finde<QLabel>(w, QString::fromUtf8(name))->text(); }
+QString label(const QObject* w, const char* name) { return beschriftung(w, QString::fromUtf8(name)); }
 // The rule as the menu marks it and the label names it.
 QString regel(const QObject* w) {
     QString l = label(w, "lblModusE");

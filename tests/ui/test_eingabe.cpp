@@ -1,4 +1,5 @@
 // Entry fields write back to the game: typed tips, results and ticks of each view reach its matches and no other.
+#include "core/zufall.h"
 #include "tests/ui/hilfe.h"
 
 class TestEingabe : public QObject {
@@ -56,6 +57,32 @@ class TestEingabe : public QObject {
         QTest::mouseClick(symbol, Qt::LeftButton);
         QVERIFY(finde(&f.w, QStringLiteral("frmSpielInfo"))->isVisible());
         QCOMPARE(darunter.klicks, 1);
+    }
+
+    // A participant who has not played along yet has no tip fields; what the grid holds for him all the same ("Zufall"
+    // draws for all 25 rows, pair k for field k) is taken over at the next write-back and shown once he plays along.
+    void zeileOhneFelder() {
+        Fenster f({0});
+        f.w.starteEinblenden();
+        sichtbar(f.w);
+        klick(&f.w, QStringLiteral("cmdZufall"));
+        const bool ohneFelder = f.w.findChild<QWidget*>(QStringLiteral("txtHeimTipp_40")) == nullptr;
+        waehleAnsicht(&f.w, 1);  // the write-back of group A
+        Zufall z;
+        QStringList soll, ist, gezeigt;
+        for (int k = 0; k < 8 * 5 + 6; ++k) {
+            const int heim = z.tor(), aus = z.tor();
+            if (k >= 40) soll << zeile(heim, aus);
+        }
+        for (int m = 0; m < 6; ++m) ist << zeile(f.s.tipps(5, m, 0), f.s.tipps(5, m, 1));
+        f.s.setSpieltMit(5, true);
+        f.w.starteEinblenden();
+        waehleAnsicht(&f.w, 0);
+        for (int sl = 0; sl < 6; ++sl)
+            gezeigt << zeile(inhalt(feld(&f.w, "txtHeimTipp", 40 + sl)), inhalt(feld(&f.w, "txtAusTipp", 40 + sl)));
+        QVERIFY(ohneFelder);
+        QCOMPARE(ist, soll);
+        QCOMPARE(gezeigt, soll);
     }
 };
 

@@ -55,9 +55,11 @@ class TestKlartext : public QObject {
 
         QStringList gesehen;
         const auto zeige = [&](const QString& wo, const QWidget* w) { gesehen << wo + ": " + gezeigt(w); };
+        // The participant rows and the ranking are painted: their name cells, as their accessible tables give them.
+        QAccessibleTableInterface* zeilen = zugang(f.w.findChild<Teilnehmerspalte*>())->tableInterface();
         for (int r = 0; r < 2; ++r) {
-            zeige(QStringLiteral("Zeile %1").arg(r), finde(&f.w, "lblSpieler", r));
-            zeige(QStringLiteral("Tabelle %1").arg(r), finde(&f.w, "lblTabSpieler", r));
+            gesehen << QStringLiteral("Zeile %1: ").arg(r) + zeilen->cellAt(r, 0)->text(QAccessible::Name);
+            gesehen << QStringLiteral("Tabelle %1: ").arg(r) + rangliste(&f.w)->cellAt(r, 1)->text(QAccessible::Name);
         }
         zeige(QStringLiteral("Datei"), finde(&f.w, QStringLiteral("lblDateiE")));
 

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QUndoStack>
 
 #include "files/spieldatei.h"
 #include "files/spielinfo.h"
@@ -15,7 +16,8 @@
 
 namespace {
 
-// Everything the window shows: each visible named widget with its place, colours and value, and the rule marks.
+// Everything the window shows: each visible named widget with its place, colours and value, each painted cell as a
+// screen reader reads it, and the rule marks.
 QStringList bildschirm(frmHaupt& w) {
     QStringList l{w.dateiName()};
     for (QWidget* x : w.findChildren<QWidget*>()) {
@@ -27,6 +29,14 @@ QStringList bildschirm(frmHaupt& w) {
         for (const char* e : {"text", "checked", "currentIndex"})
             if (const QVariant v = x->property(e); v.isValid()) z += u' ' + v.toString();
         l << z;
+        if (!qobject_cast<GemalteTabelle*>(x)) continue;
+        QAccessibleTableInterface* t = zugang(x)->tableInterface();
+        for (int r = 0; r < t->rowCount(); ++r)
+            for (int k = 0; k < t->columnCount(); ++k) {
+                QAccessibleInterface* c = t->cellAt(r, k);
+                l << zeile(x->objectName(), r, k, c->rect().topLeft().x(), c->rect().topLeft().y(),
+                           c->text(QAccessible::Name), c->backgroundColor().name(), c->foregroundColor().name());
+            }
     }
     for (const char* n : {"men321", "men3Punkte", "men2Punkte", "menEigeneRegel"})
         l << zeile(n, finde<QAction>(&w, QString::fromUtf8(n))->isChecked());

@@ -17,7 +17,7 @@ namespace {
 // What a person sees of a game: file, rule, view, the top of the ranking and a tip of the first row; and the
 // messages shown on the way.
 QString blick(frmHaupt& w, const QString& meldungen) {
-    const auto label = [&](const char* name) { return finde<QLabel>(&w, QString::fromUtf8(name))->text(); };
+    const auto label = [&](const char* name) { return beschriftung(&w, QString::fromUtf8(name)); };
     return zeile(meldungen, w.dateiName(), label("lblDateiE"), label("lblModusE"), label("lblBonusE"), w.ansicht(),
                  w.ungespeichert(), label("lblTabSpieler_0"), label("lblTabPunkteGesamt_0"), label("lblTabSpieler_1"),
                  inhalt(feld(&w, "txtHeimTipp", 8)));

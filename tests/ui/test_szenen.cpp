@@ -58,9 +58,7 @@ QStringList bild(const QWidget* w) {
         }
         l << z.join(" | ") + " | " + text(w, "lblPunkteGesamt", p) + ' ' + text(w, "lblPunkteGruppe", p);
     }
-    int zeilen = 0;
-    while (zeilen < 25 && finde(w, "fraTabSpieler", zeilen)->isVisibleTo(w)) ++zeilen;
-    return l << tendenz.join(" | ") << tabelle(w, zeilen)
+    return l << tendenz.join(" | ") << tabelle(w, rangliste(w)->rowCount())
              << finde<QLabel>(w, QStringLiteral("lblModusE"))->text() + ", Bonus " +
                     finde<QLabel>(w, QStringLiteral("lblBonusE"))->text();
 }
@@ -100,8 +98,10 @@ void taste(const QStringList& tasten) {
     }
 }
 
-void schwebe(QWidget* w) {
-    QMouseEvent e(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+// The mouse 5 pixels inside a widget or a painted cell.
+void schwebe(QWidget* w, QPoint ecke = {}) {
+    const QPointF p = ecke + QPointF(5, 5);
+    QMouseEvent e(QEvent::MouseMove, p, w->mapToGlobal(p), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w, &e);
 }
 
@@ -109,6 +109,9 @@ void schwebe(QWidget* w) {
 QString farbe(const QWidget* w) {
     return zeile(w->objectName(), '"' + w->toolTip() + '"', w->autoFillBackground() ? grund(w).name() : "durchsichtig",
                  w->palette().color(QPalette::WindowText).name(), w->font().bold());
+}
+QString farbe(const QString& name, const Zelle& z) {
+    return zeile(name, '"' + z.tipp + '"', z.grund.name(), z.schrift.name(), z.fett);
 }
 
 QStringList gruppen(const QWidget* g) {
@@ -133,7 +136,9 @@ struct Szene {
     QObject* suche(const QString& pfad) {
         QObject* x = &f->w;
         for (const QString& teil : pfad.split('/'))
-            x = x->findChild<QWidget*>(teil) ? x->findChild<QWidget*>(teil) : finde<QObject>(x, teil);
+            x = x == &f->w && teil.startsWith(QLatin1String("txt")) ? element(x, teil)
+                : x->findChild<QWidget*>(teil)                      ? x->findChild<QWidget*>(teil)
+                                                                    : finde<QObject>(x, teil);
         return x;
     }
     QWidget* widget(const QString& pfad) { return qobject_cast<QWidget*>(suche(pfad)); }
@@ -195,7 +200,11 @@ struct Szene {
             {"datei", [&] { t.dateien << QStringList{datei(a[0])}; }},
             {"ergebnisse", [&] { ergebnisse(datei(a[0])); }},
             {"auswahl", [&] { aus << auswahl(a[0]); }},
-            {"schwebe", [&] { schwebe(widget(a[0])); }},
+            {"schwebe",
+             [&] {
+                 const auto g = gemalt(&f->w, a[0]);
+                 g ? schwebe(g->tabelle, g->zelle.rechteck.topLeft()) : schwebe(widget(a[0]));
+             }},
             {"tick", [&] { QMetaObject::invokeMethod(finde<QTimer>(&f->w, QStringLiteral("tmrWechsel")), "timeout"); }},
             {"warte",
              [&] { aus << (QTest::qWaitFor([&] { return widget(a[0])->isVisible(); }) ? "" : "nicht sichtbar"); }},
@@ -207,11 +216,17 @@ struct Szene {
             {"bild", [&] { aus = bild(&f->w); }},
             {"zeige",
              [&] {
-                 for (const QString& x : a) aus << x + ": " + zustand(suche(x));
+                 for (const QString& x : a) {
+                     const auto g = gemalt(&f->w, x);
+                     aus << x + ": " + (g ? g->zelle.text : zustand(suche(x)));
+                 }
              }},
             {"farbe",
              [&] {
-                 for (const QString& x : a) aus << farbe(widget(x));
+                 for (const QString& x : a) {
+                     const auto g = gemalt(&f->w, x);
+                     aus << (g ? farbe(x, g->zelle) : farbe(widget(x)));
+                 }
              }},
             {"vorn", [&] { aus << "Gast vorn: " + vorn(); }},
             {"menue", [&] { gliedere(f->w.menuBar()->actions(), QString(), aus); }},

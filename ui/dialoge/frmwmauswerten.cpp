@@ -1,6 +1,7 @@
 #include "ui/dialoge/frmwmauswerten.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -37,16 +38,25 @@ frmWMAuswerten::frmWMAuswerten(const Spielstand& s, QWidget* parent)
 
 int frmWMAuswerten::kastenBreite() const {
     // The heading stays on one line for every bonus of two digits, also beside the scroll bar of a long list.
-    Spielstand probe;
-    Liste<bool, katalog::anzahlSpieler> niemand;
-    niemand.fuelle(false);
-    const QFontMetricsF schrift(txtBonuspunkte->font());
-    double zeile = 0;
-    for (int bonus = 0; bonus <= 99; ++bonus) {
-        probe.regel.bonuspunkte = Integer(bonus);
-        for (const QString& z : QString::fromStdString(bonusSiegerText(probe, niemand)).split(QStringLiteral("\r\n")))
-            zeile = std::max(zeile, schrift.horizontalAdvance(z));
+    // Measured once per font: the hundred headings cost more than the rest of an evaluation.
+    static QHash<QString, double> breiten;
+    const QFont f = txtBonuspunkte->font();
+    auto gemessen = breiten.constFind(f.key());
+    if (gemessen == breiten.constEnd()) {
+        Spielstand probe;
+        Liste<bool, katalog::anzahlSpieler> niemand;
+        niemand.fuelle(false);
+        const QFontMetricsF schrift(f);
+        double breiteste = 0;
+        for (int bonus = 0; bonus <= 99; ++bonus) {
+            probe.regel.bonuspunkte = Integer(bonus);
+            for (const QString& z :
+                 QString::fromStdString(bonusSiegerText(probe, niemand)).split(QStringLiteral("\r\n")))
+                breiteste = std::max(breiteste, schrift.horizontalAdvance(z));
+        }
+        gemessen = breiten.insert(f.key(), breiteste);
     }
+    const double zeile = *gemessen;
     const double rand = 2 * (txtBonuspunkte->frameWidth() + txtBonuspunkte->document()->documentMargin()) +
                         style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, txtBonuspunkte) + 4;
     return static_cast<int>(std::ceil(zeile + rand));
