@@ -14,8 +14,8 @@
 using namespace ovi;
 using namespace ovi::test;
 
-// The start agrees with the menu: "3-2-1-Regel" in force (its points show in the page's head), bonus off, nobody playing, no champion, tips without a
-// hit white, every record in slot order with no hit.
+// The start agrees with the menu: "3-2-1-Regel" in force (its points show in the page's head), bonus off, nobody
+// playing, no champion, tips without a hit white, every record in slot order with no hit.
 TEST(Spielstand, Startzustand) {
     const Spielstand s;
     EXPECT_EQ(s.anzahlMitspieler(), 0);
