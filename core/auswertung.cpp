@@ -31,7 +31,7 @@ constexpr EingebauteRegel eingebaut[4] = {
 }  // namespace
 
 void setzeEingebauteRegel(Spielstand& s, int modus) {
-    if (modus < 1 || modus > 3) meldeBereich(modus, 4);
+    if (modus < 1 || modus > 3) throw Bereichsfehler("Regel " + std::to_string(modus) + " außerhalb von 1..3");
     const EingebauteRegel& r = eingebaut[modus];
     s.regel.modus = static_cast<Integer>(modus);
     for (int i = 0; i < 3; ++i) {

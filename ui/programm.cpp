@@ -107,6 +107,8 @@ int laufe(int argc, char** argv, const std::function<void(frmHaupt&)>& vorDemZei
     QApplication::setWindowIcon(symbol);
     QObject::connect(&fenster, &frmHaupt::beendet, &app, &QApplication::quit, Qt::QueuedConnection);
     Wiederherstellung sicherung(fenster);
+    // Found from the window, by tests that drive the real start (it goes before the window does).
+    sicherung.setParent(&fenster);
     sicherung.beobachteSitzungsende();
     if (vorDemZeigen) vorDemZeigen(fenster);
     fenster.show();

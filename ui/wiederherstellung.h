@@ -26,6 +26,8 @@ class Wiederherstellung : public QObject {
     ~Wiederherstellung() override;
 
     static QString standardOrdner();
+    // Tests wait milliseconds, not seconds.
+    void setzeVerzoegerung(int ms) { takt_.setInterval(ms); }
     QString kopie() const { return basis_ + QStringLiteral(".gowet"); }
 
     // At the start: offers the copies of runs that did not end normally, newest first, naming the game they belong

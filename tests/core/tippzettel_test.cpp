@@ -85,7 +85,10 @@ TEST(Tippzettel, AusgefuelltZurueckGelesen) {
     for (int m = 0; m < 64; ++m) {
         const int h = m % 10, a = (m / 10) % 10;
         const bool da = m % 3 == 0 && (h || a);
-        if (da) s.tipps(0, m, 0) = static_cast<Integer>(h), s.tipps(0, m, 1) = static_cast<Integer>(a);
+        if (da) {
+            s.tipps(0, m, 0) = static_cast<Integer>(h);
+            s.tipps(0, m, 1) = static_cast<Integer>(a);
+        }
         if (!da) fuellung.push_back(std::to_string(h) + ":" + std::to_string(a));
         soll.push_back(std::to_string(m + 1) + (da ? " gleich " : " neu ") + std::to_string(h) + ":" +
                        std::to_string(a));

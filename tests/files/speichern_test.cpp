@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <stdexcept>
@@ -148,4 +149,15 @@ TEST(EchtesDateisystem, WasImWegSteht) {
     EXPECT_TRUE(QFileInfo(p("verweis.gowet")).isSymLink());
     EXPECT_EQ(inhalt(p("alt.gowet")) + " " + inhalt(p("unlesbar.gowet")), "neu neu");  // the first through the link
     for (const char* alt : {"geschuetzt.gowet", "nurlesen/alt.gowet", "zu/alt.gowet"}) EXPECT_EQ(inhalt(p(alt)), "alt");
+}
+
+// Writing into something that is no file: all of it taken is no error, a device that takes nothing is named as such.
+TEST(Speichern, SchreibenOhneDatei) {
+    QBuffer alles;
+    ASSERT_TRUE(alles.open(QIODevice::WriteOnly));
+    EXPECT_EQ(schreibeAlles(alles, "abc"), "");
+    EXPECT_EQ(alles.data(), QByteArray("abc"));
+    QBuffer nurLesen;
+    ASSERT_TRUE(nurLesen.open(QIODevice::ReadOnly));
+    EXPECT_EQ(schreibeAlles(nurLesen, "abc"), "nicht alle Daten geschrieben");
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "files/binaer.h"
 #include "files/cp1252.h"
 #include "files/speichern.h"
 #include "files/spielinfo.h"
@@ -26,11 +27,15 @@ void setze(std::string& b, std::size_t stelle, long long wert, int breite = 2) {
 // the operator's game.
 QString kopie(const QTemporaryDir& ordner, const char* name, std::initializer_list<std::array<int, 4>> tipps) {
     Spielstand s;
-    s.setName(0, name), s.setSpieltMit(0, true);
+    s.setName(0, name);
+    s.setSpieltMit(0, true);
     s.regel = {1, {}, 7, true};
     s.regel.modusPunkte[0] = 3;
     s.spiele[0] = {5, 6, 4, 4, true, 0, 1, "10.06.2006", "15:00 Uhr", 2, 3, "Fremd"};
-    for (const auto& [p, m, heim, aus] : tipps) s.tipps(p, m, 0) = Integer(heim), s.tipps(p, m, 1) = Integer(aus);
+    for (const auto& [p, m, heim, aus] : tipps) {
+        s.tipps(p, m, 0) = Integer(heim);
+        s.tipps(p, m, 1) = Integer(aus);
+    }
     const QString pfad = ordner.filePath(QString::fromUtf8(name) + ".gowet");
     EXPECT_EQ(speichereSpieldatei(pfad, ausSpielstand(s)), "");
     return pfad;
@@ -47,7 +52,9 @@ TEST(Spieldatei, GanzeBytesDurchEineEchteDatei) {
         "\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039\u0152\u017D"
         "\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u017E\u0178";
     s.spiele[0] = {9, 0, 0, 0, false, 0, 0, "09.06.2006", std::string(70000, 'z'), 0, 0, mitte};
-    s.setName(0, "Jürgen"), s.setWMTipp(0, 32767), s.setSpieltMit(0, true);
+    s.setName(0, "Jürgen");
+    s.setWMTipp(0, 32767);
+    s.setSpieltMit(0, true);
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(QStringLiteral("t.gowet"));
     ASSERT_EQ(speichereSpieldatei(pfad, ausSpielstand(s)), "");
@@ -71,7 +78,9 @@ TEST(Spieldatei, GanzeBytesDurchEineEchteDatei) {
     ASSERT_EQ(alle.size(), 256u - 32 - 1 - 5);
     d.spiele[5].quote = cp1252::nachUtf8(alle);
     d.spiele[63] = {16, 24, 1, 1, true, 5, 6, "09.07.2006", "20:00 Uhr", 0, 0, "x;y"};
-    d.tippsAblage.element(3199) = 9, d.regel = {0, {}, 99, true}, d.modusFarbe[2] = 0xFFFFFF;
+    d.tippsAblage.element(3199) = 9;
+    d.regel = {0, {}, 99, true};
+    d.modusFarbe[2] = 0xFFFFFF;
     const auto r = leseSpieldatei(schreibeSpieldatei(d) + "REST", s.nationen, "a.gowet");
     ASSERT_TRUE(r) << r.fehler;
     EXPECT_TRUE(*r.daten == d && *cp1252::ausUtf8(d.spiele[5].quote) == alle);
@@ -234,4 +243,35 @@ TEST(Dateiart, DieAndereArtWirdErkannt) {
     EXPECT_EQ(importiereTipps(s, {spiel, plan}),
               "„plan.gowet“ ist eine Datei mit Spiel-Informationen. Sie wird mit Datei → Importieren → "
               "Spiel-Informationen geladen. Es wurden keine Tipps übernommen.");
+}
+
+// A text with its length in two bytes in front (low byte first), at the very end of the bytes: read when it ends
+// there exactly, reported when it would reach past it.
+TEST(Binaer, TextAmDateiende) {
+    struct Fall {
+        const char* name;
+        std::string bytes;
+        std::string text;
+        std::string fehler;
+    };
+    const Fall faelle[] = {
+        {"leer", std::string("\x00\x00", 2), "", ""},
+        {"endet genau am Ende",
+         std::string("\x02\x00"
+                     "ab",
+                     4),
+         "ab", ""},
+        {"ein Byte zu lang",
+         std::string("\x03\x00"
+                     "ab",
+                     4),
+         "", "der Text Name (Länge 3) reicht über das Dateiende"},
+        {"Länge ohne Text", std::string("\x01\x00", 2), "", "der Text Name (Länge 1) reicht über das Dateiende"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        binaer::Leser l(f.bytes);
+        EXPECT_EQ(l.text("Name"), f.text);
+        EXPECT_EQ(l.fehler(), f.fehler);
+    }
 }

@@ -60,7 +60,10 @@ TEST(Turnier, SpielplanUndStufendateien) {
         EXPECT_EQ(g.daten->ansicht, st.ansicht);
         for (int m = 0; m < 64; ++m) {
             Spiel erwartet = plan.daten->spiele[m];  // date, kick-off, venue as before the tournament
-            if (m < st.paarungenBis) erwartet.heim = team(p[m].heim), erwartet.aus = team(p[m].aus);
+            if (m < st.paarungenBis) {
+                erwartet.heim = team(p[m].heim);
+                erwartet.aus = team(p[m].aus);
+            }
             if (m < st.ergebnisseBis)
                 erwartet.ergHeim = Integer(p[m].toreHeim), erwartet.ergAus = Integer(p[m].toreAus),
                 erwartet.auswerten = true;

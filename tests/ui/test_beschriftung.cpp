@@ -33,7 +33,10 @@ class TestBeschriftung : public QObject {
             gesehen << zeile(name, l->text(), QFontMetrics(l->font()).horizontalAdvance(l->text()) <= l->textBreite(),
                              QFontMetrics(l->schrift()).horizontalAdvance(l->text()) <= l->textBreite());
         };
-        for (int p = 0; p < 3; ++p) miss(name("lblSpieler", p)), miss(name("lblTabSpieler", p));
+        for (int p = 0; p < 3; ++p) {
+            miss(name("lblSpieler", p));
+            miss(name("lblTabSpieler", p));
+        }
         for (const char* regel : {"men3Punkte", "men2Punkte"})
             befehl(&f.w, QString::fromUtf8(regel)), miss(QStringLiteral("lblModusE"));
         for (const QString& titel :

@@ -78,13 +78,20 @@ class TestDateien : public QObject {
   private slots:
     void initTestCase() {
         Spielstand anderes, tipp;
-        anderes.setName(0, "Vera"), lege("anderes.gowet", anderes);
+        anderes.setName(0, "Vera");
+        lege("anderes.gowet", anderes);
         tipp.tipps(1, 0, 0) = 3, lege("gut.gowet", tipp);  // would fill the untouched 0:0 of match 0
         Spielstand b;
-        setzeTipp(b, 1, 4, 5, 2), b.setName(1, "Mia"), b.setSpieltMit(0, true), b.setSpieltMit(1, true);
-        b.regel.modus = 2, lege("b.gowet", b);
+        setzeTipp(b, 1, 4, 5, 2);
+        b.setName(1, "Mia");
+        b.setSpieltMit(0, true);
+        b.setSpieltMit(1, true);
+        b.regel.modus = 2;
+        lege("b.gowet", b);
         SpielInfo plan;
-        plan.spiele[50].heim = 12, plan.spiele[50].datum = "24.06.2006", plan.ansicht = 8;
+        plan.spiele[50].heim = 12;
+        plan.spiele[50].datum = "24.06.2006";
+        plan.ansicht = 8;
         QVERIFY(speichereSpielInfo(pfad("plan.gowet"), plan).empty());
         lege("kaputt.gowet", std::string("kaputt"));
     }
@@ -96,8 +103,11 @@ class TestDateien : public QObject {
     void speichernUndOeffnen() {
         lege("alt.gowet", std::string("alter Inhalt"));
         Fenster f({0, 3});
-        f.s.setName(0, "Jörg"), f.s.setName(3, "Lena"), f.s.setWMTipp(3, 5);
-        f.s.spiele[2].heim = 4, f.s.spiele[2].aus = 9;
+        f.s.setName(0, "Jörg");
+        f.s.setName(3, "Lena");
+        f.s.setWMTipp(3, 5);
+        f.s.spiele[2].heim = 4;
+        f.s.spiele[2].aus = 9;
         f.w.starteEinblenden();
         sichtbar(f.w);
         tippe(feld(&f.w, "txtHeimErg", 2), '2');
@@ -115,7 +125,9 @@ class TestDateien : public QObject {
                              (f.tisch.fragen + f.tisch.meldungen).join(u'/'))
                            .replace(ordner_.path(), QStringLiteral("~"));
             stand = ausSpielstand(f.s);
-            f.tisch.fragen.clear(), f.tisch.meldungen.clear(), f.tisch.antworten.clear();
+            f.tisch.fragen.clear();
+            f.tisch.meldungen.clear();
+            f.tisch.antworten.clear();
         };
         for (const char* b : {"menÖffnen", "menSpeichern", "menTipps", "menSpiele"}) schritt(b, {});
         schritt("menSpeichern", {pfad("fehlt/x.gowet")});
@@ -197,7 +209,10 @@ class TestDateien : public QObject {
                 Fenster f;
                 sichtbar(f.w);
                 QSignalSpy ende(&f.w, &frmHaupt::beendet);
-                if (c.antwort >= 0) tippe(feld(&f.w, "txtHeimErg", 0), '1'), f.tisch.antworten << Antwort(c.antwort);
+                if (c.antwort >= 0) {
+                    tippe(feld(&f.w, "txtHeimErg", 0), '1');
+                    f.tisch.antworten << Antwort(c.antwort);
+                }
                 if (c.antwort == int(Antwort::ja)) f.tisch.dateien << QStringList(c.speichert, pfad("gerettet"));
                 f.tisch.dateien << QStringList{pfad(menue == "menSpiele" ? "plan.gowet" : "anderes.gowet")};
                 befehl(&f.w, menue);
@@ -254,7 +269,10 @@ class TestDateien : public QObject {
         for (const QString fall : {"ohne", "eigen", "dokumente"}) {
             Fenster f;
             f.s.tipps(0, 50, 0) = 2;
-            if (fall == "eigen") f.tisch.dateien << QStringList{pfad("eigen.gowet")}, befehl(&f.w, "menSpeichern");
+            if (fall == "eigen") {
+                f.tisch.dateien << QStringList{pfad("eigen.gowet")};
+                befehl(&f.w, "menSpeichern");
+            }
             f.tisch.dateien << QStringList{fall == "dokumente" ? dok.filePath("plan.gowet") : pfad("plan.gowet")}
                             << QStringList{};
             befehl(&f.w, QStringLiteral("menSpiele"));
@@ -302,6 +320,52 @@ class TestDateien : public QObject {
         QVERIFY2(fehlt.isEmpty(), qPrintable(fehlt.join(u'\n') + u'\n' + seiten.join(QStringLiteral("\n\n"))));
     }
 
+    // The tip overview alone: its column heads carry the participants' names, turned upright, on the page; no
+    // other part names them.
+    void kopfDerUebersicht() {
+        Spielstand s;
+        for (const auto& [p, name] : {std::pair(0, "Annabella"), std::pair(1, "Bernhardt")}) {
+            s.setName(p, name);
+            s.setSpieltMit(p, true);
+        }
+        s.spiele[0].ergHeim = 2;
+        s.spiele[0].auswerten = true;
+        werteKomplettAus(s);
+        Dokumentwahl nurUebersicht;
+        nurUebersicht.tabelle = false;
+        nurUebersicht.berichte = false;
+        const Tabellendokument d = baueTabellendokument(s, "t.gowet", "heute", nurUebersicht);
+        const QStringList seiten = seitenText(lege("uebersicht.pdf", tabellenPdf(d)));
+        QCOMPARE(seiten.size(), 1);
+        for (const char* name : {"Annabella", "Bernhardt"})
+            QVERIFY2(seiten[0].contains(QString::fromUtf8(name)),
+                     qPrintable(name + QStringLiteral(" fehlt in:\n") + seiten[0]));
+    }
+
+    // The reports alone: the first participant's, then the second's on a later page.
+    void jederBerichtAufSeinerSeite() {
+        Spielstand s;
+        for (const auto& [p, name] : {std::pair(0, "Annabella"), std::pair(1, "Bernhardt")}) {
+            s.setName(p, name);
+            s.setSpieltMit(p, true);
+        }
+        werteKomplettAus(s);
+        Dokumentwahl nurBerichte;
+        nurBerichte.tabelle = false;
+        nurBerichte.uebersicht = false;
+        nurBerichte.berichte = true;
+        const QStringList seiten =
+            seitenText(lege("berichte.pdf", tabellenPdf(baueTabellendokument(s, "t.gowet", "heute", nurBerichte))));
+        const auto ersteSeiteMit = [&](const char* name) {
+            for (int i = 0; i < seiten.size(); ++i)
+                if (seiten[i].contains(QString::fromUtf8(name))) return i;
+            return -1;
+        };
+        const int erste = ersteSeiteMit("Annabella"), zweite = ersteSeiteMit("Bernhardt");
+        QVERIFY2(erste >= 0, qPrintable(seiten.join(QStringLiteral("\n\n"))));
+        QVERIFY2(zweite > erste, qPrintable(seiten.join(QStringLiteral("\n\n"))));
+    }
+
     // A figure from elsewhere lands in the PDF as vector paths and text, not as a picture, and at its size.
     void figurAlsVektor() {
         Tabellendokument d = baueTabellendokument(Spielstand{}, "", "", {false, false, false});
@@ -328,9 +392,12 @@ class TestDateien : public QObject {
     void exportAusDemFenster() {
         QTemporaryDir hier;
         Fenster f({0, 2});
-        f.s.setName(0, "Anna"), f.s.setName(2, "Cem");
-        f.s.spiele[0].ergHeim = 2, f.s.spiele[0].auswerten = true;
-        setzeTipp(f.s, 0, 0, 2, 0), setzeTipp(f.s, 2, 0, 1, 0);
+        f.s.setName(0, "Anna");
+        f.s.setName(2, "Cem");
+        f.s.spiele[0].ergHeim = 2;
+        f.s.spiele[0].auswerten = true;
+        setzeTipp(f.s, 0, 0, 2, 0);
+        setzeTipp(f.s, 2, 0, 1, 0);
         QVERIFY(f.w.zeigePhase(0));
         klick(&f.w, QStringLiteral("cmdAuswerten"));
         befehl(&f.w, QStringLiteral("menAlsHTML"));

@@ -208,6 +208,37 @@ class TestDateiwache : public QObject {
         QCOMPARE(gesehen, QStringList({"1 <b>Anke</b>?", QString::number(int(Antwort::nein)), "1 <b>Anke</b>?",
                                        QString::number(int(Antwort::ja))}));
     }
+    // Quitting with a typed tip: "Ja" to saving, a file chosen that is there already, "Nein" to replacing it.
+    // Nothing was saved, so the window stays open and the file keeps what it held; "Ja" to replacing saves and
+    // lets the window go.
+    void beendenOhneErsetzen() {
+        QTemporaryDir ordner;
+        const QString datei = ordner.filePath(QStringLiteral("da.gowet"));
+        QVERIFY(speichereSpieldatei(datei, ausSpielstand(runde())).empty());
+        Fenster f({0, 1});
+        f.w.starteEinblenden();
+        sichtbar(f.w);
+        f.w.beginneVerlauf();
+        ovi::test::tippe(feld(&f.w, "txtHeimTipp", 0), '3');
+        QVERIFY(f.w.ungespeichert());
+
+        f.tisch.antworten = {Antwort::ja, Antwort::nein};
+        f.tisch.dateien << QStringList{datei};
+        QVERIFY(!f.w.close());
+        const QStringList fragen{"ovi kuvela|Sollen die Änderungen gespeichert werden?",
+                                 "Speichern|Die Datei „da.gowet“ gibt es schon.\nSoll sie ersetzt werden?"};
+        QCOMPARE(f.tisch.fragen, fragen);
+        QVERIFY(f.w.isVisible());
+        QVERIFY(f.w.ungespeichert());
+        QCOMPARE(tippe(datei), QStringLiteral("0 0"));
+
+        f.tisch.fragen.clear();
+        f.tisch.antworten = {Antwort::ja, Antwort::ja};
+        f.tisch.dateien << QStringList{datei};
+        QVERIFY(f.w.close());
+        QCOMPARE(f.tisch.fragen, fragen);
+        QCOMPARE(tippe(datei), QStringLiteral("3 0"));
+    }
 };
 
 int main(int argc, char** argv) {

@@ -36,6 +36,29 @@ class TestEingabe : public QObject {
         }
     }
 
+    // A left click on a match's info icon shows that match's details and ends there: the frame under the icon,
+    // which would take it otherwise, never sees it. A right click opens nothing.
+    void infoSymbolNimmtDenKlick() {
+        Fenster f;
+        f.w.starteEinblenden();
+        sichtbar(f.w);
+        QWidget* symbol = finde(&f.w, "imgInfo", 0);
+        struct Zaehler : QObject {
+            int klicks = 0;
+            bool eventFilter(QObject*, QEvent* e) override {
+                if (e->type() == QEvent::MouseButtonRelease) ++klicks;
+                return false;
+            }
+        } darunter;
+        symbol->parentWidget()->installEventFilter(&darunter);
+        QTest::mouseClick(symbol, Qt::RightButton);
+        QCOMPARE(f.w.findChild<QWidget*>(QStringLiteral("frmSpielInfo")), nullptr);
+        QCOMPARE(darunter.klicks, 1);
+        QTest::mouseClick(symbol, Qt::LeftButton);
+        QVERIFY(finde(&f.w, QStringLiteral("frmSpielInfo"))->isVisible());
+        QCOMPARE(darunter.klicks, 1);
+    }
+
     // A participant who has not played along yet has no tip fields; what the grid holds for him all the same ("Zufall"
     // draws for all 25 rows, pair k for field k) is taken over at the next write-back and shown once he plays along.
     void zeileOhneFelder() {

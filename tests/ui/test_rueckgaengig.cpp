@@ -52,11 +52,19 @@ void taste(Qt::Key k, Qt::KeyboardModifiers m = Qt::ControlModifier) {
 struct Partie : Fenster {
     QTemporaryDir ordner;
     Partie() : Fenster({0, 3}) {
-        s.setName(0, "Jörg"), s.setName(3, "Lena");
-        for (int m = 0; m < 6; ++m) s.spiele[m].heim = static_cast<Integer>(m), s.spiele[m].aus = 31;
-        s.spiele[0].ergHeim = 2, s.spiele[0].auswerten = true;
-        s.spiele[1].ergAus = 1, s.spiele[1].auswerten = true;
-        setzeTipp(s, 0, 0, 2, 0), setzeTipp(s, 3, 0, 1, 1), setzeTipp(s, 3, 1, 0, 2);
+        s.setName(0, "Jörg");
+        s.setName(3, "Lena");
+        for (int m = 0; m < 6; ++m) {
+            s.spiele[m].heim = static_cast<Integer>(m);
+            s.spiele[m].aus = 31;
+        }
+        s.spiele[0].ergHeim = 2;
+        s.spiele[0].auswerten = true;
+        s.spiele[1].ergAus = 1;
+        s.spiele[1].auswerten = true;
+        setzeTipp(s, 0, 0, 2, 0);
+        setzeTipp(s, 3, 0, 1, 1);
+        setzeTipp(s, 3, 1, 0, 2);
         w.starteEinblenden();
         klick(&w, QStringLiteral("cmdTendenz"));
         sichtbar(w);
@@ -83,7 +91,8 @@ struct Partie : Fenster {
 
 QString spieldatei(const QString& pfad, int p, int m, int k) {
     Spielstand t;
-    t.tipps(p, m, k) = 4, t.setSpieltMit(p, true);
+    t.tipps(p, m, k) = 4;
+    t.setSpieltMit(p, true);
     if (!speichereSpieldatei(pfad, ausSpielstand(t)).empty()) qFatal("kann nicht speichern");
     return pfad;
 }
@@ -111,7 +120,8 @@ const struct {
     {"Spiel-Informationen importieren",
      [](Partie& f) {
          SpielInfo info;
-         info.spiele[13].heim = 7, info.ansicht = 2;
+         info.spiele[13].heim = 7;
+         info.ansicht = 2;
          QVERIFY(speichereSpielInfo(f.pfad("plan.gowet"), info).empty());
          f.menue("menSpiele", f.pfad("plan.gowet"));
      }},
@@ -156,11 +166,18 @@ class TestRueckgaengig : public QObject {
         klick(&f.w, QStringLiteral("cmdAuswerten"));
         waehleAnsicht(&f.w, 0);
         sieh(0);
-        for (int i = 1; i <= 13; ++i) faelle[i - 1].tun(f), sieh(i);
-        for (int i = 12; i >= 0; --i) taste(Qt::Key_Z), sieh(i);
-        for (int i = 1; i <= 13; ++i)
-            taste(i % 2 ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier | (i % 2 ? Qt::ShiftModifier : Qt::NoModifier)),
-                sieh(i);
+        for (int i = 1; i <= 13; ++i) {
+            faelle[i - 1].tun(f);
+            sieh(i);
+        }
+        for (int i = 12; i >= 0; --i) {
+            taste(Qt::Key_Z);
+            sieh(i);
+        }
+        for (int i = 1; i <= 13; ++i) {
+            taste(i % 2 ? Qt::Key_Z : Qt::Key_Y, Qt::ControlModifier | (i % 2 ? Qt::ShiftModifier : Qt::NoModifier));
+            sieh(i);
+        }
         for (int i = 0; i <= 13; ++i)
             soll << zeile(text("Rückgängig", i - 1), text("Wiederholen", 13), i, i != 0 && i != 12);
         for (int i = 12; i >= 0; --i) soll << zeile(text("Rückgängig", i - 1), text("Wiederholen", i), 13, i != 12);
@@ -168,7 +185,8 @@ class TestRueckgaengig : public QObject {
         // Saved, the question asks exactly when the history is away from it; "Abbrechen" keeps the window.
         f.menue("menSpeichern", f.pfad("spiel.gowet"));
         const qsizetype n = f.tisch.fragen.size();
-        taste(Qt::Key_Z), f.tisch.antworten = {Antwort::abbrechen};
+        taste(Qt::Key_Z);
+        f.tisch.antworten = {Antwort::abbrechen};
         gesehen << zeile(f.w.close());
         taste(Qt::Key_Y);
         gesehen.last() += zeile("", f.w.close(), f.tisch.fragen.mid(n).join(u'/'));
@@ -210,11 +228,42 @@ class TestRueckgaengig : public QObject {
         QCOMPARE(werte(), vorher);
     }
 
+    // A step taken back while a field is being edited: the field shows the restored value, and emptied and left it
+    // stands for that, not for the one it showed when the edit began. A tip field and a result field, each first
+    // typed over with 5 (Jörg's tip for the first match was 2:0, the result 2:0), entered again, the typing taken
+    // back, the field emptied and left.
+    void rueckgaengigImFeld() {
+        const struct {
+            const char* feld;
+            std::function<int(const Spielstand&)> wert;
+        } faelle[] = {
+            {"txtHeimTipp", [](const Spielstand& s) { return int(s.tipps(0, 0, 0)); }},
+            {"txtHeimErg", [](const Spielstand& s) { return int(s.spiele[0].ergHeim); }},
+        };
+        for (const auto& fall : faelle) {
+            Partie f;
+            QWidget* x = feld(&f.w, fall.feld, 0);
+            tippe(x, '5');
+            QCOMPARE(fall.wert(f.s), 5);
+            x->setFocus(Qt::TabFocusReason);
+            taste(Qt::Key_Z);
+            QCOMPARE(inhalt(x), QStringLiteral("2"));
+            QTest::keyClick(x, Qt::Key_Backspace);
+            QCOMPARE(inhalt(x), QString());
+            finde(&f.w, QStringLiteral("cmbPhase"))->setFocus();
+            QVERIFY2(fall.wert(f.s) == 2, fall.feld);
+        }
+    }
+
     // 20000 points for an exact hit overflow 16 bits in the second hit: the evaluation is abandoned and reported,
     // points stay as they were; afterwards a typed tip still counts.
     void abbruch() {
         Fenster f({0, 1});
-        for (int m : {0, 1}) f.s.spiele[m].ergHeim = 1, f.s.spiele[m].auswerten = true, f.s.tipps(0, m, 0) = 1;
+        for (int m : {0, 1}) {
+            f.s.spiele[m].ergHeim = 1;
+            f.s.spiele[m].auswerten = true;
+            f.s.tipps(0, m, 0) = 1;
+        }
         setzeTipp(f.s, 1, 0, 2, 1);
         f.w.starteEinblenden();
         sichtbar(f.w);

@@ -23,6 +23,20 @@ QString blick(frmHaupt& w, const QString& meldungen) {
                  inhalt(feld(&w, "txtHeimTipp", 8)));
 }
 
+// A file dialog as the start found it, each setting by name.
+QString dateiwahl(const QString& titel, bool speichern, const char* dateien, const QString& endung, bool ohneRueckfrage,
+                  const QString& filter, bool imOrdnerDerDatei, const QString& gewaehlt) {
+    return QStringLiteral("„%1“ speichern=%2 dateien=%3 endung=%4 ohneRückfrage=%5 filter=%6 imOrdner=%7 gewählt=%8")
+        .arg(titel)
+        .arg(speichern)
+        .arg(QString::fromUtf8(dateien))
+        .arg(endung)
+        .arg(ohneRueckfrage)
+        .arg(filter)
+        .arg(imOrdnerDerDatei)
+        .arg(gewaehlt);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -32,9 +46,16 @@ int main(int argc, char** argv) {
     if (fall == "gut") {
         // Two participants, a scored match and a rule: enough that an opened game differs from an empty one.
         Spielstand s;
-        s.setName(0, "Jörg"), s.setSpieltMit(0, true), s.setName(1, "Lena"), s.setSpieltMit(1, true);
-        s.spiele[0].aus = 1, s.spiele[0].ergHeim = 2, s.spiele[0].auswerten = true, s.regel.modus = 3;
-        setzeTipp(s, 1, 0, 2, 0), setzeTipp(s, 0, 0, 1, 1);
+        s.setName(0, "Jörg");
+        s.setSpieltMit(0, true);
+        s.setName(1, "Lena");
+        s.setSpieltMit(1, true);
+        s.spiele[0].aus = 1;
+        s.spiele[0].ergHeim = 2;
+        s.spiele[0].auswerten = true;
+        s.regel.modus = 3;
+        setzeTipp(s, 1, 0, 2, 0);
+        setzeTipp(s, 0, 0, 1, 1);
         if (!speichereSpieldatei(pfad, ausSpielstand(s)).empty()) return 2;
     } else if (fall == "kaputt") {
         QFile f(pfad);
@@ -43,27 +64,40 @@ int main(int argc, char** argv) {
         return 2;
     }
 
-    std::string programm = argv[0], datei = pfad.toStdString();
-    char* argumente[] = {programm.data(), datei.data(), nullptr};
+    // Only the counted arguments are the program's: what lies beyond them in the array is not read.
+    std::string programm = argv[0], datei = pfad.toStdString(), danach = "--version";
+    char* argumente[] = {programm.data(), datei.data(), danach.data(), nullptr};
     int anzahl = 2;
     QString beim, soll, meldung;
     // The desktop's file dialogs, as the commands set them up; each is cancelled.
     QStringList befehle, wahlen;
     if (fall == "gut") befehle = QStringList{"menSpeichern", "menÖffnen", "menTipps"};
     bool symbol = false;
+    // Looks 3000 times at most (half a minute), then gives up: a start that never settles fails, never hangs.
+    int blicke = 0;
     int ende = ovi::laufe(anzahl, argumente, [&](frmHaupt& w) {
         // Looks in once the loop runs: a message box first (its own loop runs the timer), then the window.
         auto* uhr = new QTimer(&w);
         QObject::connect(uhr, &QTimer::timeout, &w, [&, uhr] {
+            if (++blicke > 3000) {
+                std::fputs("kein Ende nach 3000 Blicken\n", stderr);
+                QCoreApplication::exit(4);
+                return;
+            }
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 meldung = box->windowTitle() + '|' + box->text();
                 box->accept();
                 return;
             }
             if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                wahlen << zeile(d->windowTitle(), int(d->acceptMode()), int(d->fileMode()), d->defaultSuffix(),
-                                d->testOption(QFileDialog::DontConfirmOverwrite), d->nameFilters().join(u','),
-                                d->directory().absolutePath() == ordner.path(), d->selectedFiles().join(u','));
+                wahlen << dateiwahl(d->windowTitle(), d->acceptMode() == QFileDialog::AcceptSave,
+                                    d->fileMode() == QFileDialog::ExistingFiles  ? "mehrere vorhandene"
+                                    : d->fileMode() == QFileDialog::ExistingFile ? "eine vorhandene"
+                                    : d->fileMode() == QFileDialog::AnyFile      ? "jede"
+                                                                                 : "andere",
+                                    d->defaultSuffix(), d->testOption(QFileDialog::DontConfirmOverwrite),
+                                    d->nameFilters().join(u','), d->directory().absolutePath() == ordner.path(),
+                                    d->selectedFiles().join(u','));
                 d->reject();
                 return;
             }
@@ -85,12 +119,16 @@ int main(int argc, char** argv) {
     });
     // The comparison alone would pass if neither window had opened anything.
     const bool geoeffnet = fall == "gut" ? beim.contains(pfad) && meldung.isEmpty() : meldung.startsWith("Öffnen|");
-    const QString filter = QStringLiteral("Tippspiel-Dateien (*.gowet),Alle Dateien (*) 1");
-    const QStringList dialoge{zeile("Geben Sie den Namen der Datei zum Speichern ein! 1 0 gowet 1", filter, pfad),
-                              zeile("Wählen Sie den gespeicherten Spielstand! 0 1  0", filter, ""),
-                              zeile("Wählen Sie die zu importierende(n) Datei(en) 0 3  0", filter, "")};
-    if (wahlen != (fall == "gut" ? dialoge : QStringList{}))
-        ende = 3, std::fprintf(stderr, "%s\n", qPrintable(wahlen.join(u'\n')));
+    const QString filter = QStringLiteral("Tippspiel-Dateien (*.gowet),Alle Dateien (*)");
+    const QStringList dialoge{
+        dateiwahl("Geben Sie den Namen der Datei zum Speichern ein!", true, "jede", "gowet", true, filter, true, pfad),
+        dateiwahl("Wählen Sie den gespeicherten Spielstand!", false, "eine vorhandene", "", false, filter, true, ""),
+        dateiwahl("Wählen Sie die zu importierende(n) Datei(en)", false, "mehrere vorhandene", "", false, filter, true,
+                  "")};
+    if (wahlen != (fall == "gut" ? dialoge : QStringList{})) {
+        ende = 3;
+        std::fprintf(stderr, "ist:\n%s\nsoll:\n%s\n", qPrintable(wahlen.join(u'\n')), qPrintable(dialoge.join(u'\n')));
+    }
     if (ende == 0 && beim == soll && symbol && geoeffnet) return 0;
     std::fprintf(stderr, "Rückgabe %d, Symbol %d, geöffnet %d\n  ist:  %s\n  soll: %s\n", ende, symbol, geoeffnet,
                  qPrintable(beim), qPrintable(soll));

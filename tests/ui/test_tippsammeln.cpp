@@ -77,15 +77,21 @@ class TestTippsammeln : public QObject {
         Spielstand gleich;
         gleich.setName(0, "Anke"), gleich.setSpieltMit(0, true), gleich.setName(1, "Bernd"),
             gleich.setSpieltMit(1, true);
-        gleich.regel.modus = 2, gleich.setModusFarbe(0, rgb(1, 2, 3));
-        setzeTipp(gleich, 0, 0, 2, 1), setzeTipp(gleich, 1, 0, 1, 1), setzeTipp(gleich, 1, 1, 0, 2);
+        gleich.regel.modus = 2;
+        gleich.setModusFarbe(0, rgb(1, 2, 3));
+        setzeTipp(gleich, 0, 0, 2, 1);
+        setzeTipp(gleich, 1, 0, 1, 1);
+        setzeTipp(gleich, 1, 1, 0, 2);
         QVERIFY(speichereSpieldatei(pfad("gleich.gowet"), ausSpielstand(gleich)).empty());
         // Bernd's own game: himself in row 1 (in small letters, blanks around), a colleague in row 2.
         Spielstand eigen;
         eigen.setName(0, " bernd "), eigen.setSpieltMit(0, true), eigen.setName(1, "Xaver"),
             eigen.setSpieltMit(1, true);
-        eigen.regel.modus = 1, eigen.setModusFarbe(0, rgb(4, 5, 6));
-        setzeTipp(eigen, 0, 0, 2, 0), setzeTipp(eigen, 0, 1, 1, 1), setzeTipp(eigen, 1, 0, 4, 4);
+        eigen.regel.modus = 1;
+        eigen.setModusFarbe(0, rgb(4, 5, 6));
+        setzeTipp(eigen, 0, 0, 2, 0);
+        setzeTipp(eigen, 0, 1, 1, 1);
+        setzeTipp(eigen, 1, 0, 4, 4);
         QVERIFY(speichereSpieldatei(pfad("eigen.gowet"), ausSpielstand(eigen)).empty());
     }
 
@@ -140,7 +146,8 @@ class TestTippsammeln : public QObject {
         };
         for (const auto& c : faelle) {
             Fenster f({0, 1});
-            f.s.setName(0, "Anke"), f.s.setName(1, "Bernd");
+            f.s.setName(0, "Anke");
+            f.s.setName(1, "Bernd");
             setzeTipp(f.s, 1, 1, 3, 3);
             f.w.starteEinblenden();
             f.w.beginneVerlauf();
@@ -246,7 +253,8 @@ class TestTippsammeln : public QObject {
         QCOMPARE(f.tisch.wahlen.first().filter, QStringLiteral("Textdateien (*.txt)"));
     }
 
-    // Per row: the choice, the field a digit (or a letter, which types "0") goes into, and where the focus is then.
+    // Per row: the choice, the field a digit (or a letter, which types "0") goes into, typed or pasted, and where the
+    // focus is then.
     void nachEinerZifferWeiter() {
         const struct {
             bool an;
@@ -254,11 +262,13 @@ class TestTippsammeln : public QObject {
             int index;
             char taste;
             const char* fokus;
+            bool einfuegen = false;
         } faelle[] = {
-            {false, "txtHeimTipp", 0, '3', "txtHeimTipp_0"}, {false, "txtHeimErg", 1, '2', "txtHeimErg_1"},
-            {true, "txtHeimTipp", 0, '3', "txtAusTipp_0"},   {true, "txtAusTipp", 0, '1', "txtHeimTipp_1"},
-            {true, "txtAusTipp", 9, 'x', "txtHeimTipp_10"},  {true, "txtHeimErg", 1, '2', "txtAusErg_1"},
-            {true, "txtAusErg", 1, '0', "chkAuswerten_1"},
+            {false, "txtHeimTipp", 0, '3', "txtHeimTipp_0"},       {false, "txtHeimErg", 1, '2', "txtHeimErg_1"},
+            {true, "txtHeimTipp", 0, '3', "txtAusTipp_0"},         {true, "txtAusTipp", 0, '1', "txtHeimTipp_1"},
+            {true, "txtAusTipp", 9, 'x', "txtHeimTipp_10"},        {true, "txtHeimErg", 1, '2', "txtAusErg_1"},
+            {true, "txtAusErg", 1, '0', "chkAuswerten_1"},         {true, "txtHeimTipp", 0, '4', "txtAusTipp_0", true},
+            {false, "txtHeimTipp", 0, '4', "txtHeimTipp_0", true},
         };
         for (const auto& c : faelle) {
             Fenster f({0, 1});
@@ -267,7 +277,13 @@ class TestTippsammeln : public QObject {
             QAction* weiter = finde<QAction>(&f.w, QStringLiteral("menZifferWeiter"));
             QVERIFY(weiter->isCheckable());
             weiter->setChecked(c.an);
-            tippe(feld(&f.w, c.art, c.index), c.taste);
+            if (c.einfuegen) {
+                QGuiApplication::clipboard()->setText(QString(c.taste));
+                feld(&f.w, c.art, c.index)->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(feld(&f.w, c.art, c.index), Qt::Key_V, Qt::ControlModifier);
+            } else {
+                tippe(feld(&f.w, c.art, c.index), c.taste);
+            }
             const QString wo = QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
             QCOMPARE(zeile(c.art, c.index, c.an, wo), zeile(c.art, c.index, c.an, c.fokus));
             QCOMPARE(inhalt(feld(&f.w, c.art, c.index)), QString(c.taste == 'x' ? '0' : c.taste));
