@@ -8,6 +8,7 @@
 #include "ui/dateibefehle.h"
 #include "ui/dialoge/frmfehlendetipps.h"
 #include "ui/dialoge/frmtipptext.h"
+#include "ui/fensterlage.h"
 #include "ui/frmtippzettel.h"
 #include "ui/spielraster.h"
 
@@ -84,6 +85,7 @@ void Tippbefehle::menTippzettel_Click() {
     if (!zettel) {
         zettel = new frmTippzettel(w_.spielstand(), w_.dienste(), datei_.startOrdner(), w_.ansicht(), w_.eltern());
         zettel->setAttribute(Qt::WA_DeleteOnClose);
+        legeAufBildschirm(zettel, w_.eltern());
         folge(zettel, [zettel] { zettel->aktualisiere(); });
     }
     zettel->aktualisiere();
@@ -95,6 +97,7 @@ void Tippbefehle::menFehlendeTipps_Click() {
     auto* fenster = w_.eltern()->findChild<frmFehlendeTipps*>(QString(), Qt::FindDirectChildrenOnly);
     if (!fenster) {
         fenster = new frmFehlendeTipps(w_.eltern());
+        legeAufBildschirm(fenster, w_.eltern());
         folge(fenster, [this, fenster] { fenster->zeige(w_.spielstand()); });
     }
     fenster->zeige(w_.spielstand());
